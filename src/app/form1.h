@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+#include "common/clock_state.h"
+#include "platform/platform.h"
+#include "render/surface.h"
+
+namespace gv {
+
+// The settings window: it owns the clock state and the drawing surface and routes each window
+// event to the procedure that handles it. The platform calls these handlers; the handlers call
+// back into the platform only through `Platform`.
+class Form1 {
+public:
+    explicit Form1(const Platform& platform) : platform_(platform) {}
+
+    void Form_Load();
+    void Form_QueryUnload();
+    void Timer1_Timer();
+    void Combo1_Click();  // the user (or the program) chose an item of the top list
+    void Combo2_Click();
+    void Lb1_Click(std::int16_t index);  // swatch 0 to 7 clicked
+    void Command1_Click();               // Apply
+    // Mouse movement over the client area, and every tray icon event (x = message * twips).
+    void Form_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+
+    ClockState& State() { return state_; }
+    const Surface& Picture1() const { return surface_; }
+
+private:
+    Platform platform_;
+    ClockState state_;
+    Surface surface_;
+};
+
+}  // namespace gv
