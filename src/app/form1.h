@@ -24,6 +24,9 @@ public:
     void Command1_Click();               // Apply
     // Mouse movement over the client area, and every tray icon event (x = message * twips).
     void Form_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+    // The taskbar was re-created (the shell restarted) while the window is hidden: the icon is
+    // gone with the old taskbar, so add it again or the program could never be reached.
+    void TaskbarCreated();
 
     ClockState& State() { return state_; }
     const Surface& Picture1() const { return surface_; }

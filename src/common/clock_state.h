@@ -17,14 +17,12 @@ inline constexpr std::string_view kDefaultInterval = "1.0";  // design-time text
 inline constexpr std::string_view kAppTitle = "!Gorvandel";
 
 // Display modes of a row (the selected index of its list).
-enum : std::int16_t {
-    kModeAnalog = 0,  // top row; for the bottom row 0 means no row
-    kModeTime12 = 1,
-    kModeTime24 = 2,
-    kModeMonthDayBlank = 3,
-    kModeMonthDayZero = 4,
-    kModeYear = 5,
-};
+inline constexpr std::int16_t kModeAnalog = 0;  // top row; for the bottom row 0 means no row
+inline constexpr std::int16_t kModeTime12 = 1;
+inline constexpr std::int16_t kModeTime24 = 2;
+inline constexpr std::int16_t kModeMonthDayBlank = 3;  // leading zeros left blank
+inline constexpr std::int16_t kModeMonthDayZero = 4;   // leading zeros drawn
+inline constexpr std::int16_t kModeYear = 5;
 
 // The settings window's variables: all the state the clock has. Everything starts at zero or
 // empty; start-up assigns Pi and TipFmt before anything reads them.

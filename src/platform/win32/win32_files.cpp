@@ -1,0 +1,152 @@
+#include "platform/win32/win32_files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/win32/text_convert.h"
+
+namespace gv::win32 {
+namespace {
+
+class HandleOwner {
+public:
+    explicit HandleOwner(HANDLE handle) : handle_(handle) {}
+    ~HandleOwner() { Close(); }
+    HandleOwner(const HandleOwner&) = delete;
+    HandleOwner& operator=(const HandleOwner&) = delete;
+
+    HANDLE Get() const { return handle_; }
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    bool Close() {
+        if (!Valid()) return true;
+        const bool closed = CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+class Win32InputFile final : public InputFile {
+public:
+    explicit Win32InputFile(HANDLE handle) : file_(handle) {}
+
+    std::size_t Read(char* buffer, std::size_t size) override {
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 20));
+        DWORD got = 0;
+        if (!ReadFile(file_.Get(), buffer, wanted, &got, nullptr)) return 0;
+        return got;
+    }
+
+private:
+    HandleOwner file_;
+};
+
+// The folder part of a path, without its last separator; empty when there is none.
+std::wstring FolderOf(const std::wstring& path) {
+    const auto cut = path.find_last_of(L"\\/");
+    if (cut == std::wstring::npos) return {};
+    if (cut == 0 || (cut == 2 && path[1] == L':')) return path.substr(0, cut + 1);
+    return path.substr(0, cut);
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string Win32FileSystem::ExecutableDirectory() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        if (path.size() >= 32768) return {};
+        path.resize(path.size() * 2);
+    }
+    const auto cut = path.find_last_of(L'\\');
+    if (cut == std::wstring::npos) return Narrow(path);
+    // "C:\Gorvandel.exe" lives in "C:\", not in "C:".
+    const bool driveRoot = cut == 2 && path[1] == L':';
+    path.resize(driveRoot ? cut + 1 : cut);
+    return Narrow(path);
+}
+
+bool Win32FileSystem::IsOrdinaryFile(std::string_view path) {
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    return (attributes &
+            (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+}
+
+std::unique_ptr<InputFile> Win32FileSystem::OpenForReading(std::string_view path) {
+    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<Win32InputFile>(file);
+}
+
+bool Win32FileSystem::ReplaceFile(std::string_view path, std::string_view bytes) {
+    const std::wstring target = Widen(path);
+    if (target.empty()) return false;
+    std::wstring folder = FolderOf(target);
+    if (folder.empty()) folder = L".";
+
+    // A temporary file in the same folder, so the final move is a rename on one volume.
+    wchar_t temporary[MAX_PATH + 16] = {};
+    if (GetTempFileNameW(folder.c_str(), L"gv", 0, temporary) == 0) return false;
+
+    bool written = false;
+    {
+        HandleOwner file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+        written = file.Valid() && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+        written = file.Close() && written;
+    }
+    if (written && MoveFileExW(temporary, target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+    }
+    DeleteFileW(temporary);
+    return false;
+}
+
+void Win32CodePage::ToAnsi(std::string_view utf8, std::string& out) {
+    const std::wstring wide = Widen(utf8);
+    if (wide.empty() || wide.size() > INT_MAX) return;
+    const int length = static_cast<int>(wide.size());
+    const int needed =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    if (needed <= 0) return;
+    const std::size_t start = out.size();
+    out.resize(start + static_cast<std::size_t>(needed));
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), length, out.data() + start, needed, nullptr,
+                        nullptr);
+}
+
+std::string Win32CodePage::FromAnsi(std::string_view bytes) {
+    if (bytes.empty() || bytes.size() > INT_MAX) return {};
+    const int length = static_cast<int>(bytes.size());
+    const int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
+    if (needed <= 0) return {};
+    std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, wide.data(), needed);
+    return Narrow(wide);
+}
+
+}  // namespace gv::win32
