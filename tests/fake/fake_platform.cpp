@@ -177,8 +177,16 @@ void FakeCodePage::ToAnsi(std::string_view utf8, std::string& out) {
             ++i;
             continue;
         }
-        std::size_t n = (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
-        n = std::min(n, utf8.size() - i);
+        std::size_t n = (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        bool valid = n != 0 && i + n <= utf8.size();
+        for (std::size_t k = 1; valid && k < n; ++k) {
+            valid = (static_cast<unsigned char>(utf8[i + k]) & 0xC0) == 0x80;
+        }
+        if (!valid) {  // like the system: what is no character becomes the default character
+            out += '?';
+            ++i;
+            continue;
+        }
         const std::string character(utf8.substr(i, n));
         i += n;
         auto it = std::find(characters_.begin(), characters_.end(), character);

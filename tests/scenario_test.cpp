@@ -1,0 +1,318 @@
+#include <gtest/gtest.h>
+
+#include "common/date_format.h"
+#include "fake/fake_platform.h"
+#include "picture.h"
+#include "settings/settings_window.h"
+
+namespace gv {
+namespace {
+
+using fake::Program;
+
+const std::string kDefaultFile =
+    "yyyy/mm/dd hh:mm aaa\r\n1.0\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+    " 0 \r\n 0 \r\n";
+
+std::string SettingsFile(const std::string& interval, int top, int bottom,
+                         const std::array<Colour, 8>& clr = test::SlotColours()) {
+    std::string s = "yyyy/mm/dd hh:mm aaa\r\n" + interval + "\r\n " + std::to_string(top) +
+                    " \r\n " + std::to_string(bottom) + " \r\n";
+    for (Colour c : clr) s += " " + std::to_string(c) + " \r\n";
+    return s;
+}
+
+class Scenario : public ::testing::Test {
+protected:
+    void StartWith(const std::string& file) {
+        p.fake.files.entries[p.fake.files.SettingsPath()].bytes = file;
+        p.form.Form_Load();
+    }
+    std::string& FileBytes() { return p.fake.files.entries[p.fake.files.SettingsPath()].bytes; }
+    std::string Tooltip() {
+        return p.fake.shell.icon ? p.fake.codePage.FromAnsi(p.fake.shell.icon->Tip()) : "(none)";
+    }
+    std::string Now(std::string_view pattern) {
+        return FormatDate(pattern, AddSeconds(p.fake.clock.start, p.fake.clock.elapsedMs / 1000),
+                          JapaneseLocale());
+    }
+
+    Program p;
+};
+
+TEST_F(Scenario, FirstRunShowsTheWindowAtTheCornerOnTop) {
+    p.form.Form_Load();
+    const auto& w = p.fake.window;
+    EXPECT_TRUE(w.visible);
+    EXPECT_TRUE(w.topmost);
+    EXPECT_FALSE(p.fake.shell.icon);
+    EXPECT_EQ(w.left, 1024 * 15 - w.width);
+    EXPECT_EQ(w.top, 740 * 15 - w.height);
+    EXPECT_EQ(w.Of(ComboId::Top).items,
+              (std::vector<std::string>{"アナログ", "デジタル [12]", "デジタル [24]", "月日 [ 1 1]",
+                                        "月日 [0101]", "西暦"}));
+    EXPECT_EQ(w.Of(ComboId::Bottom).items,
+              (std::vector<std::string>{"なし", "デジタル [12]", "デジタル [24]", "月日 [ 1 1]",
+                                        "月日 [0101]", "西暦"}));
+    EXPECT_EQ(w.Of(ComboId::Top).selected, 0);
+    EXPECT_EQ(w.Of(ComboId::Bottom).selected, 0);
+    EXPECT_FALSE(w.Of(ComboId::Bottom).enabled);
+    EXPECT_EQ(w.interval, "1.0");
+    EXPECT_EQ(w.swatches, (std::array<Colour, 8>{}));
+    // Black hands and ticks on the button face, in the preview and in the only image.
+    int black = 0;
+    for (Colour c : w.preview) {
+        EXPECT_TRUE(c == kBlack || c == kButtonFace);
+        black += c == kBlack;
+    }
+    EXPECT_GT(black, 12);
+    ASSERT_EQ(p.fake.images.images.size(), 1u);
+    EXPECT_EQ(p.fake.images.images[0], w.preview);
+
+    p.form.Form_QueryUnload();  // closing at once writes the default file
+    EXPECT_EQ(FileBytes(), kDefaultFile);
+}
+
+TEST_F(Scenario, StartWithAFileGoesStraightToTheTray) {
+    StartWith(kDefaultFile);
+    EXPECT_FALSE(p.fake.window.visible);
+    ASSERT_TRUE(p.fake.shell.icon);
+    EXPECT_EQ(p.fake.shell.icon->callback, kWmMouseMove);
+    EXPECT_EQ(Tooltip(), "");
+    EXPECT_EQ(p.Run(1000), 0);  // "1.0": the first refresh comes on the second tick
+    EXPECT_EQ(Tooltip(), "");
+    EXPECT_EQ(p.Run(1000), 1);
+    EXPECT_EQ(Tooltip(), "2002/03/02 15:07 土");
+}
+
+TEST_F(Scenario, AHiddenOrSystemFileOrADirectoryIsNoSettingsFile) {
+    struct Case {
+        bool directory, hidden, system;
+    } cases[] = {{true, false, false}, {false, true, false}, {false, false, true}};
+    for (const Case& c : cases) {
+        Program program;
+        auto& entry = program.fake.files.entries[program.fake.files.SettingsPath()];
+        entry = {kDefaultFile, c.directory, c.hidden, c.system};
+        program.form.Form_Load();
+        EXPECT_TRUE(program.fake.window.visible);
+        EXPECT_FALSE(program.fake.shell.icon);
+    }
+}
+
+TEST_F(Scenario, IconAndTooltipFollowTheSimulatedClock) {
+    StartWith(SettingsFile("2.5", 2, 5));
+    for (int refresh = 0; refresh < 40; ++refresh) {
+        ASSERT_EQ(p.Run(3000), 1);
+        ASSERT_TRUE(p.fake.shell.icon);
+        EXPECT_EQ(Tooltip(), Now("yyyy/mm/dd hh:mm aaa"));
+        EXPECT_EQ(p.fake.images.images.size(), 1u);
+        const std::string hhnn = Now("hhnn");
+        const std::string expected = test::Expected(
+            {{hhnn[1] - '0', 4, 0, 'b'}, {hhnn[0] - '0', 0, 0, 'a'}, {hhnn[2] - '0', 9, 0, 'c'},
+             {hhnn[3] - '0', 13, 0, 'd'}, {2, 0, 9, 'e'}, {0, 4, 9, 'f'}, {0, 9, 9, 'g'},
+             {2, 13, 9, 'h'}});
+        EXPECT_EQ(test::Picture(p.fake.shell.icon->picture), expected);
+    }
+    EXPECT_EQ(p.fake.images.made, p.fake.images.destroyed + 0);
+}
+
+TEST_F(Scenario, ButtonReleasesBringTheWindowUpPressesAndMovesDoNot) {
+    StartWith(kDefaultFile);
+    for (std::uint32_t m : {512u, 513u, 515u, 516u}) {
+        p.Click(m);
+        EXPECT_FALSE(p.fake.window.visible) << m;
+        EXPECT_TRUE(p.fake.shell.icon) << m;
+    }
+    p.Click(kWmLButtonUp);
+    EXPECT_TRUE(p.fake.window.visible);
+    EXPECT_TRUE(p.fake.window.topmost);
+    EXPECT_FALSE(p.fake.shell.icon);
+
+    p.form.Command1_Click();  // "1.0": back to the tray
+    EXPECT_FALSE(p.fake.window.visible);
+    p.Click(kWmRButtonUp);
+    EXPECT_TRUE(p.fake.window.visible);
+    EXPECT_FALSE(p.fake.shell.icon);
+}
+
+TEST_F(Scenario, ApplyChecksTheInterval) {
+    struct Case {
+        const char* text;
+        bool accepted;
+        std::int32_t interval;
+    } cases[] = {
+        {"0.001", true, 1},   {"1.0", true, 1000},  {" 2 ", true, 1000}, {"1e-3", true, 1},
+        {"2秒", true, 1000},  {"0.0009", false, 0}, {"0", false, 0},     {"-5", false, 0},
+        {"", false, 0},       {"abc", false, 0},    {"9e99", true, 1000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Program program;
+        program.form.Form_Load();
+        program.fake.timer.interval = 777;
+        program.fake.window.interval = c.text;
+        program.form.Command1_Click();
+        EXPECT_EQ(program.fake.window.visible, !c.accepted);
+        EXPECT_EQ(program.fake.shell.icon.has_value(), c.accepted);
+        EXPECT_EQ(program.fake.window.interval, c.text);
+        if (c.accepted) {
+            EXPECT_TRUE(program.fake.window.messages.empty());
+            EXPECT_EQ(program.fake.timer.interval, c.interval);
+            EXPECT_EQ(program.fake.shell.icon->Tip(), "");
+        } else {
+            EXPECT_EQ(program.fake.window.messages,
+                      (std::vector<std::string>{"更新時間を 0.001 以上に設定して下さい"}));
+            EXPECT_EQ(program.fake.timer.interval, 777);
+        }
+    }
+}
+
+TEST_F(Scenario, ApplyingTheSameIntervalRestartsTheCount) {
+    StartWith(SettingsFile("3", 2, 0));
+    p.Run(3000);  // three of the four ticks of a cycle
+    p.Click(kWmLButtonUp);
+    p.form.Command1_Click();
+    EXPECT_EQ(p.Run(3000), 0);
+    EXPECT_EQ(p.Run(1000), 1);
+}
+
+TEST_F(Scenario, SwatchTakesTheDialogsColourEvenOnCancel) {
+    p.form.Form_Load();
+    auto& w = p.fake.window;
+    w.dialogAnswers = {std::nullopt, 0xFF0000, std::nullopt};
+    p.form.Lb1_Click(3);  // cancelled before any confirmation: black
+    EXPECT_EQ(p.form.State().Clr[3], 0);
+    p.form.Lb1_Click(2);  // blue confirmed
+    EXPECT_EQ(p.form.State().Clr[2], 0xFF0000);
+    EXPECT_EQ(w.swatches[2], 0xFF0000);
+    p.form.Lb1_Click(6);  // cancelled: the last confirmed colour
+    EXPECT_EQ(p.form.State().Clr[6], 0xFF0000);
+    EXPECT_EQ(w.swatches[6], 0xFF0000);
+    p.form.Lb1_Click(8);  // no such swatch: nothing
+    EXPECT_EQ(w.Of(ComboId::Top).selected, 0);
+}
+
+TEST_F(Scenario, ARefreshDuringTheColourDialogUsesTheOldColour) {
+    StartWith(SettingsFile("0.5", 5, 0, {}));
+    p.Click(kWmLButtonUp);
+    p.fake.window.dialogAnswers = {0x00FF00};
+    p.fake.window.whileDialogOpen = [this] { p.Run(500); };
+    p.form.Lb1_Click(0);
+    const Pixels during = p.fake.window.preview;
+    EXPECT_EQ(during[4 * 16 + 0], kBlack);  // the year's first digit, in the old colour
+    p.Run(500);
+    EXPECT_EQ(p.fake.window.preview[4 * 16 + 0], 0x00FF00);
+}
+
+TEST_F(Scenario, ListsKeepTheAnalogRule) {
+    p.form.Form_Load();
+    auto& w = p.fake.window;
+    w.SelectComboIndex(ComboId::Top, 2);
+    p.form.Combo1_Click();
+    w.SelectComboIndex(ComboId::Bottom, 5);
+    p.form.Combo2_Click();
+    EXPECT_EQ(p.form.State().Hyo2, 5);
+    w.SelectComboIndex(ComboId::Top, 0);  // analog: the bottom list jumps to none and greys
+    p.form.Combo1_Click();
+    EXPECT_EQ(p.form.State().Hyo1, 0);
+    EXPECT_EQ(p.form.State().Hyo2, 0);
+    EXPECT_EQ(w.Of(ComboId::Bottom).selected, 0);
+    EXPECT_FALSE(w.Of(ComboId::Bottom).enabled);
+    w.SelectComboIndex(ComboId::Top, 2);
+    p.form.Combo1_Click();
+    EXPECT_TRUE(w.Of(ComboId::Bottom).enabled);
+    EXPECT_EQ(w.Of(ComboId::Bottom).selected, 0);
+}
+
+TEST_F(Scenario, AnalogTopAndBottomRowFromTheFileDrawBothOnceThenAnalogAlone) {
+    StartWith(SettingsFile("0.5", 0, 3));
+    const std::string analogOnly = [] {
+        Program other;
+        other.fake.files.entries[other.fake.files.SettingsPath()].bytes = SettingsFile("0.5", 0, 0);
+        other.form.Form_Load();
+        return test::Picture(other.fake.window.preview);
+    }();
+    // 2 March: "3" at position 2 and "2" at position 4, pulled up to row 0, in slots 5 and 7.
+    EXPECT_EQ(test::Picture(p.fake.images.images[0]),
+              test::Expected({{3, 4, 0, 'f'}, {2, 13, 0, 'h'}}, analogOnly));
+    EXPECT_EQ(p.form.State().Hyo2, 0);
+    EXPECT_FALSE(p.fake.window.Of(ComboId::Bottom).enabled);
+    p.Run(500);
+    EXPECT_EQ(test::Picture(p.fake.shell.icon->picture), analogOnly);
+}
+
+TEST_F(Scenario, ModesOutsideTheListsFallBackToTheFirstItem) {
+    StartWith(SettingsFile("1.0", 9, -1));
+    EXPECT_EQ(test::Picture(p.fake.images.images[0]), test::Expected({}));  // nothing drawn
+    EXPECT_EQ(p.form.State().Hyo1, 0);
+    EXPECT_EQ(p.form.State().Hyo2, 0);
+    EXPECT_EQ(p.fake.window.Of(ComboId::Top).selected, 0);
+    p.form.Form_QueryUnload();
+    EXPECT_NE(FileBytes().find("\r\n 0 \r\n 0 \r\n"), std::string::npos);
+}
+
+TEST_F(Scenario, DamagedIntervalsStillStart) {
+    struct Case {
+        const char* interval;
+        std::int32_t timer;
+    } cases[] = {{"-3", 0}, {"0", 0}, {"", 0}, {"nonsense", 0}, {"99999999", 1000}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.interval);
+        Program program;
+        program.fake.files.entries[program.fake.files.SettingsPath()].bytes =
+            SettingsFile(c.interval, 2, 0);
+        program.form.Form_Load();
+        EXPECT_EQ(program.fake.timer.interval, c.timer);
+        EXPECT_TRUE(program.fake.shell.icon);
+        EXPECT_EQ(program.Run(60000), 0);  // no ticks, or 100000 skipped ticks: no refresh yet
+    }
+}
+
+TEST_F(Scenario, CloseSavesWhatTheBoxHoldsAppliedOrNot) {
+    StartWith(SettingsFile("1.0", 2, 4));
+    p.Click(kWmLButtonUp);
+    p.fake.window.interval = "7.5";  // typed, never applied
+    p.form.Form_QueryUnload();
+    EXPECT_NE(FileBytes().find("\r\n7.5\r\n 2 \r\n 4 \r\n"), std::string::npos);
+    Program next;
+    next.fake.files.entries[next.fake.files.SettingsPath()].bytes = FileBytes();
+    next.form.Form_Load();
+    EXPECT_EQ(next.fake.timer.interval, 1000);
+    EXPECT_EQ(next.form.State().TmrSkip, 8);
+}
+
+TEST_F(Scenario, AFailedSaveStillEndsNormallyAndKeepsTheOldFile) {
+    StartWith(kDefaultFile);
+    p.fake.files.replaceFails = true;
+    p.fake.window.interval = "5";
+    p.form.Form_QueryUnload();
+    EXPECT_EQ(FileBytes(), kDefaultFile);
+}
+
+TEST_F(Scenario, TheIconComesBackWhenTheTaskbarIsRecreated) {
+    StartWith(kDefaultFile);
+    p.fake.shell.icon.reset();  // the shell restarted and forgot it
+    p.form.TaskbarCreated();
+    ASSERT_TRUE(p.fake.shell.icon);
+    EXPECT_EQ(p.fake.shell.icon->callback, kWmMouseMove);
+    p.Click(kWmLButtonUp);
+    EXPECT_TRUE(p.fake.window.visible);
+}
+
+TEST_F(Scenario, ALongTooltipPatternIsCutAndTheIconStillUpdates) {
+    std::string file = SettingsFile("0.5", 2, 0);
+    std::string pattern;  // the file holds code-page bytes
+    p.fake.codePage.ToAnsi(std::string(40, 'x') + "年月日 yyyy/mm/dd hh:nn:ss", pattern);
+    file.replace(0, file.find('\r'), pattern);
+    StartWith(file);
+    p.Run(500);
+    ASSERT_TRUE(p.fake.shell.icon);
+    const std::string tip = p.fake.shell.icon->Tip();
+    EXPECT_LE(tip.size(), 63u);
+    EXPECT_EQ(tip.substr(0, 40), std::string(40, 'x'));
+    EXPECT_EQ(p.fake.codePage.FromAnsi(tip).substr(40, 9), "年月日");
+    EXPECT_NE(test::Picture(p.fake.shell.icon->picture), test::Expected({}));
+}
+
+}  // namespace
+}  // namespace gv

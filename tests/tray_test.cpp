@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fake/fake_platform.h"
+#include "tray/tray_callback.h"
+#include "tray/tray_commands.h"
+
+namespace gv {
+namespace {
+
+class Tray : public ::testing::Test {
+protected:
+    Tray() { fake.images.Add(Pixels{}); }
+    fake::FakePlatform fake;
+    Platform platform = fake.Platform();
+};
+
+TEST_F(Tray, RecordsCarryExactlyTheirFields) {
+    HideToTray(platform, "");
+    ModTray(platform, "12:30");
+    ShowWnd(platform);
+    ASSERT_EQ(fake.shell.sent.size(), 3u);
+
+    const NotifyIconData& add = fake.shell.sent[0].data;
+    EXPECT_EQ(fake.shell.sent[0].message, kNimAdd);
+    EXPECT_EQ(add.cbSize, 88u);
+    EXPECT_EQ(add.hWnd, fake.window.handle);
+    EXPECT_EQ(add.uID, 1u);
+    EXPECT_EQ(add.uFlags, 7u);
+    EXPECT_EQ(add.uCallbackMessage, 512u);
+    EXPECT_NE(add.hIcon, 0u);
+    EXPECT_EQ(add.szTip, (std::array<char, 64>{}));  // empty tooltip: all zero
+
+    const NotifyIconData& modify = fake.shell.sent[1].data;
+    EXPECT_EQ(fake.shell.sent[1].message, kNimModify);
+    EXPECT_EQ(modify.uFlags, 6u);
+    EXPECT_EQ(modify.uCallbackMessage, 0u);
+    EXPECT_EQ(std::string(modify.szTip.data()), "12:30");
+    for (std::size_t i = 5; i < 64; ++i) EXPECT_EQ(modify.szTip[i], 0) << i;
+
+    NotifyIconData expectedDelete;
+    expectedDelete.cbSize = 88;
+    expectedDelete.hWnd = fake.window.handle;
+    expectedDelete.uID = 1;
+    EXPECT_EQ(fake.shell.sent[2].message, kNimDelete);
+    EXPECT_EQ(fake.shell.sent[2].data, expectedDelete);
+
+    // Every icon handed to the shell was destroyed afterwards.
+    EXPECT_EQ(fake.images.made, 2);
+    EXPECT_EQ(fake.images.destroyed, 2);
+}
+
+TEST_F(Tray, TooltipBytesAreCutAtACharacterBoundary) {
+    const std::string kanji = "時";  // two bytes in the code page
+    struct Case {
+        std::string tip;
+        std::size_t bytes;  // bytes stored before the terminator
+    } cases[] = {
+        {std::string(63, 'a'), 63},
+        {std::string(64, 'a'), 63},
+        {std::string(200, 'a'), 63},
+        {[&] { std::string s; for (int i = 0; i < 31; ++i) s += kanji; return s + "a"; }(), 63},
+        {[&] { std::string s; for (int i = 0; i < 32; ++i) s += kanji; return s; }(), 62},
+        {"a" + [&] { std::string s; for (int i = 0; i < 32; ++i) s += kanji; return s; }(), 63},
+        {"", 0},
+        {"\xff\xfe", 2},  // stray bytes still advance
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tip.size());
+        std::array<char, 64> tip;
+        tip.fill('x');
+        FillTip(fake.codePage, c.tip, tip);
+        EXPECT_EQ(std::string(tip.data()).size(), c.bytes);
+        for (std::size_t i = c.bytes; i < 64; ++i) EXPECT_EQ(tip[i], 0) << i;
+        // The kept bytes read back as whole characters.
+        EXPECT_EQ(fake.codePage.FromAnsi(tip.data()).find("\xEF\xBF\xBD"), std::string::npos);
+    }
+}
+
+TEST_F(Tray, ModifyWithoutAnIconChangesNothing) {
+    ModTray(platform, "tip");
+    EXPECT_FALSE(fake.shell.icon);
+    EXPECT_FALSE(fake.shell.sent.back().accepted);
+}
+
+TEST_F(Tray, ShowWndBringsTheWindowUpBeforeRemovingTheIconAndEndsTopmost) {
+    HideToTray(platform, "");
+    fake.window.minimised = true;
+    fake.log.clear();
+    ShowWnd(platform);
+    EXPECT_EQ(fake.log, (fake::Log{"window normal", "window show", "window shown", "icon delete",
+                                   "window focus", "z-order -1"}));
+    EXPECT_FALSE(fake.window.minimised);
+    EXPECT_TRUE(fake.window.topmost);
+    EXPECT_FALSE(fake.shell.icon);
+}
+
+TEST_F(Tray, SetZPosModes) {
+    struct Case {
+        std::int16_t mode;
+        std::int32_t result;
+        std::optional<std::int32_t> after;
+    } cases[] = {{0, 1, kHwndNoTopmost}, {1, 1, kHwndTopmost}, {2, 1, kHwndTop},
+                 {3, 0, std::nullopt},   {-1, 0, std::nullopt}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        fake.shell.zorder.clear();
+        fake.window.visible = false;
+        EXPECT_EQ(SetZPos(fake.shell, fake.window.handle, c.mode), c.result);
+        if (c.after) {
+            ASSERT_EQ(fake.shell.zorder.size(), 1u);
+            EXPECT_EQ(fake.shell.zorder[0].after, *c.after);
+            EXPECT_EQ(fake.shell.zorder[0].flags, 67u);
+            EXPECT_TRUE(fake.window.visible);
+        } else {
+            EXPECT_TRUE(fake.shell.zorder.empty());
+            EXPECT_FALSE(fake.window.visible);
+        }
+    }
+}
+
+TEST_F(Tray, OnlyAButtonReleaseBringsTheWindowUp) {
+    struct Case {
+        float x;
+        float twipsPerPixel;
+        bool comesUp;
+    } cases[] = {
+        {514 * 15, 15, true},       {517 * 15, 15, true},   {513 * 15, 15, false},
+        {515 * 15, 15, false},      {516 * 15, 15, false},  {512 * 15, 15, false},
+        {514 * 12, 12, true},       {514 * 15 + 14, 15, true},  {514 * 15 - 1, 15, false},
+        {158 * 15, 15, false},      {514 * 15, 0, false},   {-514 * 15, -15, true},
+        {3e10f, 15, false},         {-2147483648.0f, -1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << " / " << c.twipsPerPixel);
+        fake.shell.icon.reset();
+        HideToTray(platform, "");
+        fake.window.twipsPerPixel = c.twipsPerPixel;
+        Form_MouseMove(platform, 1, 0, c.x, 0);
+        EXPECT_EQ(fake.window.visible, c.comesUp);
+        EXPECT_EQ(fake.shell.icon.has_value(), !c.comesUp);
+    }
+}
+
+TEST_F(Tray, WindowGoesToTheWorkAreasCorner) {
+    struct Case {
+        WorkArea area;
+        bool fails;
+        float left, top;
+    } cases[] = {
+        {{0, 0, 1024, 740}, false, 12860, 8300},
+        {{200, 30, 1024, 740}, false, 12860, 8300},  // a taskbar on the left or on top
+        {{0, 0, 1024, 740}, true, -2500, -2800},     // no work area: out of sight
+        {{0, 0, 200000000, 740}, false, -1, 8300 - 1},  // overflow: the rest is not done
+    };
+    fake.window.width = 2500;
+    fake.window.height = 2800;
+    for (const Case& c : cases) {
+        fake.window.left = fake.window.top = -1;
+        fake.shell.workArea = c.area;
+        fake.shell.workAreaFails = c.fails;
+        GetWrk(platform);
+        EXPECT_EQ(fake.window.left, c.left);
+        EXPECT_EQ(fake.window.top, c.top == 8300 - 1 ? -1 : c.top);
+    }
+}
+
+TEST_F(Tray, ASecondReleaseWhileUpMovesTheWindowBackAndFindsNoIcon) {
+    HideToTray(platform, "");
+    Form_MouseMove(platform, 0, 0, 514 * 15, 0);
+    fake.window.left = 5;
+    Form_MouseMove(platform, 0, 0, 517 * 15, 0);
+    EXPECT_EQ(fake.window.left, 1024 * 15 - fake.window.width);
+    EXPECT_FALSE(fake.shell.sent.back().accepted);
+    EXPECT_TRUE(fake.window.visible);
+}
+
+}  // namespace
+}  // namespace gv
