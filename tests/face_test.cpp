@@ -1,3 +1,5 @@
+#include "render/face.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -5,7 +7,6 @@
 #include "fake/fake_platform.h"
 #include "picture.h"
 #include "render/digits.h"
-#include "render/face.h"
 
 namespace gv {
 namespace {
@@ -15,7 +16,7 @@ using test::Lines;
 using test::Picture;
 
 class Face : public ::testing::Test {
-protected:
+  protected:
     Face() {
         state.Pi = kSinglePi;
         state.Clr = test::SlotColours();
@@ -51,8 +52,8 @@ TEST_F(Face, DegiWithOddDigitTexts) {
     struct Case {
         const char* digit;
         int drawn;  // the glyph drawn, or -1 for nothing
-    } cases[] = {{"", 0}, {"x", 0}, {"A", 0}, {" 5", 5}, {"9", 9}, {"10", -1}, {"-1", -1},
-                 {"2.5", -1}, {"3.0", 3}, {"\t1", 1}};
+    } cases[] = {{"", 0},    {"x", 0},   {"A", 0},    {" 5", 5},  {"9", 9},
+                 {"10", -1}, {"-1", -1}, {"2.5", -1}, {"3.0", 3}, {"\t1", 1}};
     state.Hyo1 = 2;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.digit);
@@ -112,35 +113,85 @@ TEST_F(Face, DigitalModesInTable) {
         LocalTime at;
         std::vector<test::Stamp> stamps;
     } cases[] = {
-        {"12-hour at 12:30", 1, 0, MakeLocalTime(2024, 5, 1, 12, 30),
+        {"12-hour at 12:30",
+         1,
+         0,
+         MakeLocalTime(2024, 5, 1, 12, 30),
          {{0, 4, 4, 'b'}, {3, 9, 4, 'c'}, {0, 13, 4, 'd'}}},
-        {"12-hour at 23:59", 1, 0, MakeLocalTime(2024, 5, 1, 23, 59),
+        {"12-hour at 23:59",
+         1,
+         0,
+         MakeLocalTime(2024, 5, 1, 23, 59),
          {{1, 4, 4, 'b'}, {1, 0, 4, 'a'}, {5, 9, 4, 'c'}, {9, 13, 4, 'd'}}},
-        {"12-hour at 00:00", 1, 0, MakeLocalTime(2024, 5, 1, 0, 0),
+        {"12-hour at 00:00",
+         1,
+         0,
+         MakeLocalTime(2024, 5, 1, 0, 0),
          {{0, 4, 4, 'b'}, {0, 9, 4, 'c'}, {0, 13, 4, 'd'}}},
-        {"12-hour at 11:07", 1, 0, MakeLocalTime(2024, 5, 1, 11, 7),
+        {"12-hour at 11:07",
+         1,
+         0,
+         MakeLocalTime(2024, 5, 1, 11, 7),
          {{1, 4, 4, 'b'}, {1, 0, 4, 'a'}, {0, 9, 4, 'c'}, {7, 13, 4, 'd'}}},
-        {"24-hour at 00:05", 2, 0, MakeLocalTime(2024, 5, 1, 0, 5),
+        {"24-hour at 00:05",
+         2,
+         0,
+         MakeLocalTime(2024, 5, 1, 0, 5),
          {{0, 4, 4, 'b'}, {0, 9, 4, 'c'}, {5, 13, 4, 'd'}}},
-        {"24-hour at 23:59", 2, 0, MakeLocalTime(2024, 5, 1, 23, 59),
+        {"24-hour at 23:59",
+         2,
+         0,
+         MakeLocalTime(2024, 5, 1, 23, 59),
          {{3, 4, 4, 'b'}, {2, 0, 4, 'a'}, {5, 9, 4, 'c'}, {9, 13, 4, 'd'}}},
-        {"2 March without zeros", 3, 0, MakeLocalTime(2024, 3, 2, 10, 0),
+        {"2 March without zeros",
+         3,
+         0,
+         MakeLocalTime(2024, 3, 2, 10, 0),
          {{3, 4, 4, 'b'}, {2, 13, 4, 'd'}}},
-        {"2 March with zeros", 4, 0, MakeLocalTime(2024, 3, 2, 10, 0),
+        {"2 March with zeros",
+         4,
+         0,
+         MakeLocalTime(2024, 3, 2, 10, 0),
          {{3, 4, 4, 'b'}, {0, 0, 4, 'a'}, {2, 13, 4, 'd'}, {0, 9, 4, 'c'}}},
-        {"31 December without zeros", 3, 0, MakeLocalTime(2024, 12, 31, 10, 0),
+        {"31 December without zeros",
+         3,
+         0,
+         MakeLocalTime(2024, 12, 31, 10, 0),
          {{2, 4, 4, 'b'}, {1, 0, 4, 'a'}, {1, 13, 4, 'd'}, {3, 9, 4, 'c'}}},
-        {"year 2002", 5, 0, MakeLocalTime(2002, 6, 1, 10, 0),
+        {"year 2002",
+         5,
+         0,
+         MakeLocalTime(2002, 6, 1, 10, 0),
          {{2, 0, 4, 'a'}, {0, 4, 4, 'b'}, {0, 9, 4, 'c'}, {2, 13, 4, 'd'}}},
-        {"two rows", 2, 4, MakeLocalTime(2024, 3, 2, 18, 47),
-         {{8, 4, 0, 'b'}, {1, 0, 0, 'a'}, {4, 9, 0, 'c'}, {7, 13, 0, 'd'},
-          {3, 4, 9, 'f'}, {0, 0, 9, 'e'}, {2, 13, 9, 'h'}, {0, 9, 9, 'g'}}},
-        {"12-hour bottom row", 5, 1, MakeLocalTime(2019, 1, 1, 13, 2),
-         {{2, 0, 0, 'a'}, {0, 4, 0, 'b'}, {1, 9, 0, 'c'}, {9, 13, 0, 'd'},
-          {1, 4, 9, 'f'}, {0, 9, 9, 'g'}, {2, 13, 9, 'h'}}},
+        {"two rows",
+         2,
+         4,
+         MakeLocalTime(2024, 3, 2, 18, 47),
+         {{8, 4, 0, 'b'},
+          {1, 0, 0, 'a'},
+          {4, 9, 0, 'c'},
+          {7, 13, 0, 'd'},
+          {3, 4, 9, 'f'},
+          {0, 0, 9, 'e'},
+          {2, 13, 9, 'h'},
+          {0, 9, 9, 'g'}}},
+        {"12-hour bottom row",
+         5,
+         1,
+         MakeLocalTime(2019, 1, 1, 13, 2),
+         {{2, 0, 0, 'a'},
+          {0, 4, 0, 'b'},
+          {1, 9, 0, 'c'},
+          {9, 13, 0, 'd'},
+          {1, 4, 9, 'f'},
+          {0, 9, 9, 'g'},
+          {2, 13, 9, 'h'}}},
         {"mode 6 draws nothing", 6, 0, MakeLocalTime(2024, 3, 2, 18, 47), {}},
         {"mode -1 draws nothing", -1, 0, MakeLocalTime(2024, 3, 2, 18, 47), {}},
-        {"bottom mode 9 draws nothing", 2, 9, MakeLocalTime(2024, 3, 2, 18, 47),
+        {"bottom mode 9 draws nothing",
+         2,
+         9,
+         MakeLocalTime(2024, 3, 2, 18, 47),
          {{8, 4, 0, 'b'}, {1, 0, 0, 'a'}, {4, 9, 0, 'c'}, {7, 13, 0, 'd'}}},
     };
     for (const Case& c : cases) {
@@ -177,17 +228,16 @@ TEST_F(Face, AnalogHandsAtOtherTimes) {
         int x, y;
         int slot;
     } cases[] = {
-        {6, 30, 6, 14, 1},   // hour hand at 195 degrees
-        {6, 30, 8, 14, 0},   // minute hand straight down, its end hidden by the 6 o'clock tick
-        {9, 45, 2, 6, 1},    // 292.5 degrees rounds to 292
-        {9, 45, 2, 8, 0},
-        {12, 0, 8, 2, 0},    // both hands up: the minute hand covers the hour hand
-        {1, 10, 11, 3, 1},   // 35 degrees
-        {1, 10, 14, 5, 0},   // 60 degrees, short of the 2 o'clock tick
+        {6, 30, 6, 14, 1},  // hour hand at 195 degrees
+        {6, 30, 8, 14, 0},  // minute hand straight down, its end hidden by the 6 o'clock tick
+        {9, 45, 2, 6, 1},   // 292.5 degrees rounds to 292
+        {9, 45, 2, 8, 0},  {12, 0, 8, 2, 0},  // both hands up: the minute hand covers the hour hand
+        {1, 10, 11, 3, 1},                    // 35 degrees
+        {1, 10, 14, 5, 0},                    // 60 degrees, short of the 2 o'clock tick
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.hour << ":" << c.minute << " at " << c.x << ","
-                                        << c.y);
+        SCOPED_TRACE(testing::Message()
+                     << c.hour << ":" << c.minute << " at " << c.x << "," << c.y);
         Draw(0, 0, MakeLocalTime(2024, 5, 1, c.hour, c.minute));
         EXPECT_EQ(surface.At(c.x, c.y), state.Clr[static_cast<std::size_t>(c.slot)]);
         EXPECT_EQ(surface.At(8, 8), state.Clr[0]);  // the minute hand is drawn over the hour
@@ -225,7 +275,7 @@ TEST_F(Face, EachReadingOfTheClockIsFresh) {
     clock.scripted = {MakeLocalTime(2024, 5, 1, 3, 59, 59), MakeLocalTime(2024, 5, 1, 3, 59, 59),
                       MakeLocalTime(2024, 5, 1, 4, 0, 0)};
     DrawFace(face);
-    EXPECT_EQ(surface.At(8, 3), state.Clr[0]);   // minute hand straight up
+    EXPECT_EQ(surface.At(8, 3), state.Clr[0]);    // minute hand straight up
     EXPECT_EQ(surface.At(13, 11), state.Clr[1]);  // hour hand toward 4 o'clock
 }
 
@@ -247,9 +297,9 @@ TEST_F(Face, ASlotOutsideTheEightEndsTheRow) {
 TEST(Surface, PositionsMapToTheNearestPixelAndClip) {
     Surface s;
     s.Erase(kButtonFace);
-    s.PSet(7.4f, 7.5f, 1);     // (0.49, 0.5) -> (0, 1)
-    s.PSet(-8.0f, 0, 2);       // off the left edge
-    s.PSet(240.0f, 0, 2);      // pixel 16: off the right edge
+    s.PSet(7.4f, 7.5f, 1);      // (0.49, 0.5) -> (0, 1)
+    s.PSet(-8.0f, 0, 2);        // off the left edge
+    s.PSet(240.0f, 0, 2);       // pixel 16: off the right edge
     s.PSet(232.4f, 232.4f, 3);  // pixel 15.49: the corner
     s.PSet(1e30f, -1e30f, 2);
     s.PSet(std::nanf(""), 0, 2);
@@ -264,8 +314,8 @@ TEST(Surface, LinesAreSolidAndIncludeBothEnds) {
     struct Case {
         float x1, y1, x2, y2;
         int pixels;
-    } cases[] = {{120, 120, 210, 120, 7}, {120, 120, 120, 20, 8}, {0, 0, 225, 225, 16},
-                 {225, 0, 0, 225, 16},    {30, 30, 30, 30, 1},    {0, 30, 225, 60, 16},
+    } cases[] = {{120, 120, 210, 120, 7},  {120, 120, 120, 20, 8}, {0, 0, 225, 225, 16},
+                 {225, 0, 0, 225, 16},     {30, 30, 30, 30, 1},    {0, 30, 225, 60, 16},
                  {-300, 120, 600, 120, 16}};
     for (const Case& c : cases) {
         Surface s;

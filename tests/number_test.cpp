@@ -1,10 +1,10 @@
+#include "common/number.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <optional>
-
-#include "common/number.h"
 
 namespace gv {
 namespace {
@@ -20,7 +20,7 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
         {"0.001", 0.001},
         {"  2  ", 2},
         {"\t\n3", 3},
-        {" 1 2 3", 123},         // blanks inside the number are ignored too
+        {" 1 2 3", 123},  // blanks inside the number are ignored too
         {"1 . 5", 1.5},
         {"- 4", -4},
         {"+7", 7},
@@ -29,19 +29,19 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
         {".", 0},
         {"-", 0},
         {"+-5", 0},
-        {"1.2.3", 1.2},          // one decimal point at most
+        {"1.2.3", 1.2},  // one decimal point at most
         {"2秒", 2},
         {"5 seconds", 5},
         {"1e-3", 0.001},
         {"1E3", 1000},
         {"2.5e+1", 25},
         {"1 e 2", 100},
-        {"5E", 5},               // an exponent without digits is not part of the number
+        {"5E", 5},  // an exponent without digits is not part of the number
         {"5e+", 5},
         {"5ex", 5},
-        {"3,5", 3},              // "." is the decimal point whatever the locale
+        {"3,5", 3},  // "." is the decimal point whatever the locale
         {"0x10", 0},
-        {"\r5", 0},              // a carriage return is not a blank
+        {"\r5", 0},  // a carriage return is not a blank
         {"0.9995", 0.9995},
         {"00012", 12},
     };
@@ -102,7 +102,10 @@ TEST(RoundToInt, IntervalExamplesInMilliseconds) {
     struct Case {
         const char* text;
         std::int32_t ms;
-    } cases[] = {{"0.9995", 1000}, {"0.9994", 999}, {"0.0015", 2}, {"0.0005", 0},
+    } cases[] = {{"0.9995", 1000},
+                 {"0.9994", 999},
+                 {"0.0015", 2},
+                 {"0.0005", 0},
                  {"2147483.647", 2147483647}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -23,7 +23,7 @@ std::string SettingsFile(const std::string& interval, int top, int bottom,
 }
 
 class Scenario : public ::testing::Test {
-protected:
+  protected:
     void StartWith(const std::string& file) {
         p.fake.files.entries[p.fake.files.SettingsPath()].bytes = file;
         p.form.Form_Load();
@@ -107,10 +107,14 @@ TEST_F(Scenario, IconAndTooltipFollowTheSimulatedClock) {
         EXPECT_EQ(Tooltip(), Now("yyyy/mm/dd hh:mm aaa"));
         EXPECT_EQ(p.fake.images.images.size(), 1u);
         const std::string hhnn = Now("hhnn");
-        const std::string expected = test::Expected(
-            {{hhnn[1] - '0', 4, 0, 'b'}, {hhnn[0] - '0', 0, 0, 'a'}, {hhnn[2] - '0', 9, 0, 'c'},
-             {hhnn[3] - '0', 13, 0, 'd'}, {2, 0, 9, 'e'}, {0, 4, 9, 'f'}, {0, 9, 9, 'g'},
-             {2, 13, 9, 'h'}});
+        const std::string expected = test::Expected({{hhnn[1] - '0', 4, 0, 'b'},
+                                                     {hhnn[0] - '0', 0, 0, 'a'},
+                                                     {hhnn[2] - '0', 9, 0, 'c'},
+                                                     {hhnn[3] - '0', 13, 0, 'd'},
+                                                     {2, 0, 9, 'e'},
+                                                     {0, 4, 9, 'f'},
+                                                     {0, 9, 9, 'g'},
+                                                     {2, 13, 9, 'h'}});
         EXPECT_EQ(test::Picture(p.fake.shell.icon->picture), expected);
     }
     EXPECT_EQ(p.fake.images.made, p.fake.images.destroyed + 0);
@@ -141,9 +145,9 @@ TEST_F(Scenario, ApplyChecksTheInterval) {
         bool accepted;
         std::int32_t interval;
     } cases[] = {
-        {"0.001", true, 1},   {"1.0", true, 1000},  {" 2 ", true, 1000}, {"1e-3", true, 1},
-        {"2秒", true, 1000},  {"0.0009", false, 0}, {"0", false, 0},     {"-5", false, 0},
-        {"", false, 0},       {"abc", false, 0},    {"9e99", true, 1000},
+        {"0.001", true, 1},  {"1.0", true, 1000},  {" 2 ", true, 1000},  {"1e-3", true, 1},
+        {"2秒", true, 1000}, {"0.0009", false, 0}, {"0", false, 0},      {"-5", false, 0},
+        {"", false, 0},      {"abc", false, 0},    {"9e99", true, 1000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -1,10 +1,11 @@
+#include "settings/settings_file.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "fake/fake_platform.h"
-#include "settings/settings_file.h"
 
 namespace gv {
 namespace {
@@ -32,7 +33,7 @@ Loaded Load(const std::string& bytes, bool exists = true) {
 
 std::vector<std::string> Items(const std::string& bytes) {
     class Memory final : public InputFile {
-    public:
+      public:
         explicit Memory(std::string b) : b_(std::move(b)) {}
         std::size_t Read(char* buf, std::size_t n) override {  // a few bytes at a time
             n = std::min({n, b_.size() - pos_, std::size_t{3}});
@@ -41,7 +42,7 @@ std::vector<std::string> Items(const std::string& bytes) {
             return n;
         }
 
-    private:
+      private:
         std::string b_;
         std::size_t pos_ = 0;
     } file(bytes);
@@ -106,15 +107,38 @@ TEST(SettingsFile, ReadingFillsWhatItCanAndLeavesTheRest) {
         {"4.5 rounds to even", "p\r\n1\r\n4.5\r\n2.5\r\n", true, "p", "1", 4, 2, {}},
         {"not a number reads as 0", "p\r\n1\r\nabc\r\n 5 \r\n", true, "p", "1", 0, 5, {}},
         {"too large keeps the old value, next line stays in line",
-         "p\r\n1\r\n 40000 \r\n 3 \r\n 9999999999 \r\n 16777215 \r\n-1 \r\n", true, "p", "1", 0, 3,
+         "p\r\n1\r\n 40000 \r\n 3 \r\n 9999999999 \r\n 16777215 \r\n-1 \r\n",
+         true,
+         "p",
+         "1",
+         0,
+         3,
          {0, 16777215, -1, 0, 0, 0, 0, 0}},
-        {"all twelve", "x\r\n0.5\r\n 1 \r\n 5 \r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n"
-                       "-2147483648 \r\n extra \r\n",
-         true, "x", "0.5", 1, 5, {1, 2, 3, 4, 5, 6, 7, -2147483647 - 1}},
-        {"LF only and no final line end", "x\n7\n 2 \n 0 \n 255", true, "x", "7", 2, 0,
+        {"all twelve",
+         "x\r\n0.5\r\n 1 \r\n 5 \r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n"
+         "-2147483648 \r\n extra \r\n",
+         true,
+         "x",
+         "0.5",
+         1,
+         5,
+         {1, 2, 3, 4, 5, 6, 7, -2147483647 - 1}},
+        {"LF only and no final line end",
+         "x\n7\n 2 \n 0 \n 255",
+         true,
+         "x",
+         "7",
+         2,
+         0,
          {255, 0, 0, 0, 0, 0, 0, 0}},
-        {"bytes invalid in the code page", "\xff\xfe\r\n1\r\n", true, "\xEF\xBF\xBD\xEF\xBF\xBD",
-         "1", 0, 0, {}},
+        {"bytes invalid in the code page",
+         "\xff\xfe\r\n1\r\n",
+         true,
+         "\xEF\xBF\xBD\xEF\xBF\xBD",
+         "1",
+         0,
+         0,
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -140,9 +164,18 @@ TEST(SettingsFile, HugeFilesAreReadBoundedly) {
 }
 
 TEST(SettingsFile, EveryTextSurvivesAWriteAndARead) {
-    const std::string texts[] = {"yyyy/mm/dd hh:mm aaa", "a,b", " leading", "\"quoted\"",
-                                 "mid\"quote", "trailing  ", "", ",", "\"", "時刻 hh:nn",
-                                 "   ", "x\"\",y"};
+    const std::string texts[] = {"yyyy/mm/dd hh:mm aaa",
+                                 "a,b",
+                                 " leading",
+                                 "\"quoted\"",
+                                 "mid\"quote",
+                                 "trailing  ",
+                                 "",
+                                 ",",
+                                 "\"",
+                                 "時刻 hh:nn",
+                                 "   ",
+                                 "x\"\",y"};
     for (const std::string& tip : texts) {
         for (const std::string& interval : {std::string("1.0"), tip}) {
             SCOPED_TRACE(tip + " | " + interval);
@@ -171,8 +204,9 @@ TEST(SettingsFile, NumberForm) {
     state.Hyo1 = -32768;
     state.Clr = {16777215, -1, -2147483647 - 1, 2147483647, 0, 0, 0, 0};
     const std::string bytes = SettingsFileBytes(state, "1", fake.codePage);
-    EXPECT_EQ(bytes, "\r\n1\r\n-32768 \r\n 0 \r\n 16777215 \r\n-1 \r\n-2147483648 \r\n"
-                     " 2147483647 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+    EXPECT_EQ(bytes,
+              "\r\n1\r\n-32768 \r\n 0 \r\n 16777215 \r\n-1 \r\n-2147483648 \r\n"
+              " 2147483647 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
 }
 
 TEST(SettingsFile, AFailedWriteLeavesTheOldFile) {

@@ -10,7 +10,7 @@ namespace gv {
 namespace {
 
 class Tray : public ::testing::Test {
-protected:
+  protected:
     Tray() { fake.images.Add(Pixels{}); }
     fake::FakePlatform fake;
     Platform platform = fake.Platform();
@@ -60,9 +60,25 @@ TEST_F(Tray, TooltipBytesAreCutAtACharacterBoundary) {
         {std::string(63, 'a'), 63},
         {std::string(64, 'a'), 63},
         {std::string(200, 'a'), 63},
-        {[&] { std::string s; for (int i = 0; i < 31; ++i) s += kanji; return s + "a"; }(), 63},
-        {[&] { std::string s; for (int i = 0; i < 32; ++i) s += kanji; return s; }(), 62},
-        {"a" + [&] { std::string s; for (int i = 0; i < 32; ++i) s += kanji; return s; }(), 63},
+        {[&] {
+             std::string s;
+             for (int i = 0; i < 31; ++i) s += kanji;
+             return s + "a";
+         }(),
+         63},
+        {[&] {
+             std::string s;
+             for (int i = 0; i < 32; ++i) s += kanji;
+             return s;
+         }(),
+         62},
+        {"a" +
+             [&] {
+                 std::string s;
+                 for (int i = 0; i < 32; ++i) s += kanji;
+                 return s;
+             }(),
+         63},
         {"", 0},
         {"\xff\xfe", 2},  // stray bytes still advance
     };
@@ -101,8 +117,11 @@ TEST_F(Tray, SetZPosModes) {
         std::int16_t mode;
         std::int32_t result;
         std::optional<std::int32_t> after;
-    } cases[] = {{0, 1, kHwndNoTopmost}, {1, 1, kHwndTopmost}, {2, 1, kHwndTop},
-                 {3, 0, std::nullopt},   {-1, 0, std::nullopt}};
+    } cases[] = {{0, 1, kHwndNoTopmost},
+                 {1, 1, kHwndTopmost},
+                 {2, 1, kHwndTop},
+                 {3, 0, std::nullopt},
+                 {-1, 0, std::nullopt}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
         fake.shell.zorder.clear();
@@ -126,11 +145,11 @@ TEST_F(Tray, OnlyAButtonReleaseBringsTheWindowUp) {
         float twipsPerPixel;
         bool comesUp;
     } cases[] = {
-        {514 * 15, 15, true},       {517 * 15, 15, true},   {513 * 15, 15, false},
-        {515 * 15, 15, false},      {516 * 15, 15, false},  {512 * 15, 15, false},
-        {514 * 12, 12, true},       {514 * 15 + 14, 15, true},  {514 * 15 - 1, 15, false},
-        {158 * 15, 15, false},      {514 * 15, 0, false},   {-514 * 15, -15, true},
-        {3e10f, 15, false},         {-2147483648.0f, -1, false},
+        {514 * 15, 15, true},  {517 * 15, 15, true},        {513 * 15, 15, false},
+        {515 * 15, 15, false}, {516 * 15, 15, false},       {512 * 15, 15, false},
+        {514 * 12, 12, true},  {514 * 15 + 14, 15, true},   {514 * 15 - 1, 15, false},
+        {158 * 15, 15, false}, {514 * 15, 0, false},        {-514 * 15, -15, true},
+        {3e10f, 15, false},    {-2147483648.0f, -1, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << " / " << c.twipsPerPixel);
@@ -150,8 +169,8 @@ TEST_F(Tray, WindowGoesToTheWorkAreasCorner) {
         float left, top;
     } cases[] = {
         {{0, 0, 1024, 740}, false, 12860, 8300},
-        {{200, 30, 1024, 740}, false, 12860, 8300},  // a taskbar on the left or on top
-        {{0, 0, 1024, 740}, true, -2500, -2800},     // no work area: out of sight
+        {{200, 30, 1024, 740}, false, 12860, 8300},     // a taskbar on the left or on top
+        {{0, 0, 1024, 740}, true, -2500, -2800},        // no work area: out of sight
         {{0, 0, 200000000, 740}, false, -1, 8300 - 1},  // overflow: the rest is not done
     };
     fake.window.width = 2500;

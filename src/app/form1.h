@@ -12,7 +12,7 @@ namespace gv {
 // event to the procedure that handles it. The platform calls these handlers; the handlers call
 // back into the platform only through `Platform`.
 class Form1 {
-public:
+  public:
     explicit Form1(const Platform& platform) : platform_(platform) {}
 
     void Form_Load();
@@ -31,7 +31,7 @@ public:
     ClockState& State() { return state_; }
     const Surface& Picture1() const { return surface_; }
 
-private:
+  private:
     Platform platform_;
     ClockState state_;
     Surface surface_;

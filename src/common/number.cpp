@@ -16,7 +16,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // which is every number the program meets in practice, stay in a fixed buffer; the heap is used
 // only for absurdly long digit runs.
 class NumberText {
-public:
+  public:
     void Push(char c) {
         if (heap_.empty() && size_ < small_.size()) {
             small_[size_++] = c;
@@ -29,7 +29,7 @@ public:
         return heap_.empty() ? std::string_view(small_.data(), size_) : std::string_view(heap_);
     }
 
-private:
+  private:
     std::array<char, 64> small_{};
     std::size_t size_ = 0;
     std::string heap_;

@@ -10,19 +10,19 @@ namespace gv {
 // Where formatted text goes. The face composer formats into a FixedText so that drawing never
 // touches the heap; the tooltip goes into a std::string.
 class TextSink {
-public:
+  public:
     virtual void Append(std::string_view text) = 0;
 
-protected:
+  protected:
     ~TextSink() = default;
 };
 
 class StringSink final : public TextSink {
-public:
+  public:
     explicit StringSink(std::string& out) : out_(out) {}
     void Append(std::string_view text) override { out_.append(text); }
 
-private:
+  private:
     std::string& out_;
 };
 
@@ -30,7 +30,7 @@ private:
 // most a handful of characters, so nothing it needs is ever dropped.
 template <std::size_t N>
 class FixedText final : public TextSink {
-public:
+  public:
     void Append(std::string_view text) override {
         for (char c : text) {
             if (size_ == N) return;
@@ -40,7 +40,7 @@ public:
     std::string_view View() const { return {data_.data(), size_}; }
     void Clear() { size_ = 0; }
 
-private:
+  private:
     std::array<char, N> data_{};
     std::size_t size_ = 0;
 };

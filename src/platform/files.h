@@ -8,7 +8,7 @@
 namespace gv {
 
 class InputFile {
-public:
+  public:
     virtual ~InputFile() = default;
     // Up to `size` bytes; 0 at the end of the file or on a read error.
     virtual std::size_t Read(char* buffer, std::size_t size) = 0;
@@ -17,7 +17,7 @@ public:
 // Paths are UTF-8 here; the Windows layer uses wide-character calls, so a folder name outside
 // the ANSI code page works.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // The executable's directory as the system reports it (a drive's root ends in "\").
     virtual std::string ExecutableDirectory() = 0;
@@ -34,7 +34,7 @@ public:
 
 // The system's ANSI code page (932 on a Japanese system).
 class CodePage {
-public:
+  public:
     virtual ~CodePage() = default;
     // Appends the code-page bytes of `utf8` to `out`; a character the code page lacks becomes
     // the code page's default character.

@@ -9,7 +9,7 @@ namespace gv {
 // as its only image; the tray commands make an icon of that image, in which pixels of the mask
 // colour are transparent and system colours are painted as the system shows them.
 class ImageList {
-public:
+  public:
     virtual ~ImageList() = default;
     virtual void Clear() = 0;
     virtual void SetBackColor(Colour colour) = 0;
@@ -22,7 +22,7 @@ public:
 
 // Owns one icon from MakeIcon until the end of the scope that needs it.
 class OwnedIcon {
-public:
+  public:
     explicit OwnedIcon(ImageList& list) : list_(list), handle_(list.MakeIcon()) {}
     ~OwnedIcon() {
         if (handle_ != 0) list_.DestroyIcon(handle_);
@@ -31,7 +31,7 @@ public:
     OwnedIcon& operator=(const OwnedIcon&) = delete;
     IconHandle Handle() const { return handle_; }
 
-private:
+  private:
     ImageList& list_;
     IconHandle handle_;
 };

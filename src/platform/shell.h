@@ -51,7 +51,7 @@ struct WorkArea {
 
 // The notification area and the window manager.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     virtual bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) = 0;
     // SetWindowPos with position and size 0; `after` is one of the kHwnd* values.

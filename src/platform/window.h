@@ -16,7 +16,7 @@ enum class ComboId { Top, Bottom };  // Combo1 and Combo2
 // The settings window and its controls, as the program logic uses them. Geometry is in twips.
 // Every call is fire-and-forget: the program never looks at a result it does not need.
 class Window {
-public:
+  public:
     virtual ~Window() = default;
 
     virtual WindowHandle Handle() const = 0;
@@ -42,7 +42,7 @@ public:
     virtual void SetIntervalText(std::string_view text) = 0;
 
     virtual void SetSwatchColour(int index, Colour colour) = 0;  // Lb1(index), 0 to 7
-    virtual void ShowPreview(const Pixels& face) = 0;              // Picture1
+    virtual void ShowPreview(const Pixels& face) = 0;            // Picture1
 
     // Modal; timer ticks go on while they wait.
     virtual void ShowMessage(std::string_view text) = 0;  // OK only, titled "!Gorvandel"

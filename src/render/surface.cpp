@@ -7,6 +7,14 @@
 namespace gv {
 
 int TwipsToPixel(float twips) {
+    // Digits are plotted on whole pixels, which is the common case by far: skip the division
+    // and rounding for those.
+    if (twips >= -1e6f && twips <= 1e6f) {
+        const int whole = static_cast<int>(twips);
+        if (static_cast<float>(whole) == twips && whole % kTwipsPerPixel == 0) {
+            return whole / kTwipsPerPixel;
+        }
+    }
     double p = std::floor(static_cast<double>(twips) / kTwipsPerPixel + 0.5);
     // Far-off positions (or NaN) land outside the surface and are clipped; clamp so that the
     // integer conversion itself is always defined.

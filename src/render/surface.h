@@ -10,7 +10,7 @@ namespace gv {
 // and include both end pixels. Colours are stored as given: painting system colours is the
 // platform's business.
 class Surface {
-public:
+  public:
     Surface() { pixels_.fill(0); }
 
     void Erase(Colour background) { pixels_.fill(background); }
@@ -20,7 +20,7 @@ public:
     const Pixels& Image() const { return pixels_; }
     Colour At(int px, int py) const { return pixels_[py * kFaceSize + px]; }
 
-private:
+  private:
     void Plot(int px, int py, Colour colour);
     Pixels pixels_;
 };

@@ -129,8 +129,8 @@ void AppendText(std::string& out, std::string_view utf8, CodePage& codePage) {
 // " 255 " for zero and positive values, "-1 " for negative ones.
 void AppendNumber(std::string& out, long long value) {
     char digits[24];
-    const unsigned long long magnitude =
-        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    const unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                                   : static_cast<unsigned long long>(value);
     auto [end, ec] = std::to_chars(digits, digits + sizeof digits, magnitude);
     (void)ec;
     out += value < 0 ? '-' : ' ';

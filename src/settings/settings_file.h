@@ -29,11 +29,11 @@ std::string SettingsPath(FileSystem& files);
 // the file holds no more items, this and every later request give nullopt. A null file reads
 // as an empty one.
 class RdItem {
-public:
+  public:
     explicit RdItem(InputFile* file) : file_(file) {}
     std::optional<std::string> operator()();
 
-private:
+  private:
     int Peek();
     int Get();
     void SkipToLineEnd();

@@ -27,7 +27,8 @@ bool GetWrk(const Platform& platform) {
     platform.shell.GetWorkArea(area);  // on failure the area stays all zero
     const auto right = EdgeInTwips(area.right);
     if (!right) return false;
-    platform.window.SetLeft(static_cast<float>(*right - static_cast<double>(platform.window.Width())));
+    platform.window.SetLeft(
+        static_cast<float>(*right - static_cast<double>(platform.window.Width())));
     const auto bottom = EdgeInTwips(area.bottom);
     if (!bottom) return false;
     platform.window.SetTop(

@@ -17,8 +17,11 @@ NotifyIconData NewRecord(const Platform& platform) {
 // malformed text still advances and is converted byte by byte.
 std::size_t SequenceLength(std::string_view s, std::size_t i) {
     const unsigned char lead = static_cast<unsigned char>(s[i]);
-    std::size_t n = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                  : (lead >> 3) == 0x1E ? 4 : 1;
+    std::size_t n = lead < 0x80           ? 1
+                    : (lead >> 5) == 0x6  ? 2
+                    : (lead >> 4) == 0xE  ? 3
+                    : (lead >> 3) == 0x1E ? 4
+                                          : 1;
     if (i + n > s.size()) return 1;
     for (std::size_t k = 1; k < n; ++k) {
         if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 1;

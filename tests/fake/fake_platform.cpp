@@ -48,8 +48,8 @@ void FakeWindow::ShowColorDialog() {
 
 bool FakeShell::NotifyIcon(std::uint32_t message, const NotifyIconData& data) {
     bool accepted = false;
-    const bool ours = data.hWnd == window_.handle && data.uID == 1 &&
-                      data.cbSize == kNotifyIconDataSize;
+    const bool ours =
+        data.hWnd == window_.handle && data.uID == 1 && data.cbSize == kNotifyIconDataSize;
     if (ours && message == kNimAdd && !icon) {
         TrayIcon added;
         TakeIcon(data, added);
@@ -63,8 +63,9 @@ bool FakeShell::NotifyIcon(std::uint32_t message, const NotifyIconData& data) {
         accepted = true;
     }
     sent.push_back({message, data, accepted});
-    log_.push_back(message == kNimAdd ? "icon add" : message == kNimModify ? "icon modify"
-                                                                            : "icon delete");
+    log_.push_back(message == kNimAdd      ? "icon add"
+                   : message == kNimModify ? "icon modify"
+                                           : "icon delete");
     return accepted;
 }
 
@@ -82,8 +83,7 @@ void FakeShell::TakeIcon(const NotifyIconData& data, TrayIcon& target) {
     }
 }
 
-std::int32_t FakeShell::SetWindowPos(WindowHandle window, std::int32_t after,
-                                     std::uint32_t flags) {
+std::int32_t FakeShell::SetWindowPos(WindowHandle window, std::int32_t after, std::uint32_t flags) {
     zorder.push_back({window, after, flags});
     log_.push_back("z-order " + std::to_string(after));
     if (window != window_.handle) return 0;
@@ -133,13 +133,12 @@ LocalTime FakeClock::Now() {
 
 bool FakeFiles::IsOrdinaryFile(std::string_view path) {
     auto it = entries.find(path);
-    return it != entries.end() && !it->second.directory && !it->second.hidden &&
-           !it->second.system;
+    return it != entries.end() && !it->second.directory && !it->second.hidden && !it->second.system;
 }
 
 namespace {
 class MemoryFile final : public InputFile {
-public:
+  public:
     explicit MemoryFile(std::string bytes) : bytes_(std::move(bytes)) {}
     std::size_t Read(char* buffer, std::size_t size) override {
         const std::size_t n = std::min(size, bytes_.size() - pos_);
@@ -148,7 +147,7 @@ public:
         return n;
     }
 
-private:
+  private:
     std::string bytes_;
     std::size_t pos_ = 0;
 };
@@ -177,7 +176,10 @@ void FakeCodePage::ToAnsi(std::string_view utf8, std::string& out) {
             ++i;
             continue;
         }
-        std::size_t n = (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        std::size_t n = (lead >> 5) == 0x6    ? 2
+                        : (lead >> 4) == 0xE  ? 3
+                        : (lead >> 3) == 0x1E ? 4
+                                              : 0;
         bool valid = n != 0 && i + n <= utf8.size();
         for (std::size_t k = 1; valid && k < n; ++k) {
             valid = (static_cast<unsigned char>(utf8[i + k]) & 0xC0) == 0x80;
@@ -249,10 +251,9 @@ int Program::Run(long long ms) {
 }
 
 int Program::Refreshes() const {
-    return static_cast<int>(std::count_if(fake.shell.sent.begin(), fake.shell.sent.end(),
-                                          [](const FakeShell::Sent& s) {
-                                              return s.message == kNimModify;
-                                          }));
+    return static_cast<int>(
+        std::count_if(fake.shell.sent.begin(), fake.shell.sent.end(),
+                      [](const FakeShell::Sent& s) { return s.message == kNimModify; }));
 }
 
 }  // namespace gv::fake

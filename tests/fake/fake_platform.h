@@ -19,7 +19,7 @@ using Log = std::vector<std::string>;
 inline constexpr Colour kButtonText = static_cast<Colour>(0x80000012u);
 
 class FakeWindow final : public Window {
-public:
+  public:
     explicit FakeWindow(Log& log) : log_(log) {}
 
     WindowHandle Handle() const override { return handle; }
@@ -70,7 +70,7 @@ public:
     std::function<void()> whileDialogOpen;
     Colour dialogColour = 0;
 
-private:
+  private:
     Log& log_;
     Combo top_, bottom_;
 };
@@ -78,7 +78,7 @@ private:
 // The notification area and window manager: which icons exist, with which picture and tooltip.
 class FakeImageList;
 class FakeShell final : public Shell {
-public:
+  public:
     FakeShell(Log& log, FakeWindow& window, FakeImageList& images)
         : log_(log), window_(window), images_(images) {}
 
@@ -110,7 +110,7 @@ public:
     };
     std::vector<ZOrder> zorder;
 
-private:
+  private:
     void TakeIcon(const NotifyIconData& data, TrayIcon& icon);
     Log& log_;
     FakeWindow& window_;
@@ -118,7 +118,7 @@ private:
 };
 
 class FakeImageList final : public ImageList {
-public:
+  public:
     void Clear() override { images.clear(); }
     void SetBackColor(Colour colour) override { backColour = colour; }
     void Add(const Pixels& picture) override { images.push_back(picture); }
@@ -139,12 +139,12 @@ public:
     int made = 0;
     int destroyed = 0;
 
-private:
+  private:
     IconHandle next_ = 0x100;
 };
 
 class FakeTimer final : public Timer {
-public:
+  public:
     void SetInterval(std::int32_t ms) override;
     std::int32_t interval = 1000;  // the timer's design-time interval
     long long nextTick = 1000;     // in the clock's milliseconds
@@ -154,7 +154,7 @@ public:
 // A virtual clock: a start instant plus elapsed milliseconds. Scripted readings, when queued,
 // are handed out first, one per reading, so a test can make readings straddle a minute.
 class FakeClock final : public Clock {
-public:
+  public:
     LocalTime Now() override;
     LocalTime start = MakeLocalTime(2002, 3, 2, 15, 7, 0);
     long long elapsedMs = 0;
@@ -163,7 +163,7 @@ public:
 };
 
 class FakeFiles final : public FileSystem {
-public:
+  public:
     std::string ExecutableDirectory() override { return directory; }
     bool IsOrdinaryFile(std::string_view path) override;
     std::unique_ptr<InputFile> OpenForReading(std::string_view path) override;
@@ -186,11 +186,11 @@ public:
 // lead byte 0x81-0x9F or 0xE0-0xFC and a trail byte 0x40-0xFC), assigned as characters are met.
 // Bytes that are no character read back as U+FFFD.
 class FakeCodePage final : public CodePage {
-public:
+  public:
     void ToAnsi(std::string_view utf8, std::string& out) override;
     std::string FromAnsi(std::string_view bytes) override;
 
-private:
+  private:
     std::vector<std::string> characters_;
 };
 
@@ -211,15 +211,14 @@ struct FakePlatform {
 };
 
 class Program {
-public:
+  public:
     Program() : form(fake.Platform()) {}
     // Runs the timer for `ms` milliseconds of simulated time, one tick handler call per tick.
     // Returns the number of refreshes (tray modifications attempted) during that time.
     int Run(long long ms);
     int Refreshes() const;
     void Click(std::uint32_t mouseMessage) {
-        form.Form_MouseMove(0, 0, static_cast<float>(mouseMessage) * fake.window.twipsPerPixel,
-                            0);
+        form.Form_MouseMove(0, 0, static_cast<float>(mouseMessage) * fake.window.twipsPerPixel, 0);
     }
 
     FakePlatform fake;

@@ -1,0 +1,49 @@
+// Arbitrary bytes as the settings file, through the real reading path; then the writer and the
+// reader again. The second read must give the state of the first whenever the written texts
+// fit in an item (longer texts are cut by design), and nothing may crash or read out of bounds.
+#include <cstdlib>
+#include <string>
+
+#include "fake/fake_platform.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+struct Read {
+    gv::ClockState state;
+    std::string interval;
+};
+
+Read Load(gv::fake::FakePlatform& fake, const std::string& bytes) {
+    fake.files.entries[fake.files.SettingsPath()].bytes = bytes;
+    fake.window.interval = "1.0";
+    Read r;
+    r.state.TipFmt = gv::kDefaultTipFmt;
+    gv::LdDat(r.state, fake.Platform());
+    r.interval = fake.window.interval;
+    return r;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    gv::fake::FakePlatform fake;  // one code page for both reads, as on one machine
+    const Read first = Load(fake, std::string(reinterpret_cast<const char*>(data), size));
+    const std::string written = gv::SettingsFileBytes(first.state, first.interval, fake.codePage);
+    const Read second = Load(fake, written);
+
+    std::string tip, interval;
+    fake.codePage.ToAnsi(first.state.TipFmt, tip);
+    fake.codePage.ToAnsi(first.interval, interval);
+    const bool fits = tip.size() + 2 < gv::kMaxItemBytes && interval.size() + 2 < gv::kMaxItemBytes;
+    if (fits && (second.state.TipFmt != first.state.TipFmt || second.interval != first.interval ||
+                 second.state.Hyo1 != first.state.Hyo1 || second.state.Hyo2 != first.state.Hyo2 ||
+                 second.state.Clr != first.state.Clr)) {
+        std::abort();
+    }
+    // Writing what was read back must not change the file any more.
+    if (fits && gv::SettingsFileBytes(second.state, second.interval, fake.codePage) != written) {
+        std::abort();
+    }
+    return 0;
+}
