@@ -325,8 +325,8 @@ TEST(Surface, LinesAreSolidAndIncludeBothEnds) {
         for (Colour p : s.Image()) painted += p == 5;
         EXPECT_EQ(painted, c.pixels) << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2;
         if (c.x1 >= 0 && c.x2 < 240) {
-            EXPECT_EQ(s.At(TwipsToPixel(c.x1), TwipsToPixel(c.y1)), 5);
-            EXPECT_EQ(s.At(TwipsToPixel(c.x2), TwipsToPixel(c.y2)), 5);
+            EXPECT_EQ(s.At(Surface::TwipsToPixel(c.x1), Surface::TwipsToPixel(c.y1)), 5);
+            EXPECT_EQ(s.At(Surface::TwipsToPixel(c.x2), Surface::TwipsToPixel(c.y2)), 5);
         }
     }
 }

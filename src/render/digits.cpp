@@ -21,14 +21,14 @@ void Degi(ClockState& state, Surface& surface, std::string_view digit, std::int1
 }
 
 void DegiP(const ClockState& state, Surface& surface, std::string_view pattern) {
-    for (std::size_t i = 0; i < 21 && i < pattern.size(); ++i) {
+    // Every cell lies on a whole pixel ((DgX + c) * 15 twips is pixel DgX + c exactly), so the
+    // pixel is plotted directly instead of going through twips and back.
+    const std::size_t cells = pattern.size() < 21 ? pattern.size() : 21;
+    for (std::size_t i = 0; i < cells; ++i) {
         if (pattern[i] != '1') continue;
-        const long long column = static_cast<long long>(i % 3);
-        const long long row = static_cast<long long>(i / 3);
-        // 64-bit so that no offset the state can hold overflows; off-surface points clip.
-        const long long x = (state.DgX + column) * kTwipsPerPixel;
-        const long long y = (state.DgY + row) * kTwipsPerPixel;
-        surface.PSet(static_cast<float>(x), static_cast<float>(y), state.DgClr);
+        const long long x = state.DgX + static_cast<long long>(i % 3);
+        const long long y = state.DgY + static_cast<long long>(i / 3);
+        surface.PSetPixel(x, y, state.DgClr);
     }
 }
 

@@ -6,30 +6,13 @@
 
 namespace gv {
 
-int TwipsToPixel(float twips) {
-    // Digits are plotted on whole pixels, which is the common case by far: skip the division
-    // and rounding for those.
-    if (twips >= -1e6f && twips <= 1e6f) {
-        const int whole = static_cast<int>(twips);
-        if (static_cast<float>(whole) == twips && whole % kTwipsPerPixel == 0) {
-            return whole / kTwipsPerPixel;
-        }
-    }
-    double p = std::floor(static_cast<double>(twips) / kTwipsPerPixel + 0.5);
+int Surface::RoundedPixel(float twips) {
+    const double p = std::floor(static_cast<double>(twips) / kTwipsPerPixel + 0.5);
     // Far-off positions (or NaN) land outside the surface and are clipped; clamp so that the
     // integer conversion itself is always defined.
     if (!(p > -1e6)) return -1000000;
     if (p > 1e6) return 1000000;
     return static_cast<int>(p);
-}
-
-void Surface::Plot(int px, int py, Colour colour) {
-    if (px < 0 || py < 0 || px >= kFaceSize || py >= kFaceSize) return;
-    pixels_[py * kFaceSize + px] = colour;
-}
-
-void Surface::PSet(float x, float y, Colour colour) {
-    Plot(TwipsToPixel(x), TwipsToPixel(y), colour);
 }
 
 void Surface::Line(float x1, float y1, float x2, float y2, Colour colour) {
