@@ -29,7 +29,7 @@ class FileSystem {
     // in place of `path` in one step (on Windows MoveFileExW with MOVEFILE_REPLACE_EXISTING |
     // MOVEFILE_WRITE_THROUGH); remove the temporary file on any failure. When this returns
     // false, `path` holds exactly what it held before.
-    virtual bool ReplaceFile(std::string_view path, std::string_view bytes) = 0;
+    virtual bool WriteWhole(std::string_view path, std::string_view bytes) = 0;
 };
 
 // The system's ANSI code page (932 on a Japanese system).

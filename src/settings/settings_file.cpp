@@ -154,7 +154,7 @@ std::string SettingsFileBytes(const ClockState& state, std::string_view interval
 bool SaveSettings(const ClockState& state, const Platform& platform) {
     const std::string bytes =
         SettingsFileBytes(state, platform.window.IntervalText(), platform.codePage);
-    return platform.files.ReplaceFile(SettingsPath(platform.files), bytes);
+    return platform.files.WriteWhole(SettingsPath(platform.files), bytes);
 }
 
 }  // namespace gv

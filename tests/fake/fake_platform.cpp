@@ -159,7 +159,7 @@ std::unique_ptr<InputFile> FakeFiles::OpenForReading(std::string_view path) {
     return std::make_unique<MemoryFile>(it->second.bytes);
 }
 
-bool FakeFiles::ReplaceFile(std::string_view path, std::string_view bytes) {
+bool FakeFiles::WriteWhole(std::string_view path, std::string_view bytes) {
     if (replaceFails) return false;
     auto it = entries.find(path);
     if (it != entries.end() && it->second.directory) return false;

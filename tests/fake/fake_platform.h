@@ -167,7 +167,7 @@ class FakeFiles final : public FileSystem {
     std::string ExecutableDirectory() override { return directory; }
     bool IsOrdinaryFile(std::string_view path) override;
     std::unique_ptr<InputFile> OpenForReading(std::string_view path) override;
-    bool ReplaceFile(std::string_view path, std::string_view bytes) override;
+    bool WriteWhole(std::string_view path, std::string_view bytes) override;
 
     struct Entry {
         std::string bytes;

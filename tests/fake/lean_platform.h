@@ -70,7 +70,7 @@ struct LeanPlatform final : Window, Shell, ImageList, Timer, Clock, FileSystem, 
     std::string ExecutableDirectory() override { return "C:\\x"; }
     bool IsOrdinaryFile(std::string_view) override { return false; }
     std::unique_ptr<InputFile> OpenForReading(std::string_view) override { return nullptr; }
-    bool ReplaceFile(std::string_view, std::string_view) override { return true; }
+    bool WriteWhole(std::string_view, std::string_view) override { return true; }
     void ToAnsi(std::string_view utf8, std::string& out) override { out.append(utf8); }
     std::string FromAnsi(std::string_view bytes) override { return std::string(bytes); }
 

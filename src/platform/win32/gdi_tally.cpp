@@ -86,10 +86,10 @@ HICON MakeFaceIcon(const Pixels& pixels, const FaceMask& transparent) {
     HBITMAP colour = TalliedDibSection(info, &bits);
     if (colour == nullptr) return nullptr;
 
-    // Monochrome rows are padded to 16 bits; a set bit lets the background through. Transparent
-    // pixels are also black and fully transparent in the colour image, because an icon shows
-    // the colour XORed onto the background wherever the mask is set, and alpha-aware painters
-    // look only at alpha.
+    // A classic icon: the mask alone decides what is transparent (a set bit lets the background
+    // through; rows are padded to 16 bits), and the colour image is black there, because the
+    // colour is XORed onto the background wherever the mask is set. The alpha bytes stay 0, so
+    // every painter goes by the mask instead of alpha.
     std::array<std::uint8_t, kFaceSize * 2> maskBits{};
     auto* out = static_cast<std::uint32_t*>(bits);
     for (int y = 0; y < kFaceSize; ++y) {
@@ -101,7 +101,7 @@ HICON MakeFaceIcon(const Pixels& pixels, const FaceMask& transparent) {
                     static_cast<std::uint8_t>(0x80u >> (x % 8));
             } else {
                 const COLORREF rgb = PaintedColour(pixels[static_cast<std::size_t>(i)]);
-                out[i] = 0xFF000000u | (static_cast<std::uint32_t>(GetRValue(rgb)) << 16) |
+                out[i] = (static_cast<std::uint32_t>(GetRValue(rgb)) << 16) |
                          (static_cast<std::uint32_t>(GetGValue(rgb)) << 8) | GetBValue(rgb);
             }
         }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <windows.h>
-
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "platform/win32/windows_api.h"
 #include "render/pixels.h"
 
 namespace gv::win32 {

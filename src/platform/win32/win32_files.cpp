@@ -1,17 +1,16 @@
 #include "platform/win32/win32_files.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <climits>
 
 #include "platform/win32/text_convert.h"
+#include "platform/win32/windows_api.h"
 
 namespace gv::win32 {
 namespace {
 
 class HandleOwner {
-public:
+  public:
     explicit HandleOwner(HANDLE handle) : handle_(handle) {}
     ~HandleOwner() { Close(); }
     HandleOwner(const HandleOwner&) = delete;
@@ -26,12 +25,12 @@ public:
         return closed;
     }
 
-private:
+  private:
     HANDLE handle_;
 };
 
 class Win32InputFile final : public InputFile {
-public:
+  public:
     explicit Win32InputFile(HANDLE handle) : file_(handle) {}
 
     std::size_t Read(char* buffer, std::size_t size) override {
@@ -41,7 +40,7 @@ public:
         return got;
     }
 
-private:
+  private:
     HandleOwner file_;
 };
 
@@ -60,6 +59,20 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
         if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
         bytes.remove_prefix(written);
     }
+    return true;
+}
+
+// Appends the UTF-16 of `bytes` in the ANSI code page; false, appending nothing, when any of
+// them is not valid there.
+bool AppendAnsiStrictly(std::string_view bytes, std::wstring& out) {
+    const int length = static_cast<int>(bytes.size());
+    const int needed =
+        MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
+    if (needed <= 0) return false;
+    const std::size_t start = out.size();
+    out.resize(start + static_cast<std::size_t>(needed));
+    MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), length, out.data() + start,
+                        needed);
     return true;
 }
 
@@ -94,14 +107,14 @@ bool Win32FileSystem::IsOrdinaryFile(std::string_view path) {
 }
 
 std::unique_ptr<InputFile> Win32FileSystem::OpenForReading(std::string_view path) {
-    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    HANDLE file =
+        CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return nullptr;
     return std::make_unique<Win32InputFile>(file);
 }
 
-bool Win32FileSystem::ReplaceFile(std::string_view path, std::string_view bytes) {
+bool Win32FileSystem::WriteWhole(std::string_view path, std::string_view bytes) {
     const std::wstring target = Widen(path);
     if (target.empty()) return false;
     std::wstring folder = FolderOf(target);
@@ -141,11 +154,19 @@ void Win32CodePage::ToAnsi(std::string_view utf8, std::string& out) {
 
 std::string Win32CodePage::FromAnsi(std::string_view bytes) {
     if (bytes.empty() || bytes.size() > INT_MAX) return {};
-    const int length = static_cast<int>(bytes.size());
-    const int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
-    if (needed <= 0) return {};
-    std::wstring wide(static_cast<std::size_t>(needed), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, wide.data(), needed);
+    std::wstring wide;
+    if (AppendAnsiStrictly(bytes, wide)) return Narrow(wide);
+
+    // Somewhere a byte sequence is not valid in the code page: go character by character (a
+    // lead byte and its trail byte together) so that only the bad ones become U+FFFD.
+    wide.clear();
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const bool lead = IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(bytes[at])) != FALSE;
+        const std::size_t size = lead && at + 1 < bytes.size() ? 2 : 1;
+        if (!AppendAnsiStrictly(bytes.substr(at, size), wide)) wide.push_back(L'\xFFFD');
+        at += size;
+    }
     return Narrow(wide);
 }
 

@@ -5,15 +5,15 @@
 namespace gv::win32 {
 
 class Win32FileSystem final : public FileSystem {
-public:
+  public:
     std::string ExecutableDirectory() override;
     bool IsOrdinaryFile(std::string_view path) override;
     std::unique_ptr<InputFile> OpenForReading(std::string_view path) override;
-    bool ReplaceFile(std::string_view path, std::string_view bytes) override;
+    bool WriteWhole(std::string_view path, std::string_view bytes) override;
 };
 
 class Win32CodePage final : public CodePage {
-public:
+  public:
     void ToAnsi(std::string_view utf8, std::string& out) override;
     std::string FromAnsi(std::string_view bytes) override;
 };

@@ -1,8 +1,7 @@
 #include "platform/win32/win32_image_list.h"
 
-#include <windows.h>
-
 #include "platform/win32/gdi_tally.h"
+#include "platform/win32/windows_api.h"
 
 namespace gv::win32 {
 

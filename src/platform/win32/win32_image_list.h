@@ -7,7 +7,7 @@ namespace gv::win32 {
 // ImageList1 as the program uses it: one 16x16 picture and a mask colour. The icon is built
 // when asked for, so the mask colour in force at that moment decides what is transparent.
 class Win32ImageList final : public ImageList {
-public:
+  public:
     void Clear() override;
     void SetBackColor(Colour colour) override;
     void Add(const Pixels& picture) override;
@@ -15,7 +15,7 @@ public:
     IconHandle MakeIcon() override;
     void DestroyIcon(IconHandle icon) override;
 
-private:
+  private:
     Pixels picture_{};
     bool hasPicture_ = false;
     Colour backColour_ = kButtonFace;

@@ -1,0 +1,67 @@
+#include <cstdio>
+#include <string>
+
+#include "app/form1.h"
+#include "platform/platform.h"
+#include "platform/win32/gdi_tally.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_image_list.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_window.h"
+#include "platform/win32/windows_api.h"
+
+namespace {
+
+// GORVANDEL_GDI_REPORT names a file that gets, at exit, the counts of icons and bitmaps made
+// and destroyed: the end-to-end tests read it to prove that refreshing leaks nothing.
+void WriteGdiReport() {
+    wchar_t path[MAX_PATH * 2] = {};
+    const DWORD length = GetEnvironmentVariableW(L"GORVANDEL_GDI_REPORT", path, MAX_PATH * 2);
+    if (length == 0 || length >= MAX_PATH * 2) return;
+    FILE* report = _wfopen(path, L"wb");
+    if (report == nullptr) return;
+    const std::string line = gv::win32::DescribeTally() + "\r\n";
+    std::fwrite(line.data(), 1, line.size(), report);
+    std::fclose(report);
+}
+
+int RunClock(HINSTANCE instance) {
+    gv::win32::Win32Window window(instance);
+    if (!window.Created()) return 1;
+    gv::win32::Win32Shell shell(window);
+    gv::win32::Win32ImageList images;
+    gv::win32::Win32Timer timer(window.Hwnd());
+    gv::win32::Win32Clock clock;
+    const gv::DateLocale locale = gv::win32::LoadUserLocale();
+    gv::win32::Win32FileSystem files;
+    gv::win32::Win32CodePage codePage;
+    const gv::Platform platform{window, shell, images, timer, clock, locale, files, codePage};
+
+    gv::Form1 form(platform);
+    window.Attach(form);
+    form.Form_Load();
+
+    MSG message{};
+    int result;
+    while ((result = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+        if (window.PreTranslate(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    window.Detach();
+    return result < 0 ? 1 : static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES;
+    InitCommonControlsEx(&controls);
+
+    const int exitCode = RunClock(instance);
+    WriteGdiReport();
+    return exitCode;
+}

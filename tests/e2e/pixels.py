@@ -1,0 +1,93 @@
+"""Pixel checks on screenshots of the running clock.
+
+  pixels.py match-face EXPECTED REGION.ppm BGX BGY
+      EXPECTED is face_dump's output: 16 rows of 16 "rrggbb" or "------" (transparent).
+      Looks for the 16x16 face anywhere in the region: every drawn pixel must have exactly its
+      colour and every transparent pixel the background, read at (BGX, BGY) of the region.
+  pixels.py count REGION.ppm RRGGBB
+      Prints how many pixels of the region have exactly that colour.
+"""
+import sys
+
+
+def read_ppm(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    fields = []
+    pos = 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        if data[pos:pos + 1] == b"#":
+            while data[pos:pos + 1] not in (b"\n", b""):
+                pos += 1
+            continue
+        start = pos
+        while not data[pos:pos + 1].isspace():
+            pos += 1
+        fields.append(data[start:pos])
+    pos += 1
+    if fields[0] != b"P6" or int(fields[3]) != 255:
+        raise SystemExit(f"{path}: not an 8-bit binary PPM")
+    width, height = int(fields[1]), int(fields[2])
+    raw = data[pos:pos + width * height * 3]
+    pixels = [["%02x%02x%02x" % tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3])
+               for x in range(width)] for y in range(height)]
+    return width, height, pixels
+
+
+def match_face(expected_path, region_path, bgx, bgy):
+    with open(expected_path) as f:
+        expected = [line.split() for line in f if line.strip()]
+    if len(expected) != 16 or any(len(row) != 16 for row in expected):
+        print("expected face is not 16x16")
+        return 1
+    drawn = sum(1 for row in expected for p in row if p != "------")
+    if drawn == 0:
+        print("expected face has no drawn pixel: nothing to compare")
+        return 1
+    width, height, pixels = read_ppm(region_path)
+    background = pixels[bgy][bgx]
+    if any(p == background for row in expected for p in row if p != "------"):
+        print(f"background {background} is also a face colour: the check would be blind")
+        return 1
+    best = None
+    for oy in range(height - 15):
+        for ox in range(width - 15):
+            wrong = 0
+            for y in range(16):
+                for x in range(16):
+                    want = expected[y][x]
+                    got = pixels[oy + y][ox + x]
+                    if (want == "------" and got != background) or (
+                            want != "------" and got != want):
+                        wrong += 1
+            if best is None or wrong < best[0]:
+                best = (wrong, ox, oy)
+            if wrong == 0:
+                print(f"face found at {ox},{oy}: {drawn} drawn pixels, background {background}")
+                return 0
+    wrong, ox, oy = best
+    print(f"face not found; closest at {ox},{oy} with {wrong} of 256 pixels wrong")
+    for y in range(16):
+        print(" ".join(pixels[oy + y][ox + x] for x in range(16)))
+    return 1
+
+
+def count(region_path, colour):
+    _, _, pixels = read_ppm(region_path)
+    print(sum(1 for row in pixels for p in row if p == colour.lower()))
+    return 0
+
+
+def main(argv):
+    if len(argv) == 6 and argv[1] == "match-face":
+        return match_face(argv[2], argv[3], int(argv[4]), int(argv[5]))
+    if len(argv) == 4 and argv[1] == "count":
+        return count(argv[2], argv[3])
+    print(__doc__)
+    return 2
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

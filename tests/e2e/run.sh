@@ -1,0 +1,545 @@
+#!/usr/bin/env bash
+# End-to-end tests: the real Gorvandel.exe under Wine, on a private virtual X display with a
+# real XEmbed tray host (trayer), in a fresh Wine prefix with a Japanese locale.
+#
+#   run.sh GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]
+#
+# OUTPUT_DIR (default: beside the .exe, e2e/) receives screenshots in screens/ and the logs.
+# FACE_DUMP is the native tools/face_dump program (also taken from $GV_FACE_DUMP); the icon and
+# preview pictures are compared with what it draws. The last line printed is "N passed, N failed";
+# the exit status is non-zero when anything failed.
+set -u -o pipefail
+
+if [[ $# -lt 1 || ! -f $1 ]]; then
+    echo "usage: $0 GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]" >&2
+    echo "0 passed, 1 failed"
+    exit 2
+fi
+EXE=$(realpath "$1")
+OUT=$(realpath -m "${2:-$(dirname "$EXE")/e2e}")
+FACE_DUMP=${3:-${GV_FACE_DUMP:-}}
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+SCREENS=$OUT/screens
+mkdir -p "$SCREENS"
+rm -f "$SCREENS"/*.png
+
+passed=0
+failed=0
+pass() { echo "PASS: $*"; passed=$((passed + 1)); }
+fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
+# check DESCRIPTION COMMAND...: one test result from a command's exit status.
+check() {
+    local description=$1
+    shift
+    if "$@"; then pass "$description"; else fail "$description"; fi
+}
+finish() {
+    echo "$passed passed, $failed failed"
+    [[ $failed -eq 0 ]]
+    exit
+}
+
+# --- What the run needs -------------------------------------------------------------------
+missing=()
+for tool in Xvfb trayer xdotool xwininfo wine wineboot wineserver winepath python3 iconv \
+    x86_64-w64-mingw32-g++-posix; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+# The real ImageMagick, not a look-alike earlier in PATH.
+CONVERT=/usr/bin/convert
+IMPORT=/usr/bin/import
+[[ -x $CONVERT && -x $IMPORT ]] || missing+=(imagemagick)
+locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' || missing+=(ja_JP.UTF-8-locale)
+if [[ ${#missing[@]} -gt 0 ]]; then
+    fail "tools missing: ${missing[*]}"
+    finish
+fi
+if [[ -z $FACE_DUMP || ! -x $FACE_DUMP ]]; then
+    fail "face_dump not given (third argument or GV_FACE_DUMP): the pictures cannot be checked"
+fi
+
+# --- A private display, tray and Wine prefix ------------------------------------------------
+WORK=$(mktemp -d /tmp/gorvandel-e2e.XXXXXX)
+XVFB_PID=
+TRAYER_PID=
+CLOCK_PID=
+cleanup() {
+    [[ -n ${WINEPREFIX:-} && -d ${WINEPREFIX:-/nonexistent} ]] && wineserver -k 2>/dev/null
+    [[ -n $CLOCK_PID ]] && kill "$CLOCK_PID" 2>/dev/null
+    [[ -n $TRAYER_PID ]] && kill "$TRAYER_PID" 2>/dev/null
+    [[ -n $XVFB_PID ]] && kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# -displayfd lets the server pick a free display number and tell us which.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >"$OUT/xvfb.log" 2>&1 &
+XVFB_PID=$!
+for _ in $(seq 50); do [[ -s $WORK/display ]] && break; sleep 0.1; done
+if [[ ! -s $WORK/display ]]; then
+    fail "Xvfb did not start (see $OUT/xvfb.log)"
+    finish
+fi
+DISPLAY=:$(head -n1 "$WORK/display")
+export DISPLAY
+SCREEN_W=1024
+SCREEN_H=768
+
+start_trayer() {
+    trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
+        --height 24 --SetDockType true --transparent false >>"$OUT/trayer.log" 2>&1 &
+    TRAYER_PID=$!
+}
+start_trayer
+
+export WINEPREFIX=$WORK/prefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES='mscoree,mshtml='
+export LANG=ja_JP.UTF-8
+export LC_ALL=ja_JP.UTF-8
+if ! wineboot -i >"$OUT/wineboot.log" 2>&1; then
+    fail "wineboot -i failed (see $OUT/wineboot.log)"
+    finish
+fi
+# Without a window manager nobody draws window frames; Wine then draws them itself, so the
+# screenshots show the caption and the window's X geometry is its whole outer frame.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+
+PROBE=$WORK/probe.exe
+if ! x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -static -o "$PROBE" "$HERE/probe.cpp" \
+    -lshell32 -lcomctl32 >"$OUT/probe-build.log" 2>&1; then
+    fail "the probe did not build (see $OUT/probe-build.log)"
+    finish
+fi
+probe() { wine "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+
+APP=$WORK/app
+mkdir -p "$APP"
+cp "$EXE" "$APP/Gorvandel.exe"
+INI=$APP/Gorvandel.ini
+GDI_REPORT=$WORK/gdi-report.txt
+
+# --- Helpers --------------------------------------------------------------------------------
+start_clock() {
+    (cd "$APP" && GORVANDEL_GDI_REPORT=$(winepath -w "$GDI_REPORT" 2>/dev/null) \
+        exec wine Gorvandel.exe >>"$OUT/clock.log" 2>&1) &
+    CLOCK_PID=$!
+}
+clock_running() { [[ -n $CLOCK_PID ]] && kill -0 "$CLOCK_PID" 2>/dev/null; }
+# wait_until SECONDS COMMAND...: polls the command until it succeeds.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS >= deadline)) && return 1
+        sleep 0.3
+    done
+}
+clock_exited() { ! clock_running; }
+window_visible() { probe dump | grep -qx 'visible=1'; }
+window_hidden() { probe dump | grep -qx 'visible=0'; }
+dump_has() { grep -qxF -- "$2" <<<"$1"; }
+field() { sed -n "s/^$2=//p" <<<"$1" | head -n1; }
+
+# The docked icon: trayer puts each client in a socket window of its panel, and Wine's icon
+# window sits inside that. Prints "X Y W H" of the icon window, or nothing.
+tray_icon_geometry() {
+    local panel socket icon info
+    panel=$(xwininfo -root -tree 2>/dev/null | awk '/"panel": \("panel" "trayer"\)/ {print $1; exit}')
+    [[ -n $panel ]] || return 1
+    for socket in $(xwininfo -children -id "$panel" 2>/dev/null | awk '/^ +0x/ {print $1}'); do
+        icon=$(xwininfo -children -id "$socket" 2>/dev/null |
+            awk '/"explorer.exe"/ {print $1; exit}')
+        [[ -n $icon ]] || continue
+        info=$(xwininfo -id "$icon" 2>/dev/null)
+        grep -q 'Map State: IsViewable' <<<"$info" || continue
+        awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+             /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {print x, y, w, h}' <<<"$info"
+        return 0
+    done
+    return 1
+}
+icon_docked() { [[ -n $(tray_icon_geometry) ]]; }
+icon_gone() { ! icon_docked; }
+
+shot() { "$IMPORT" -window root "$SCREENS/$1.png" 2>/dev/null; }
+# crop SHOT X Y W H OUT.ppm
+crop() { "$CONVERT" "$SCREENS/$1.png" -crop "$4x$5+$2+$3" +repage -depth 8 "ppm:$6"; }
+count_colour() { python3 "$HERE/pixels.py" count "$1" "$2"; }
+
+# Mouse actions on the docked icon's centre.
+icon_centre() {
+    local x y w h
+    read -r x y w h < <(tray_icon_geometry) || return 1
+    echo "$((x + w / 2)) $((y + h / 2))"
+}
+click_icon() {
+    local cx cy
+    read -r cx cy < <(icon_centre) || return 1
+    xdotool mousemove "$cx" "$cy" sleep 0.2 click "$1"
+}
+# A click on the settings window at client coordinates (pixels).
+click_client() {
+    local dump origin
+    dump=$(probe dump)
+    origin=$(field "$dump" client_origin)
+    xdotool mousemove $((${origin%,*} + $1)) $((${origin#*,} + $2)) sleep 0.1 click 1
+}
+focus_window() {
+    local id
+    id=$(xdotool search --name '^!Gorvandel$' 2>/dev/null | head -n1)
+    [[ -n $id ]] && xdotool windowfocus --sync "$id" 2>/dev/null
+}
+# Replaces the interval text the way a user would: click into it, clear it, type.
+type_interval() {
+    focus_window
+    click_client 58 17
+    xdotool key --clearmodifiers End BackSpace BackSpace BackSpace BackSpace BackSpace \
+        BackSpace BackSpace BackSpace
+    xdotool type --delay 50 "$1"
+}
+press_apply() { click_client 128 14; }
+box_open() { probe boxes | grep -qx 'boxes=1'; }
+box_closed() { probe boxes | grep -qx 'boxes=0'; }
+
+# expected_face TOP BOTTOM C0..C7 [HH:MM]: the face for those settings today, from the
+# program's own drawing code.
+expected_face() {
+    "$FACE_DUMP" "${@:1:10}" "$(date +%F)" ${11:+"${11}"} >"$WORK/expected.txt"
+}
+# match_icon SHOT: the docked icon in the screenshot shows the expected face exactly, on the
+# tray's background where the icon is transparent.
+match_icon() {
+    local x y w h
+    read -r x y w h < <(tray_icon_geometry) || return 1
+    crop "$1" "$x" "$y" "$w" "$h" "$WORK/icon.ppm" &&
+        python3 "$HERE/pixels.py" match-face "$WORK/expected.txt" "$WORK/icon.ppm" 0 0
+}
+# match_preview SHOT: Picture1 at client (8, 8) shows the same face on the button face.
+match_preview() {
+    local dump origin
+    dump=$(probe dump)
+    origin=$(field "$dump" client_origin)
+    crop "$1" $((${origin%,*} + 7)) $((${origin#*,} + 7)) 18 18 "$WORK/preview.ppm" &&
+        python3 "$HERE/pixels.py" match-face "$WORK/expected.txt" "$WORK/preview.ppm" 0 0
+}
+# settings_file_is LINE...: the file holds exactly these lines, in the Japanese ANSI code page.
+settings_file_is() { cmp -s "$INI" <(printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932); }
+
+DEFAULT_LINES=('yyyy/mm/dd hh:mm aaa' '1.0' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' \
+    ' 0 ' ' 0 ')
+
+# --- First run: no settings file -------------------------------------------------------------
+echo "== first run"
+start_clock
+if ! wait_until 30 window_visible; then
+    fail "first run: the settings window did not appear"
+    shot 01-first-run-failed
+    finish
+fi
+pass "first run: the settings window appears"
+sleep 1
+shot 01-first-run
+DUMP=$(probe dump)
+echo "$DUMP" >"$OUT/first-run-dump.txt"
+check "first run: caption is !Gorvandel" dump_has "$DUMP" 'caption=!Gorvandel'
+check "first run: topmost" dump_has "$DUMP" 'topmost=1'
+check "first run: fixed frame with close box only" bash -c '
+    for want in caption_bar=1 system_menu=1 minimize_box=0 maximize_box=0 sizing_border=0 \
+        has_menu=0 taskbar_button=0; do grep -qx "$want" <<<"$1" || exit 1; done' _ "$DUMP"
+check "first run: client area 159x150" dump_has "$DUMP" 'client=0,0,159,150'
+check "first run: outer frame ends at the work area's bottom-right corner" \
+    test "$(field "$DUMP" window_right) $(field "$DUMP" window_bottom)" \
+    = "$(field "$DUMP" work_right) $(field "$DUMP" work_bottom)"
+check "first run: on bare Xvfb that corner is the screen's" bash -c '
+    id=$(xdotool search --name "^!Gorvandel$" | head -n1)
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [[ $((X + WIDTH)) -eq $1 && $((Y + HEIGHT)) -eq $2 ]]' _ "$SCREEN_W" "$SCREEN_H"
+for want in \
+    'control id=100 class=GorvandelPicture1 rect=8,8,16,16 tabstop=0 text=' \
+    'control id=101 class=Static rect=80,12,12,12 tabstop=0 notify=0 text=秒' \
+    'control id=102 class=Edit rect=40,8,37,18 tabstop=1 centred=1 text=1.0' \
+    'control id=103 class=Button rect=108,4,41,21 tabstop=1 text=設定' \
+    'control id=106 class=Button rect=4,48,149,37 tabstop=0 text=' \
+    'control id=107 class=Button rect=4,108,149,37 tabstop=0 text='; do
+    check "first run: ${want#control }" dump_has "$DUMP" "$want"
+done
+check "first run: top list is a drop-down with edit field at 4,32 width 149" \
+    grep -q '^control id=104 class=ComboBox rect=4,32,149,[0-9]* tabstop=1 dropdown=1 text=アナログ$' \
+    <<<"$DUMP"
+check "first run: bottom list is a drop-down with edit field at 4,92 width 149" \
+    grep -q '^control id=105 class=ComboBox rect=4,92,149,[0-9]* tabstop=1 dropdown=1 text=なし$' \
+    <<<"$DUMP"
+swatch_tops=(64 64 64 64 124 124 124 124)
+swatch_lefts=(16 48 80 112 16 48 80 112)
+digits=(１ ２ ３ ４ ５ ６ ７ ８)
+for i in 0 1 2 3 4 5 6 7; do
+    check "first run: swatch $i" dump_has "$DUMP" \
+        "control id=$((108 + i)) class=Static rect=${swatch_lefts[i]},${swatch_tops[i]},22,13 tabstop=0 notify=1 text=${digits[i]}"
+done
+check "first run: top list items" dump_has "$DUMP" \
+    'combo1.items=アナログ|デジタル [12]|デジタル [24]|月日 [ 1 1]|月日 [0101]|西暦'
+check "first run: bottom list items" dump_has "$DUMP" \
+    'combo2.items=なし|デジタル [12]|デジタル [24]|月日 [ 1 1]|月日 [0101]|西暦'
+check "first run: アナログ selected, なし selected and disabled" bash -c '
+    for want in combo1.selected=0 combo1.enabled=1 combo2.selected=0 combo2.enabled=0; do
+        grep -qx "$want" <<<"$1" || exit 1; done' _ "$DUMP"
+check "first run: the open top list shows all six items" \
+    test "$(field "$DUMP" combo1.list_rows)" -ge 6
+check "first run: tab order Text1, Command1, Combo1 (Combo2 is disabled)" dump_has "$DUMP" \
+    'tab_order=Edit:1.0,Button:設定,ComboBox:アナログ'
+check "first run: no tray icon while the window is up" icon_gone
+# The caption's icon is the program's own clock picture: 12 yellow dots and 11 red hand pixels.
+read -r WX WY < <(probe dump | awk -F'[=,]' '/^window=/ {print $2, $3}')
+read -r CX CY < <(probe dump | awk -F'[=,]' '/^client_origin=/ {print $2, $3}')
+crop 01-first-run "$WX" "$WY" 40 $((CY - WY)) "$WORK/caption.ppm"
+check "first run: the caption shows the clock icon (12 yellow dots, 11 red hand pixels)" \
+    test "$(count_colour "$WORK/caption.ppm" ffff00) $(count_colour "$WORK/caption.ppm" ff0000)" \
+    = "12 11"
+if [[ -x $FACE_DUMP ]]; then
+    # The analog face at this minute; take the picture where the minute cannot turn over.
+    while (($(date +%-S) < 2 || $(date +%-S) > 55)); do sleep 1; done
+    sleep 2.5  # a refresh comes every two seconds with the default interval
+    shot 01-first-run-preview
+    expected_face 0 0 0 0 0 0 0 0 0 0 "$(date +%H:%M)"
+    check "first run: the preview shows the analog face in black" match_preview 01-first-run-preview
+fi
+
+focus_window
+xdotool key --clearmodifiers alt+F4
+check "first run: Alt+F4 ends the program" wait_until 15 clock_exited
+check "first run: closing writes the 77-byte default settings file" \
+    settings_file_is "${DEFAULT_LINES[@]}"
+check "first run: 77 bytes" test "$(stat -c %s "$INI" 2>/dev/null)" = 77
+
+# --- Start with the default file: straight into the tray ------------------------------------
+echo "== start with a settings file"
+start_clock
+check "with a file: the icon docks in the tray" wait_until 30 icon_docked
+check "with a file: the window stays hidden" window_hidden
+sleep 1
+shot 02-tray-default
+if [[ -x $FACE_DUMP ]]; then
+    while (($(date +%-S) < 2 || $(date +%-S) > 55)); do sleep 1; done
+    sleep 2.5
+    shot 02-tray-default
+    expected_face 0 0 0 0 0 0 0 0 0 0 "$(date +%H:%M)"
+    check "with a file: the docked icon is the analog face, transparent around it" \
+        match_icon 02-tray-default
+fi
+
+read -r IX IY IW IH < <(tray_icon_geometry)
+xdotool mousemove $((IX + 3)) $((IY + 3)) sleep 0.3 mousemove $((IX + IW / 2)) $((IY + IH / 2)) \
+    sleep 0.3 mousemove $((IX + IW - 3)) $((IY + IH - 3))
+sleep 1.5
+check "mere movement over the icon leaves the window hidden" window_hidden
+check "mere movement over the icon keeps the icon" icon_docked
+# Resting on the icon shows its tooltip: the default pattern with the locale's weekday, in the
+# Japanese code page on the way to the tray.
+WEEKDAYS=(日 月 火 水 木 金 土)
+tip_now() { echo "tip=$(date '+%Y/%m/%d %H:%M') ${WEEKDAYS[$(date +%w)]}"; }
+TIP_BEFORE=$(tip_now)
+xdotool mousemove $((IX + IW / 2)) $((IY + IH / 2))
+wait_until 5 bash -c '[[ -n $(wine "$1" tips 2>/dev/null | tr -d "\r") ]]' _ "$PROBE"
+TIP=$(probe tips | head -n1)
+TIP_AFTER=$(tip_now)
+shot 02-tooltip
+echo "tooltip: $TIP"
+check "the tooltip reads yyyy/mm/dd hh:mm and the weekday" \
+    test "$TIP" = "$TIP_BEFORE" -o "$TIP" = "$TIP_AFTER"
+
+click_icon 1
+check "left click on the icon brings the window up" wait_until 10 window_visible
+check "left click: the icon is removed" wait_until 10 icon_gone
+DUMP=$(probe dump)
+check "left click: the window is topmost" dump_has "$DUMP" 'topmost=1'
+check "left click: the window is at the work area's corner" \
+    test "$(field "$DUMP" window_right) $(field "$DUMP" window_bottom)" \
+    = "$(field "$DUMP" work_right) $(field "$DUMP" work_bottom)"
+shot 03-after-left-click
+
+type_interval 0
+press_apply
+check "Apply with 0: a message box appears" wait_until 10 box_open
+BOXES=$(probe boxes)
+echo "$BOXES" >"$OUT/message-box.txt"
+check "Apply with 0: the box is titled !Gorvandel" dump_has "$BOXES" 'box.title=!Gorvandel'
+check "Apply with 0: the box asks for 0.001 or more" dump_has "$BOXES" \
+    'box.text=更新時間を 0.001 以上に設定して下さい'
+check "Apply with 0: the box has an OK button only" \
+    test "$(grep -c '^box.button=' <<<"$BOXES")" = 1
+shot 04-message-box
+xdotool key --clearmodifiers Return
+check "Apply with 0: OK closes the box" wait_until 10 box_closed
+check "Apply with 0: the window stays up" window_visible
+check "Apply with 0: the text stays as typed" dump_has "$(probe dump)" \
+    'control id=102 class=Edit rect=40,8,37,18 tabstop=1 centred=1 text=0'
+check "Apply with 0: no tray icon" icon_gone
+
+type_interval 2
+press_apply
+check "Apply with 2: the window goes back to the tray" wait_until 10 window_hidden
+check "Apply with 2: the icon docks again" wait_until 15 icon_docked
+shot 05-back-in-tray
+
+click_icon 3
+check "right click on the icon brings the window up" wait_until 10 window_visible
+check "right click: the icon is removed" wait_until 10 icon_gone
+shot 06-after-right-click
+press_apply
+check "Apply with 2 again: back to the tray" wait_until 10 window_hidden
+check "Apply with 2 again: the icon docks" wait_until 15 icon_docked
+
+# The shell forgets every icon when it restarts and then broadcasts "TaskbarCreated".
+check "an outside delete removes the icon" bash -c '[[ $(wine "$1" tray-delete 2>/dev/null |
+    tr -d "\r") == deleted=1 ]]' _ "$PROBE"
+check "after the delete the tray is empty" wait_until 10 icon_gone
+probe taskbar-created >/dev/null
+check "TaskbarCreated puts the icon back" wait_until 15 icon_docked
+check "TaskbarCreated leaves the window hidden" window_hidden
+
+kill "$TRAYER_PID" 2>/dev/null
+wait "$TRAYER_PID" 2>/dev/null
+sleep 1
+start_trayer
+check "a restarted tray host shows the icon again" wait_until 20 icon_docked
+shot 07-tray-restarted
+
+# Logging off: the session's end saves the settings while the window is hidden.
+wineboot --end-session >"$OUT/end-session.log" 2>&1
+check "end of session ends the program" wait_until 20 clock_exited
+check "end of session saves the settings (the applied interval 2)" settings_file_is \
+    'yyyy/mm/dd hh:mm aaa' '2' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 '
+
+# --- Digits in colour: year on top, month and day below -------------------------------------
+echo "== year and month-day faces"
+COLOURS=(255 65280 16711680 65535 16711935 16776960 8388608 32768)
+HEX=(ff0000 00ff00 0000ff ffff00 ff00ff 00ffff 000080 008000)
+# The tooltip pattern carries kanji, stored in code page 932 like everything in the file.
+COLOUR_LINES=('yyyy年mm月dd日(aaa)' '0.05' ' 5 ' ' 4 ')
+for c in "${COLOURS[@]}"; do COLOUR_LINES+=(" $c "); done
+printf '%s\r\n' "${COLOUR_LINES[@]}" | iconv -f UTF-8 -t CP932 >"$INI"
+rm -f "$GDI_REPORT"
+start_clock
+check "colour faces: the icon docks" wait_until 30 icon_docked
+if [[ -x $FACE_DUMP ]]; then
+    ok=1
+    for _ in 1 2 3; do
+        sleep 1
+        expected_face 5 4 "${COLOURS[@]}"
+        shot 08-tray-year-month-day
+        if match_icon 08-tray-year-month-day >"$OUT/match-icon.txt"; then ok=0; break; fi
+    done
+    cat "$OUT/match-icon.txt"
+    check "colour faces: the docked icon shows year and month-day in the slot colours" test $ok = 0
+fi
+read -r IX IY IW IH < <(tray_icon_geometry)
+xdotool mousemove $((IX + IW / 2 - 2)) $((IY + IH / 2)) sleep 0.3 \
+    mousemove $((IX + IW / 2)) $((IY + IH / 2))
+wait_until 5 bash -c '[[ -n $(wine "$1" tips 2>/dev/null | tr -d "\r") ]]' _ "$PROBE"
+TIP=$(probe tips | head -n1)
+shot 08-tooltip-kanji
+echo "tooltip: $TIP"
+check "a pattern with kanji read from code page 932 formats the tooltip" \
+    test "$TIP" = "tip=$(date +%Y年%m月%d日)(${WEEKDAYS[$(date +%w)]})"
+sleep 2 # a stream of refreshes, twenty a second
+click_icon 1
+check "colour faces: a click brings the window up" wait_until 10 window_visible
+sleep 1
+shot 09-window-colours
+DUMP=$(probe dump)
+check "colour faces: 西暦 and 月日 [0101] selected, bottom list enabled" bash -c '
+    for want in combo1.selected=5 combo2.selected=4 combo2.enabled=1; do
+        grep -qx "$want" <<<"$1" || exit 1; done' _ "$DUMP"
+check "tab order with both lists enabled: Text1, Command1, Combo1, Combo2" dump_has "$DUMP" \
+    'tab_order=Edit:0.05,Button:設定,ComboBox:西暦,ComboBox:月日 [0101]'
+read -r CX CY < <(awk -F'[=,]' '/^client_origin=/ {print $2, $3}' <<<"$DUMP")
+for i in 0 1 2 3 4 5 6 7; do
+    crop 09-window-colours $((CX + swatch_lefts[i])) $((CY + swatch_tops[i])) 22 13 \
+        "$WORK/swatch.ppm"
+    check "swatch $((i + 1)) is written in its slot's colour ${HEX[i]}" \
+        test "$(count_colour "$WORK/swatch.ppm" "${HEX[i]}")" -ge 3
+done
+if [[ -x $FACE_DUMP ]]; then
+    expected_face 5 4 "${COLOURS[@]}"
+    check "colour faces: the preview shows the same face" match_preview 09-window-colours
+fi
+
+# The lists: choosing with the keyboard raises the same handlers as the mouse.
+focus_window
+click_client 60 42
+xdotool key --clearmodifiers Up Up Up Up Up
+sleep 0.5
+DUMP=$(probe dump)
+check "choosing アナログ on top sends the bottom list to なし and disables it" bash -c '
+    for want in combo1.selected=0 combo2.selected=0 combo2.enabled=0; do
+        grep -qx "$want" <<<"$1" || exit 1; done' _ "$DUMP"
+xdotool key --clearmodifiers Down Down
+sleep 0.5
+DUMP=$(probe dump)
+check "choosing デジタル [24] next enables the bottom list, still at なし" bash -c '
+    for want in combo1.selected=2 combo2.selected=0 combo2.enabled=1; do
+        grep -qx "$want" <<<"$1" || exit 1; done' _ "$DUMP"
+COLOUR_LINES[2]=' 2 '
+COLOUR_LINES[3]=' 0 '
+
+# A swatch opens the colour dialog; cancelling it before any colour was confirmed in this run
+# makes the slot black.
+click_client $((swatch_lefts[2] + 11)) $((swatch_tops[2] + 6))
+check "a click on swatch 3 opens the colour dialog" wait_until 10 box_open
+shot 10-colour-dialog
+xdotool key --clearmodifiers Escape
+check "Escape closes the colour dialog" wait_until 10 box_closed
+read -r CX CY < <(probe dump | awk -F'[=,]' '/^client_origin=/ {print $2, $3}')
+# Repaints queue behind the stream of refreshes, so look a few times.
+swatch_3_black() {
+    shot 11-swatch-cancelled
+    crop 11-swatch-cancelled $((CX + swatch_lefts[2])) $((CY + swatch_tops[2])) 22 13 \
+        "$WORK/swatch.ppm"
+    (($(count_colour "$WORK/swatch.ppm" 000000) >= 3 &&
+        $(count_colour "$WORK/swatch.ppm" 0000ff) == 0))
+}
+check "after the cancel swatch 3 is written in black instead of blue" wait_until 10 swatch_3_black
+COLOUR_LINES[6]=' 0 '
+press_apply
+check "colour faces: Apply returns to the tray" wait_until 10 window_hidden
+wait_until 15 icon_docked
+probe close >/dev/null
+check "WM_CLOSE while in the tray ends the program" wait_until 15 clock_exited
+check "WM_CLOSE while in the tray saves the settings unchanged" \
+    settings_file_is "${COLOUR_LINES[@]}"
+if [[ -s $GDI_REPORT ]]; then
+    REPORT=$(tr -d '\r' <"$GDI_REPORT")
+    echo "GDI: $REPORT"
+    read -r made destroyed most bmade bdestroyed bmost < <(sed -E \
+        's/icons made ([0-9]+) destroyed ([0-9]+) most-alive ([0-9]+); bitmaps made ([0-9]+) destroyed ([0-9]+) most-alive ([0-9]+)/\1 \2 \3 \4 \5 \6/' \
+        <<<"$REPORT")
+    check "icons: many refreshes made many icons ($made)" test "${made:-0}" -ge 50
+    check "icons: every icon made was destroyed" test "${made:-0}" = "${destroyed:-x}"
+    check "icons: never more than two alive at once (window icon and one for the tray)" \
+        test "${most:-99}" -le 2
+    check "bitmaps: every bitmap made was deleted" test "${bmade:-0}" = "${bdestroyed:-x}"
+    check "bitmaps: never more than two alive at once" test "${bmost:-99}" -le 2
+else
+    fail "no GDI report was written at exit"
+fi
+
+# --- Logging off with the window up: what the box holds is saved, applied or not ------------
+echo "== end of session with the window up"
+start_clock
+wait_until 30 icon_docked
+click_icon 1
+check "window up again for the session's end" wait_until 10 window_visible
+type_interval 3
+check "the typed interval is in the box" wait_until 5 bash -c \
+    '[[ $(wine "$1" dump 2>/dev/null | tr -d "\r" | grep "^control id=102") == *text=3 ]]' \
+    _ "$PROBE"
+wineboot --end-session >>"$OUT/end-session.log" 2>&1
+check "end of session with the window up ends the program" wait_until 20 clock_exited
+COLOUR_LINES[1]=3
+check "end of session with the window up saves the unapplied interval" \
+    settings_file_is "${COLOUR_LINES[@]}"
+
+finish

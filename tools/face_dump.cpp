@@ -1,0 +1,69 @@
+// Prints the clock face that Gorvandel.exe draws for given settings and date, as the tray icon
+// shows it: 16 rows of 16 pixels, each "rrggbb" or "------" where the icon is transparent. The
+// end-to-end tests compare it with a screenshot of the icon docked in the tray.
+//
+//   face_dump TOP BOTTOM C0 C1 C2 C3 C4 C5 C6 C7 YYYY-MM-DD [HH:MM]
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "common/clock_state.h"
+#include "common/date_locale.h"
+#include "common/local_time.h"
+#include "render/face.h"
+#include "render/surface.h"
+
+namespace {
+
+class FixedClock final : public gv::Clock {
+  public:
+    explicit FixedClock(gv::LocalTime time) : time_(time) {}
+    gv::LocalTime Now() override { return time_; }
+
+  private:
+    gv::LocalTime time_;
+};
+
+int Usage() {
+    std::fputs("usage: face_dump TOP BOTTOM C0 .. C7 YYYY-MM-DD [HH:MM]\n", stderr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 12 && argc != 13) return Usage();
+    gv::ClockState state;
+    state.Pi = gv::kSinglePi;
+    state.TipFmt = std::string(gv::kDefaultTipFmt);
+    state.Hyo1 = static_cast<std::int16_t>(std::atoi(argv[1]));
+    state.Hyo2 = static_cast<std::int16_t>(std::atoi(argv[2]));
+    for (int i = 0; i < 8; ++i)
+        state.Clr[static_cast<std::size_t>(i)] =
+            static_cast<gv::Colour>(std::strtoll(argv[3 + i], nullptr, 0));
+
+    int year = 0, month = 0, day = 0, hour = 12, minute = 0;
+    if (std::sscanf(argv[11], "%d-%d-%d", &year, &month, &day) != 3) return Usage();
+    if (argc == 13 && std::sscanf(argv[12], "%d:%d", &hour, &minute) != 2) return Usage();
+    FixedClock clock(gv::MakeLocalTime(year, month, day, hour, minute, 0));
+
+    gv::Surface surface;
+    gv::FaceContext face{state, surface, clock, gv::JapaneseLocale()};
+    gv::DrawFace(face);
+
+    // Only plain colours can be printed; the background is what the icon leaves transparent.
+    for (int y = 0; y < gv::kFaceSize; ++y) {
+        for (int x = 0; x < gv::kFaceSize; ++x) {
+            const gv::Colour c = surface.At(x, y);
+            if (c == gv::BackgroundColour()) {
+                std::fputs("------", stdout);
+            } else if (gv::IsSystemColour(c)) {
+                std::printf("sys%03d", static_cast<int>(c & 0xFF));
+            } else {
+                std::printf("%02x%02x%02x", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+            }
+            std::fputc(x + 1 < gv::kFaceSize ? ' ' : '\n', stdout);
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# Builds Gorvandel.exe and runs it under Wine.
+#
+# With $DISPLAY set, the clock runs on that display until it is closed. Without one, it runs on
+# a private virtual display with a tray host for a few seconds, and the script saves a
+# screenshot of the settings window and of the tray icon and prints where they are.
+#
+# Installs what is missing from Debian's archive first (needs root or sudo).
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+RUN_DIR=$ROOT/build/run-clock
+
+PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 xvfb trayer xdotool
+    imagemagick x11-utils fonts-ipafont-gothic locales)
+
+as_root() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
+
+install_missing() {
+    local missing=() package
+    for package in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    if [[ ${#missing[@]} -gt 0 ]]; then
+        echo "installing: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+            --no-install-recommends "${missing[@]}" >/dev/null
+    fi
+    # The Japanese locale gives Wine the Japanese ANSI code page the settings file is written in.
+    if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+        echo "generating the ja_JP.UTF-8 locale"
+        as_root sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen ||
+            echo 'ja_JP.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+        as_root locale-gen >/dev/null
+    fi
+}
+
+build() {
+    cd "$ROOT"
+    cmake --preset mingw64 >/dev/null
+    cmake --build --preset mingw64 -j2
+}
+
+install_missing
+build
+mkdir -p "$RUN_DIR"
+cp "$ROOT/build/mingw64/src/platform/win32/Gorvandel.exe" "$RUN_DIR/"
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export WINEDEBUG=${WINEDEBUG:--all}
+
+if [[ -n ${DISPLAY:-} ]]; then
+    # The settings file stays in $RUN_DIR from one run to the next.
+    echo "running $RUN_DIR/Gorvandel.exe on $DISPLAY (close its window to end it)"
+    cd "$RUN_DIR"
+    exec wine Gorvandel.exe
+fi
+
+# No display: a private one, a tray host and a fresh Wine prefix, all gone at the end.
+WORK=$(mktemp -d /tmp/gorvandel-run.XXXXXX)
+PIDS=()
+cleanup() {
+    WINEPREFIX=$WORK/prefix wineserver -k 2>/dev/null || true
+    local pid
+    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+PIDS+=($!)
+for _ in $(seq 50); do [[ -s $WORK/display ]] && break; sleep 0.1; done
+DISPLAY=:$(head -n1 "$WORK/display")
+export DISPLAY
+trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel --height 24 \
+    --SetDockType true --transparent false >/dev/null 2>&1 &
+PIDS+=($!)
+
+export WINEPREFIX=$WORK/prefix WINEDLLOVERRIDES='mscoree,mshtml='
+echo "preparing a Wine prefix on $DISPLAY"
+wineboot -i >/dev/null 2>&1
+# Nobody else draws window frames on a bare display.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+
+APP=$WORK/app
+mkdir -p "$APP"
+cp "$RUN_DIR/Gorvandel.exe" "$APP/"
+(cd "$APP" && exec wine Gorvandel.exe >/dev/null 2>&1) &
+PIDS+=($!)
+
+# A first run (no settings file) shows the settings window.
+WINDOW=
+for _ in $(seq 60); do
+    WINDOW=$(xdotool search --onlyvisible --name '^!Gorvandel$' 2>/dev/null | head -n1) || true
+    [[ -n $WINDOW ]] && break
+    sleep 0.5
+done
+if [[ -z $WINDOW ]]; then
+    echo "the settings window did not appear" >&2
+    exit 1
+fi
+sleep 3
+eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+WINDOW_SHOT=$RUN_DIR/settings-window.png
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$WINDOW_SHOT"
+
+# Apply puts the window into the tray; the button sits at (128, 14) in the client area, which
+# fills the bottom of the frame between equal side borders.
+BORDER=$(((WIDTH - 159) / 2))
+xdotool mousemove $((X + BORDER + 128)) $((Y + HEIGHT - BORDER - 150 + 14)) sleep 0.2 click 1
+sleep 4
+TRAY_SHOT=$RUN_DIR/tray.png
+import -window root -crop 120x24+904+744 +repage "$TRAY_SHOT"
+SCREEN_SHOT=$RUN_DIR/screen.png
+import -window root "$SCREEN_SHOT"
+
+echo "settings window: $WINDOW_SHOT"
+echo "tray (icon at the right end): $TRAY_SHOT"
+echo "whole screen: $SCREEN_SHOT"
