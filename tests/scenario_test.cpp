@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "common/date_format.h"
 #include "fake/fake_platform.h"
 #include "picture.h"
 #include "settings/settings_window.h"
@@ -31,10 +30,6 @@ class Scenario : public ::testing::Test {
     std::string& FileBytes() { return p.fake.files.entries[p.fake.files.SettingsPath()].bytes; }
     std::string Tooltip() {
         return p.fake.shell.icon ? p.fake.codePage.FromAnsi(p.fake.shell.icon->Tip()) : "(none)";
-    }
-    std::string Now(std::string_view pattern) {
-        return FormatDate(pattern, AddSeconds(p.fake.clock.start, p.fake.clock.elapsedMs / 1000),
-                          JapaneseLocale());
     }
 
     Program p;
@@ -97,27 +92,6 @@ TEST_F(Scenario, AHiddenOrSystemFileOrADirectoryIsNoSettingsFile) {
         EXPECT_TRUE(program.fake.window.visible);
         EXPECT_FALSE(program.fake.shell.icon);
     }
-}
-
-TEST_F(Scenario, IconAndTooltipFollowTheSimulatedClock) {
-    StartWith(SettingsFile("2.5", 2, 5));
-    for (int refresh = 0; refresh < 40; ++refresh) {
-        ASSERT_EQ(p.Run(3000), 1);
-        ASSERT_TRUE(p.fake.shell.icon);
-        EXPECT_EQ(Tooltip(), Now("yyyy/mm/dd hh:mm aaa"));
-        EXPECT_EQ(p.fake.images.images.size(), 1u);
-        const std::string hhnn = Now("hhnn");
-        const std::string expected = test::Expected({{hhnn[1] - '0', 4, 0, 'b'},
-                                                     {hhnn[0] - '0', 0, 0, 'a'},
-                                                     {hhnn[2] - '0', 9, 0, 'c'},
-                                                     {hhnn[3] - '0', 13, 0, 'd'},
-                                                     {2, 0, 9, 'e'},
-                                                     {0, 4, 9, 'f'},
-                                                     {0, 9, 9, 'g'},
-                                                     {2, 13, 9, 'h'}});
-        EXPECT_EQ(test::Picture(p.fake.shell.icon->picture), expected);
-    }
-    EXPECT_EQ(p.fake.images.made, p.fake.images.destroyed + 0);
 }
 
 TEST_F(Scenario, ButtonReleasesBringTheWindowUpPressesAndMovesDoNot) {
@@ -255,23 +229,6 @@ TEST_F(Scenario, ModesOutsideTheListsFallBackToTheFirstItem) {
     EXPECT_NE(FileBytes().find("\r\n 0 \r\n 0 \r\n"), std::string::npos);
 }
 
-TEST_F(Scenario, DamagedIntervalsStillStart) {
-    struct Case {
-        const char* interval;
-        std::int32_t timer;
-    } cases[] = {{"-3", 0}, {"0", 0}, {"", 0}, {"nonsense", 0}, {"99999999", 1000}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.interval);
-        Program program;
-        program.fake.files.entries[program.fake.files.SettingsPath()].bytes =
-            SettingsFile(c.interval, 2, 0);
-        program.form.Form_Load();
-        EXPECT_EQ(program.fake.timer.interval, c.timer);
-        EXPECT_TRUE(program.fake.shell.icon);
-        EXPECT_EQ(program.Run(60000), 0);  // no ticks, or 100000 skipped ticks: no refresh yet
-    }
-}
-
 TEST_F(Scenario, CloseSavesWhatTheBoxHoldsAppliedOrNot) {
     StartWith(SettingsFile("1.0", 2, 4));
     p.Click(kWmLButtonUp);
@@ -283,14 +240,6 @@ TEST_F(Scenario, CloseSavesWhatTheBoxHoldsAppliedOrNot) {
     next.form.Form_Load();
     EXPECT_EQ(next.fake.timer.interval, 1000);
     EXPECT_EQ(next.form.State().TmrSkip, 8);
-}
-
-TEST_F(Scenario, AFailedSaveStillEndsNormallyAndKeepsTheOldFile) {
-    StartWith(kDefaultFile);
-    p.fake.files.replaceFails = true;
-    p.fake.window.interval = "5";
-    p.form.Form_QueryUnload();
-    EXPECT_EQ(FileBytes(), kDefaultFile);
 }
 
 TEST_F(Scenario, TheIconComesBackWhenTheTaskbarIsRecreated) {
