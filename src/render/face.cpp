@@ -1,6 +1,5 @@
 #include "render/face.h"
 
-#include <charconv>
 #include <cmath>
 #include <string_view>
 
@@ -66,16 +65,11 @@ void DrawAnalog(FaceContext& face) {
 void DrawTime(FaceContext& face, std::int16_t mode, std::int32_t row, std::int16_t base) {
     Text hours = ReadClock(face, "hh");
     if (mode == kModeTime12 && ReadClock(face, "A/P").View() == "P") {
-        // "12" to "23" become "00" to "11": the last two characters of "0" and the hour mod 12.
-        const std::int32_t n = RoundToInt32(LeadingNumber(hours.View())).value_or(0);
-        char digits[16];
-        auto [end, ec] = std::to_chars(digits, digits + sizeof digits, n % 12);
-        (void)ec;
-        Text padded;
-        padded.Append("0");
-        padded.Append(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+        // "12" to "23" become "00" to "11".
+        const std::int32_t n = RoundToInt32(LeadingNumber(hours.View())).value_or(0) % 12;
+        const char twelve[2] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
         hours.Clear();
-        hours.Append(padded.View().substr(padded.View().size() - 2));
+        hours.Append(std::string_view(twelve, 2));
     }
     const std::string_view s = hours.View();
     if (!DrawDigit(face, CharAt(s, 2), kColumns[1], base, 1, row)) return;
