@@ -513,8 +513,8 @@ check "WM_CLOSE while in the tray saves the settings unchanged" \
 if [[ -s $GDI_REPORT ]]; then
     REPORT=$(tr -d '\r' <"$GDI_REPORT")
     echo "GDI: $REPORT"
-    read -r made destroyed most bmade bdestroyed bmost < <(sed -E \
-        's/icons made ([0-9]+) destroyed ([0-9]+) most-alive ([0-9]+); bitmaps made ([0-9]+) destroyed ([0-9]+) most-alive ([0-9]+)/\1 \2 \3 \4 \5 \6/' \
+    read -r made destroyed most bmade bdestroyed bmost sent skipped < <(sed -E \
+        's/icons made ([0-9]+) destroyed ([0-9]+) most-alive ([0-9]+); bitmaps made ([0-9]+) destroyed ([0-9]+) most-alive ([0-9]+); tray modifies sent ([0-9]+) skipped ([0-9]+)/\1 \2 \3 \4 \5 \6 \7 \8/' \
         <<<"$REPORT")
     check "icons: many refreshes made many icons ($made)" test "${made:-0}" -ge 50
     check "icons: every icon made was destroyed" test "${made:-0}" = "${destroyed:-x}"
@@ -522,6 +522,13 @@ if [[ -s $GDI_REPORT ]]; then
         test "${most:-99}" -le 2
     check "bitmaps: every bitmap made was deleted" test "${bmade:-0}" = "${bdestroyed:-x}"
     check "bitmaps: never more than two alive at once" test "${bmost:-99}" -le 2
+    # Two for the window icon, made once, and one pair that every tray icon is made from.
+    check "bitmaps: refreshing makes none of its own ($bmade made in all)" \
+        test "${bmade:-99}" -le 4
+    # In the tray the face and the tooltip stay the same all day: after the icon was added,
+    # refresh after refresh would hand the shell the same picture again.
+    check "tray: modifies that change nothing are skipped ($skipped skipped, $sent sent)" \
+        test "${skipped:-0}" -ge 20
 else
     fail "no GDI report was written at exit"
 fi
@@ -530,6 +537,24 @@ fi
 echo "== end of session with the window up"
 start_clock
 wait_until 30 icon_docked
+if [[ -x $FACE_DUMP ]]; then
+    # The time on top and a tooltip of the date alone: when the minute turns, only the picture
+    # changes, and the new face must still reach the tray.
+    DOCKED_AT=$(date +%H:%M)
+    while [[ $(date +%H:%M) == "$DOCKED_AT" ]]; do sleep 0.5; done
+    read -ra SLOTS <<<"${COLOUR_LINES[*]:4:8}"
+    ok=1
+    for _ in 1 2 3; do
+        sleep 1
+        MINUTE=$(date +%H:%M)
+        expected_face 2 0 "${SLOTS[@]}" "$MINUTE"
+        shot 12-tray-next-minute
+        [[ $(date +%H:%M) == "$MINUTE" ]] || continue
+        if match_icon 12-tray-next-minute >"$OUT/match-icon.txt"; then ok=0; break; fi
+    done
+    cat "$OUT/match-icon.txt"
+    check "a new minute's face reaches the tray while the tooltip stays the same" test $ok = 0
+fi
 click_icon 1
 check "window up again for the session's end" wait_until 10 window_visible
 type_interval 3

@@ -73,47 +73,62 @@ COLORREF PaintedColour(std::int32_t colour) {
     return bits & 0x00FFFFFFu;
 }
 
-HICON MakeFaceIcon(const Pixels& pixels, const FaceMask& transparent) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kFaceSize;
-    info.bmiHeader.biHeight = -kFaceSize;  // rows from the top, like Pixels
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+IconCanvas::~IconCanvas() {
+    DeleteTalliedBitmap(mask_);
+    DeleteTalliedBitmap(colour_);
+}
 
-    void* bits = nullptr;
-    HBITMAP colour = TalliedDibSection(info, &bits);
-    if (colour == nullptr) return nullptr;
+bool IconCanvas::Ready() {
+    if (colour_ == nullptr) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = kFaceSize;
+        info.bmiHeader.biHeight = -kFaceSize;  // rows from the top, like Pixels
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        colour_ = TalliedDibSection(info, &bits);
+        colourBits_ = static_cast<std::uint32_t*>(bits);
+    }
+    if (mask_ == nullptr) mask_ = TalliedMonochromeBitmap(kFaceSize, kFaceSize, nullptr);
+    return colour_ != nullptr && colourBits_ != nullptr && mask_ != nullptr;
+}
+
+HICON IconCanvas::MakeIcon(const Pixels& painted, const FaceMask& transparent) {
+    if (!Ready()) return nullptr;
+    // Whatever the system still has queued for the bitmap is done before its bits are written.
+    GdiFlush();
 
     // A classic icon: the mask alone decides what is transparent (a set bit lets the background
     // through; rows are padded to 16 bits), and the colour image is black there, because the
     // colour is XORed onto the background wherever the mask is set. The alpha bytes stay 0, so
     // every painter goes by the mask instead of alpha.
     std::array<std::uint8_t, kFaceSize * 2> maskBits{};
-    auto* out = static_cast<std::uint32_t*>(bits);
     for (int y = 0; y < kFaceSize; ++y) {
         for (int x = 0; x < kFaceSize; ++x) {
-            const int i = y * kFaceSize + x;
-            if (transparent[static_cast<std::size_t>(i)]) {
-                out[i] = 0;
+            const auto i = static_cast<std::size_t>(y * kFaceSize + x);
+            if (transparent[i]) {
+                colourBits_[i] = 0;
                 maskBits[static_cast<std::size_t>(y * 2 + x / 8)] |=
                     static_cast<std::uint8_t>(0x80u >> (x % 8));
             } else {
-                const COLORREF rgb = PaintedColour(pixels[static_cast<std::size_t>(i)]);
-                out[i] = (static_cast<std::uint32_t>(GetRValue(rgb)) << 16) |
-                         (static_cast<std::uint32_t>(GetGValue(rgb)) << 8) | GetBValue(rgb);
+                const auto rgb = static_cast<COLORREF>(painted[i]);
+                colourBits_[i] = (static_cast<std::uint32_t>(GetRValue(rgb)) << 16) |
+                                 (static_cast<std::uint32_t>(GetGValue(rgb)) << 8) | GetBValue(rgb);
             }
         }
     }
-    GdiFlush();
+    if (SetBitmapBits(mask_, maskBits.size(), maskBits.data()) == 0) return nullptr;
+    return TalliedIconFromBitmaps(colour_, mask_);
+}
 
-    HBITMAP mask = TalliedMonochromeBitmap(kFaceSize, kFaceSize, maskBits.data());
-    HICON icon = mask != nullptr ? TalliedIconFromBitmaps(colour, mask) : nullptr;
-    // The icon keeps copies of both bitmaps.
-    DeleteTalliedBitmap(mask);
-    DeleteTalliedBitmap(colour);
-    return icon;
+HICON MakeFaceIcon(const Pixels& pixels, const FaceMask& transparent) {
+    Pixels painted;
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        painted[i] = static_cast<Colour>(PaintedColour(pixels[i]));
+    IconCanvas canvas;
+    return canvas.MakeIcon(painted, transparent);
 }
 
 }  // namespace gv::win32

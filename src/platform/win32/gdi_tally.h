@@ -38,7 +38,30 @@ COLORREF PaintedColour(std::int32_t colour);
 
 using FaceMask = std::array<bool, kFaceSize * kFaceSize>;
 
-// A 16x16 icon of `pixels`; where `transparent` is true the background shows through.
+// The two bitmaps that 16x16 icons are made from, kept for the next icon: an icon takes copies
+// of its bitmaps, so one pair serves every icon, and a refresh makes no bitmaps of its own.
+// Deleted with the canvas.
+class IconCanvas {
+  public:
+    IconCanvas() = default;
+    ~IconCanvas();
+    IconCanvas(const IconCanvas&) = delete;
+    IconCanvas& operator=(const IconCanvas&) = delete;
+
+    // An icon of `painted` (plain 0x00BBGGRR values, no system colours); where `transparent`
+    // is true the background shows through. Null when the system refuses.
+    HICON MakeIcon(const Pixels& painted, const FaceMask& transparent);
+
+  private:
+    bool Ready();
+
+    HBITMAP colour_ = nullptr;
+    std::uint32_t* colourBits_ = nullptr;
+    HBITMAP mask_ = nullptr;
+};
+
+// A 16x16 icon of `pixels`, painted as the screen shows them; where `transparent` is true the
+// background shows through. For an icon made once: its bitmaps go when it has been made.
 HICON MakeFaceIcon(const Pixels& pixels, const FaceMask& transparent);
 
 }  // namespace gv::win32

@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <string>
 
 #include "app/form1.h"
 #include "platform/platform.h"
@@ -14,23 +13,26 @@
 namespace {
 
 // GORVANDEL_GDI_REPORT names a file that gets, at exit, the counts of icons and bitmaps made
-// and destroyed: the end-to-end tests read it to prove that refreshing leaks nothing.
-void WriteGdiReport() {
+// and destroyed and of the tray modifies sent and skipped: the end-to-end tests read it to prove
+// that refreshing leaks nothing and that an unchanged icon is not handed to the tray again.
+void WriteGdiReport(const gv::win32::TrayCounts& tray) {
     wchar_t path[MAX_PATH * 2] = {};
     const DWORD length = GetEnvironmentVariableW(L"GORVANDEL_GDI_REPORT", path, MAX_PATH * 2);
     if (length == 0 || length >= MAX_PATH * 2) return;
     FILE* report = _wfopen(path, L"wb");
     if (report == nullptr) return;
-    const std::string line = gv::win32::DescribeTally() + "\r\n";
-    std::fwrite(line.data(), 1, line.size(), report);
+    std::fprintf(report, "%s; tray modifies sent %llu skipped %llu\r\n",
+                 gv::win32::DescribeTally().c_str(),
+                 static_cast<unsigned long long>(tray.modifiesSent),
+                 static_cast<unsigned long long>(tray.modifiesSkipped));
     std::fclose(report);
 }
 
-int RunClock(HINSTANCE instance) {
+int RunClock(HINSTANCE instance, gv::win32::TrayCounts& tray) {
     gv::win32::Win32Window window(instance);
     if (!window.Created()) return 1;
-    gv::win32::Win32Shell shell(window);
     gv::win32::Win32ImageList images;
+    gv::win32::Win32Shell shell(window, images);
     gv::win32::Win32Timer timer(window.Hwnd());
     gv::win32::Win32Clock clock;
     const gv::DateLocale locale = gv::win32::LoadUserLocale();
@@ -50,6 +52,7 @@ int RunClock(HINSTANCE instance) {
         DispatchMessageW(&message);
     }
     window.Detach();
+    tray = shell.Counts();
     return result < 0 ? 1 : static_cast<int>(message.wParam);
 }
 
@@ -61,7 +64,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     controls.dwICC = ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&controls);
 
-    const int exitCode = RunClock(instance);
-    WriteGdiReport();
+    gv::win32::TrayCounts tray;
+    const int exitCode = RunClock(instance, tray);
+    // After everything the run made is gone, so that the counts balance.
+    WriteGdiReport(tray);
     return exitCode;
 }

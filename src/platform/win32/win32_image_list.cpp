@@ -1,9 +1,33 @@
 #include "platform/win32/win32_image_list.h"
 
-#include "platform/win32/gdi_tally.h"
+#include <algorithm>
+
 #include "platform/win32/windows_api.h"
 
 namespace gv::win32 {
+namespace {
+
+// Paints colours with each system colour looked up once, not once per pixel: the background
+// alone covers most of a face, and every lookup is a call into the system.
+class Painter {
+  public:
+    Colour Paint(Colour colour) {
+        if (!IsSystemColour(colour)) return static_cast<Colour>(PaintedColour(colour));
+        if (!known_ || colour != system_) {
+            system_ = colour;
+            painted_ = static_cast<Colour>(PaintedColour(colour));
+            known_ = true;
+        }
+        return painted_;
+    }
+
+  private:
+    bool known_ = false;
+    Colour system_ = 0;
+    Colour painted_ = 0;
+};
+
+}  // namespace
 
 void Win32ImageList::Clear() { hasPicture_ = false; }
 
@@ -21,16 +45,35 @@ void Win32ImageList::SetMaskColor(Colour colour) { maskColour_ = colour; }
 IconHandle Win32ImageList::MakeIcon() {
     if (!hasPicture_) return 0;
     // Compared as painted, so a slot holding the button face's plain RGB value is as
-    // transparent as one holding the system colour itself.
-    const COLORREF mask = PaintedColour(maskColour_);
+    // transparent as one holding the system colour itself. The painted picture is also what
+    // the icon is remembered by: two icons with equal painted pictures look the same, and a
+    // changed system colour makes a different picture.
+    Painter painter;
+    NotifyFilter::Picture painted{{}, painter.Paint(maskColour_)};
     FaceMask transparent{};
-    for (std::size_t i = 0; i < picture_.size(); ++i)
-        transparent[i] = PaintedColour(picture_[i]) == mask;
-    return reinterpret_cast<IconHandle>(MakeFaceIcon(picture_, transparent));
+    for (std::size_t i = 0; i < picture_.size(); ++i) {
+        painted.pixels[i] = painter.Paint(picture_[i]);
+        transparent[i] = painted.pixels[i] == painted.mask;
+    }
+    HICON icon = canvas_.MakeIcon(painted.pixels, transparent);
+    if (icon == nullptr) return 0;
+    const auto handle = reinterpret_cast<IconHandle>(icon);
+    live_.emplace_back(handle, painted);
+    return handle;
 }
 
 void Win32ImageList::DestroyIcon(IconHandle icon) {
+    const auto made = std::find_if(live_.begin(), live_.end(),
+                                   [icon](const auto& entry) { return entry.first == icon; });
+    if (made != live_.end()) live_.erase(made);
     DestroyTalliedIcon(reinterpret_cast<HICON>(icon));
+}
+
+std::optional<NotifyFilter::Picture> Win32ImageList::PictureOf(IconHandle icon) const {
+    for (const auto& [handle, picture] : live_) {
+        if (handle == icon) return picture;
+    }
+    return std::nullopt;
 }
 
 }  // namespace gv::win32

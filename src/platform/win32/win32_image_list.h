@@ -1,6 +1,12 @@
 #pragma once
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 #include "platform/image_list.h"
+#include "platform/notify_filter.h"
+#include "platform/win32/gdi_tally.h"
 
 namespace gv::win32 {
 
@@ -15,11 +21,17 @@ class Win32ImageList final : public ImageList {
     IconHandle MakeIcon() override;
     void DestroyIcon(IconHandle icon) override;
 
+    // What an icon this list made and has not yet destroyed shows: its colours as painted and
+    // the painted mask colour. Nothing for any other handle.
+    std::optional<NotifyFilter::Picture> PictureOf(IconHandle icon) const;
+
   private:
     Pixels picture_{};
     bool hasPicture_ = false;
     Colour backColour_ = kButtonFace;
     Colour maskColour_ = kButtonFace;
+    IconCanvas canvas_;
+    std::vector<std::pair<IconHandle, NotifyFilter::Picture>> live_;  // usually one
 };
 
 }  // namespace gv::win32

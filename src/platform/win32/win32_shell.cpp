@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "platform/win32/win32_image_list.h"
 #include "platform/win32/win32_window.h"
 #include "platform/win32/windows_api.h"
 
@@ -17,6 +18,14 @@ static_assert(offsetof(NOTIFYICONDATAA, szTip) + sizeof(NotifyIconData{}.szTip) 
               NOTIFYICONDATAA_V1_SIZE);
 
 bool Win32Shell::NotifyIcon(std::uint32_t message, const NotifyIconData& data) {
+    std::optional<NotifyFilter::Picture> picture;
+    if ((data.uFlags & kNifIcon) != 0) picture = images_.PictureOf(data.hIcon);
+    if (!filter_.ShouldSend(message, data, picture)) {
+        // The shell would have accepted it and shown exactly what it shows now.
+        ++counts_.modifiesSkipped;
+        return true;
+    }
+
     NOTIFYICONDATAA record{};
     record.cbSize = data.cbSize == kNotifyIconDataSize ? NOTIFYICONDATAA_V1_SIZE : data.cbSize;
     record.hWnd = reinterpret_cast<HWND>(data.hWnd);
@@ -27,6 +36,9 @@ bool Win32Shell::NotifyIcon(std::uint32_t message, const NotifyIconData& data) {
     std::memcpy(record.szTip, data.szTip.data(), data.szTip.size());
 
     const bool done = Shell_NotifyIconA(message, &record) != FALSE;
+    filter_.Sent(message, data, picture, done);
+    if (message == kNimModify) ++counts_.modifiesSent;
+    if (!done) ++counts_.refused;
     // While the system is still starting, the tray may not be there to take the icon yet.
     if (message == NIM_ADD && record.hWnd == window_.Hwnd()) {
         if (done) {
