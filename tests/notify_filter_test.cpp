@@ -43,7 +43,14 @@ TEST(NotifyFilter, SkipsOnlyAModifyThatChangesNothing) {
         {kNimModify, Record(full, "12:00"), a, false, true},  // refused: forget what was shown
         {kNimModify, Record(full, "12:00"), a, true, true},
         {kNimDelete, Record(0, ""), std::nullopt, true, true},
-        {kNimModify, Record(full, "12:00"), a, false, true},  // no icon: the shell refuses
+        {kNimModify, Record(full, "12:00"), a, false, false},    // deleted: it would be refused
+        {kNimDelete, Record(0, ""), std::nullopt, false, true},  // a second delete, refused
+        {kNimModify, Record(full, "12:00"), a, false, false},
+        {kNimAdd, Record(full | kNifMessage, ""), a, false, true},  // refused: still deleted
+        {kNimModify, Record(full, "12:00"), a, false, false},
+        {kNimAdd, Record(full | kNifMessage, ""), a, true, true},
+        {kNimModify, Record(full, ""), a, true, false},
+        {kNimModify, Record(full, "12:01"), a, true, true},
     };
     NotifyFilter filter;
     int i = 0;

@@ -4,7 +4,9 @@ namespace gv {
 
 bool NotifyFilter::ShouldSend(std::uint32_t message, const NotifyIconData& data,
                               const std::optional<Picture>& picture) const {
-    if (message != kNimModify || !shown_ || !picture) return true;
+    if (message != kNimModify) return true;
+    if (deleted_) return false;
+    if (!shown_ || !picture) return true;
     if (data.uFlags != (kNifIcon | kNifTip)) return true;
     return !(shown_->picture == *picture && shown_->tip == data.szTip);
 }
@@ -12,6 +14,8 @@ bool NotifyFilter::ShouldSend(std::uint32_t message, const NotifyIconData& data,
 void NotifyFilter::Sent(std::uint32_t message, const NotifyIconData& data,
                         const std::optional<Picture>& picture, bool accepted) {
     const bool full = (data.uFlags & (kNifIcon | kNifTip)) == (kNifIcon | kNifTip);
+    if (accepted && message == kNimDelete) deleted_ = true;
+    if (accepted && message == kNimAdd) deleted_ = false;
     if (accepted && (message == kNimAdd || message == kNimModify) && full && picture) {
         shown_ = Shown{*picture, data.szTip};
     } else {

@@ -10,8 +10,9 @@ namespace gv {
 
 // At short intervals the face changes once a minute, yet every refresh hands the icon to the
 // shell. This remembers what the shell last accepted for the icon, so that a platform can skip a
-// modify that would show exactly the same picture and tooltip. The user sees no difference: the
-// skipped call would have changed nothing.
+// modify that would show exactly the same picture and tooltip, and a modify while the icon is
+// known to be deleted (the window is up), which the shell would refuse. The user sees no
+// difference: the skipped call would have changed nothing.
 class NotifyFilter {
   public:
     // What an icon handed to the shell looks like: its pixels and its transparent colour.
@@ -34,6 +35,7 @@ class NotifyFilter {
         std::array<char, 64> tip;
     };
     std::optional<Shown> shown_;  // what the icon shows, while we know it
+    bool deleted_ = false;        // the shell accepted a delete and nothing was added since
 };
 
 }  // namespace gv
