@@ -60,36 +60,25 @@ fi
 
 # No display: a private one, a tray host and a fresh Wine prefix, all gone at the end.
 WORK=$(mktemp -d /tmp/gorvandel-run.XXXXXX)
-PIDS=()
+source "$ROOT/tools/wine-desktop.sh"
+CLOCK_PID=
 cleanup() {
-    WINEPREFIX=$WORK/prefix wineserver -k 2>/dev/null || true
-    local pid
-    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    [[ -n $CLOCK_PID ]] && kill "$CLOCK_PID" 2>/dev/null
+    wd_stop
     rm -rf "$WORK"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-PIDS+=($!)
-for _ in $(seq 50); do [[ -s $WORK/display ]] && break; sleep 0.1; done
-DISPLAY=:$(head -n1 "$WORK/display")
-export DISPLAY
-trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel --height 24 \
-    --SetDockType true --transparent false >/dev/null 2>&1 &
-PIDS+=($!)
-
-export WINEPREFIX=$WORK/prefix WINEDLLOVERRIDES='mscoree,mshtml='
+wd_start_display "$WORK/xvfb.log" || { echo "Xvfb did not start" >&2; exit 1; }
+wd_start_trayer "$WORK/trayer.log"
 echo "preparing a Wine prefix on $DISPLAY"
-wineboot -i >/dev/null 2>&1
-# Nobody else draws window frames on a bare display.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+wd_make_prefix "$WORK/prefix" "$WORK/wineboot.log" || { echo "wineboot failed" >&2; exit 1; }
 
 APP=$WORK/app
 mkdir -p "$APP"
 cp "$RUN_DIR/Gorvandel.exe" "$APP/"
 (cd "$APP" && exec wine Gorvandel.exe >/dev/null 2>&1) &
-PIDS+=($!)
+CLOCK_PID=$!
 
 # A first run (no settings file) shows the settings window.
 WINDOW=

@@ -26,13 +26,10 @@ if [[ ${#missing[@]} -gt 0 ]]; then
 fi
 
 WORK=$(mktemp -d /tmp/gorvandel-bench.XXXXXX)
-XVFB_PID=
-TRAYER_PID=
+# shellcheck source=../../tools/wine-desktop.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-desktop.sh"
 cleanup() {
-    [[ -n ${WINEPREFIX:-} && -d ${WINEPREFIX:-/nonexistent} ]] && wineserver -k 2>/dev/null
-    [[ -n $TRAYER_PID ]] && kill "$TRAYER_PID" 2>/dev/null
-    [[ -n $XVFB_PID ]] && kill "$XVFB_PID" 2>/dev/null
-    wait 2>/dev/null
+    wd_stop
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -43,23 +40,10 @@ setup_failed() {
     exit 2
 }
 
-# -displayfd lets the server pick a free display number and tell us which.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do [[ -s $WORK/display ]] && break; sleep 0.1; done
-[[ -s $WORK/display ]] || setup_failed "Xvfb did not start" "$WORK/xvfb.log"
-export DISPLAY=:$(head -n1 "$WORK/display")
-
-trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
-    --height 24 --SetDockType true --transparent false >"$WORK/trayer.log" 2>&1 &
-TRAYER_PID=$!
-
-export WINEPREFIX=$WORK/prefix
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES='mscoree,mshtml='
-export LANG=ja_JP.UTF-8
-export LC_ALL=ja_JP.UTF-8
-wineboot -i >"$WORK/wineboot.log" 2>&1 || setup_failed "wineboot -i failed" "$WORK/wineboot.log"
+wd_start_display "$WORK/xvfb.log" || setup_failed "Xvfb did not start" "$WORK/xvfb.log"
+wd_start_trayer "$WORK/trayer.log"
+wd_make_prefix "$WORK/prefix" "$WORK/wineboot.log" ||
+    setup_failed "wineboot -i failed" "$WORK/wineboot.log"
 
 # The console under Wine is awkward; the results go to a file and are printed from there.
 cp "$EXE" "$WORK/refresh_bench.exe"

@@ -60,52 +60,29 @@ fi
 
 # --- A private display, tray and Wine prefix ------------------------------------------------
 WORK=$(mktemp -d /tmp/gorvandel-e2e.XXXXXX)
-XVFB_PID=
-TRAYER_PID=
 CLOCK_PID=
+# shellcheck source=../../tools/wine-desktop.sh
+source "$HERE/../../tools/wine-desktop.sh"
 cleanup() {
-    [[ -n ${WINEPREFIX:-} && -d ${WINEPREFIX:-/nonexistent} ]] && wineserver -k 2>/dev/null
     [[ -n $CLOCK_PID ]] && kill "$CLOCK_PID" 2>/dev/null
-    [[ -n $TRAYER_PID ]] && kill "$TRAYER_PID" 2>/dev/null
-    [[ -n $XVFB_PID ]] && kill "$XVFB_PID" 2>/dev/null
-    wait 2>/dev/null
+    wd_stop
     rm -rf "$WORK"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# -displayfd lets the server pick a free display number and tell us which.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >"$OUT/xvfb.log" 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do [[ -s $WORK/display ]] && break; sleep 0.1; done
-if [[ ! -s $WORK/display ]]; then
+if ! wd_start_display "$OUT/xvfb.log"; then
     fail "Xvfb did not start (see $OUT/xvfb.log)"
     finish
 fi
-DISPLAY=:$(head -n1 "$WORK/display")
-export DISPLAY
 SCREEN_W=1024
 SCREEN_H=768
-
-start_trayer() {
-    trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
-        --height 24 --SetDockType true --transparent false >>"$OUT/trayer.log" 2>&1 &
-    TRAYER_PID=$!
-}
+start_trayer() { wd_start_trayer "$OUT/trayer.log"; }
 start_trayer
-
-export WINEPREFIX=$WORK/prefix
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES='mscoree,mshtml='
-export LANG=ja_JP.UTF-8
-export LC_ALL=ja_JP.UTF-8
-if ! wineboot -i >"$OUT/wineboot.log" 2>&1; then
+if ! wd_make_prefix "$WORK/prefix" "$OUT/wineboot.log"; then
     fail "wineboot -i failed (see $OUT/wineboot.log)"
     finish
 fi
-# Without a window manager nobody draws window frames; Wine then draws them itself, so the
-# screenshots show the caption and the window's X geometry is its whole outer frame.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 
 PROBE=$WORK/probe.exe
 if ! x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -static -o "$PROBE" "$HERE/probe.cpp" \
@@ -400,8 +377,8 @@ probe taskbar-created >/dev/null
 check "TaskbarCreated puts the icon back" wait_until 15 icon_docked
 check "TaskbarCreated leaves the window hidden" window_hidden
 
-kill "$TRAYER_PID" 2>/dev/null
-wait "$TRAYER_PID" 2>/dev/null
+kill "$WD_TRAYER_PID" 2>/dev/null
+wait "$WD_TRAYER_PID" 2>/dev/null
 sleep 1
 start_trayer
 check "a restarted tray host shows the icon again" wait_until 20 icon_docked
