@@ -218,11 +218,5 @@ TEST(SettingsFile, AFailedWriteLeavesTheOldFile) {
     EXPECT_EQ(fake.files.entries[fake.files.SettingsPath()].bytes, "old");
 }
 
-TEST(SettingsFile, PathIsTheDirectoryWithTheNameAppended) {
-    fake::FakePlatform fake;
-    fake.files.directory = "D:\\";  // a drive's root keeps its backslash
-    EXPECT_EQ(SettingsPath(fake.files), "D:\\\\Gorvandel.ini");
-}
-
 }  // namespace
 }  // namespace gv

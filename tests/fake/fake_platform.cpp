@@ -17,10 +17,7 @@ void FakeWindow::Show() {
     visible = true;
     log_.push_back("window show");
 }
-void FakeWindow::SetFocus() {
-    focused = true;
-    log_.push_back("window focus");
-}
+void FakeWindow::SetFocus() { log_.push_back("window focus"); }
 void FakeWindow::AddComboItem(ComboId combo, std::string_view text) {
     Of(combo).items.emplace_back(text);
 }
@@ -122,7 +119,6 @@ void FakeTimer::SetInterval(std::int32_t ms) {
 }
 
 LocalTime FakeClock::Now() {
-    ++readings;
     if (!scripted.empty()) {
         LocalTime t = scripted.front();
         scripted.pop_front();

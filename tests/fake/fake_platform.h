@@ -55,7 +55,6 @@ class FakeWindow final : public Window {
     WindowHandle handle = 0x2A0;
     bool visible = false;
     bool minimised = false;
-    bool focused = false;
     bool topmost = false;
     float left = 0, top = 0, width = 2505, height = 2685;
     float twipsPerPixel = 15;
@@ -120,7 +119,7 @@ class FakeShell final : public Shell {
 class FakeImageList final : public ImageList {
   public:
     void Clear() override { images.clear(); }
-    void SetBackColor(Colour colour) override { backColour = colour; }
+    void SetBackColor(Colour) override {}
     void Add(const Pixels& picture) override { images.push_back(picture); }
     void SetMaskColor(Colour colour) override { maskColour = colour; }
     IconHandle MakeIcon() override;
@@ -133,7 +132,6 @@ class FakeImageList final : public ImageList {
     const Icon* Find(IconHandle handle) const;
 
     std::vector<Pixels> images;
-    Colour backColour = 0;
     Colour maskColour = 0;
     std::map<IconHandle, Icon> live;
     int made = 0;
@@ -159,7 +157,6 @@ class FakeClock final : public Clock {
     LocalTime start = MakeLocalTime(2002, 3, 2, 15, 7, 0);
     long long elapsedMs = 0;
     std::deque<LocalTime> scripted;
-    int readings = 0;
 };
 
 class FakeFiles final : public FileSystem {
