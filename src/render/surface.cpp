@@ -6,7 +6,7 @@
 
 namespace gv {
 
-int Surface::RoundedPixel(float twips) {
+int Surface::TwipsToPixel(float twips) {
     const double p = std::floor(static_cast<double>(twips) / kTwipsPerPixel + 0.5);
     // Far-off positions (or NaN) land outside the surface and are clipped; clamp so that the
     // integer conversion itself is always defined.
@@ -26,7 +26,7 @@ void Surface::Line(float x1, float y1, float x2, float y2, Colour colour) {
     long long err = dx + dy;
     // The clamp in TwipsToPixel bounds the walk even for far-off end points.
     for (long long steps = 0; steps <= dx - dy; ++steps) {
-        Plot(x, y, colour);
+        PSetPixel(x, y, colour);
         if (x == xEnd && y == yEnd) break;
         long long e2 = 2 * err;
         if (e2 >= dy) {

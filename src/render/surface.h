@@ -14,7 +14,9 @@ class Surface {
     Surface() { pixels_.fill(0); }
 
     void Erase(Colour background) { pixels_.fill(background); }
-    void PSet(float x, float y, Colour colour) { Plot(TwipsToPixel(x), TwipsToPixel(y), colour); }
+    void PSet(float x, float y, Colour colour) {
+        PSetPixel(TwipsToPixel(x), TwipsToPixel(y), colour);
+    }
     // The same for a whole-pixel position, which is what PSet at (x * 15, y * 15) paints.
     void PSetPixel(long long x, long long y, Colour colour) {
         if (x < 0 || y < 0 || x >= kFaceSize || y >= kFaceSize) return;
@@ -26,20 +28,9 @@ class Surface {
     Colour At(int px, int py) const { return pixels_[py * kFaceSize + px]; }
 
     // The pixel a twip position falls on, before clipping.
-    static int TwipsToPixel(float twips) {
-        // Digits are plotted on whole pixels, by far the common case: no division or rounding.
-        if (twips >= -1e6f && twips <= 1e6f) {
-            const int whole = static_cast<int>(twips);
-            if (static_cast<float>(whole) == twips && whole % kTwipsPerPixel == 0) {
-                return whole / kTwipsPerPixel;
-            }
-        }
-        return RoundedPixel(twips);
-    }
+    static int TwipsToPixel(float twips);
 
   private:
-    static int RoundedPixel(float twips);
-    void Plot(int px, int py, Colour colour) { PSetPixel(px, py, colour); }
     Pixels pixels_;
 };
 
