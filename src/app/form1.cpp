@@ -49,6 +49,8 @@ void Form1::Form_Load() {
 
 void Form1::Form_QueryUnload() { SaveSettings(state_, platform_); }
 
+void Form1::Form_Unload() { DeleteTrayIcon(platform_); }
+
 void Form1::Timer1_Timer() { gv::Timer1_Timer(state_, surface_, platform_); }
 
 void Form1::Combo1_Click() { gv::Combo1_Click(state_, platform_); }
