@@ -175,6 +175,7 @@ TEST_F(Face, AnalogHandsAtOtherTimes) {
         {6, 30, 6, 14, 1},  // hour hand at 195 degrees
         {6, 30, 8, 14, 0},  // minute hand straight down, its end hidden by the 6 o'clock tick
         {9, 45, 2, 6, 1},   // 292.5 degrees rounds to 292
+        {1, 11, 12, 3, 1},  // 35.5 degrees rounds to 36
         {9, 45, 2, 8, 0},  {12, 0, 8, 2, 0},  // both hands up: the minute hand covers the hour hand
         {1, 10, 11, 3, 1},                    // 35 degrees
         {1, 10, 14, 5, 0},                    // 60 degrees, short of the 2 o'clock tick

@@ -13,11 +13,12 @@ const std::string kDefaultFile =
     "yyyy/mm/dd hh:mm aaa\r\n1.0\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
     " 0 \r\n 0 \r\n";
 
+// The file as the program writes it.
 std::string SettingsFile(const std::string& interval, int top, int bottom,
                          const std::array<Colour, 8>& clr = test::SlotColours()) {
-    std::string s = "yyyy/mm/dd hh:mm aaa\r\n" + interval + "\r\n " + std::to_string(top) +
-                    " \r\n " + std::to_string(bottom) + " \r\n";
-    for (Colour c : clr) s += " " + std::to_string(c) + " \r\n";
+    auto line = [](long long n) { return (n < 0 ? "" : " ") + std::to_string(n) + " \r\n"; };
+    std::string s = "yyyy/mm/dd hh:mm aaa\r\n" + interval + "\r\n" + line(top) + line(bottom);
+    for (Colour c : clr) s += line(c);
     return s;
 }
 
@@ -80,18 +81,12 @@ TEST_F(Scenario, StartWithAFileGoesStraightToTheTray) {
     EXPECT_EQ(Tooltip(), "2002/03/02 15:07 土");
 }
 
-TEST_F(Scenario, AHiddenOrSystemFileOrADirectoryIsNoSettingsFile) {
-    struct Case {
-        bool directory, hidden, system;
-    } cases[] = {{true, false, false}, {false, true, false}, {false, false, true}};
-    for (const Case& c : cases) {
-        Program program;
-        auto& entry = program.fake.files.entries[program.fake.files.SettingsPath()];
-        entry = {kDefaultFile, c.directory, c.hidden, c.system};
-        program.form.Form_Load();
-        EXPECT_TRUE(program.fake.window.visible);
-        EXPECT_FALSE(program.fake.shell.icon);
-    }
+TEST_F(Scenario, AHiddenFileIsReadButIsNoSettingsFile) {
+    p.fake.files.entries[p.fake.files.SettingsPath()] = {SettingsFile("2.5", 0, 0), false, true};
+    p.form.Form_Load();
+    EXPECT_EQ(p.fake.window.interval, "2.5");
+    EXPECT_TRUE(p.fake.window.visible);
+    EXPECT_FALSE(p.fake.shell.icon);
 }
 
 TEST_F(Scenario, ButtonReleasesBringTheWindowUpPressesAndMovesDoNot) {
@@ -155,19 +150,21 @@ TEST_F(Scenario, ApplyingTheSameIntervalRestartsTheCount) {
 }
 
 TEST_F(Scenario, SwatchTakesTheDialogsColourEvenOnCancel) {
-    p.form.Form_Load();
+    StartWith(SettingsFile("1.0", 0, 0));
     auto& w = p.fake.window;
     w.dialogAnswers = {std::nullopt, 0xFF0000, std::nullopt};
-    p.form.Lb1_Click(3);  // cancelled before any confirmation: black
+    p.form.Lb1_Click(3);  // cancelled before any confirmation: black, not the slot's colour
     EXPECT_EQ(p.form.State().Clr[3], 0);
+    EXPECT_EQ(w.swatches[3], 0);
     p.form.Lb1_Click(2);  // blue confirmed
     EXPECT_EQ(p.form.State().Clr[2], 0xFF0000);
     EXPECT_EQ(w.swatches[2], 0xFF0000);
     p.form.Lb1_Click(6);  // cancelled: the last confirmed colour
     EXPECT_EQ(p.form.State().Clr[6], 0xFF0000);
     EXPECT_EQ(w.swatches[6], 0xFF0000);
+    const ClockState before = p.form.State();
     p.form.Lb1_Click(8);  // no such swatch: nothing
-    EXPECT_EQ(w.Of(ComboId::Top).selected, 0);
+    EXPECT_EQ(p.form.State().Clr, before.Clr);
 }
 
 TEST_F(Scenario, ARefreshDuringTheColourDialogUsesTheOldColour) {
@@ -202,31 +199,77 @@ TEST_F(Scenario, ListsKeepTheAnalogRule) {
     EXPECT_EQ(w.Of(ComboId::Bottom).selected, 0);
 }
 
-TEST_F(Scenario, AnalogTopAndBottomRowFromTheFileDrawBothOnceThenAnalogAlone) {
-    StartWith(SettingsFile("0.5", 0, 3));
-    const std::string analogOnly = [] {
+TEST_F(Scenario, ModesFromTheFileFirstAsReadThenAsTheListsSelectThem) {
+    const std::string analog = [] {
         Program other;
         other.fake.files.entries[other.fake.files.SettingsPath()].bytes = SettingsFile("0.5", 0, 0);
         other.form.Form_Load();
         return test::Picture(other.fake.window.preview);
     }();
-    // 2 March: "3" at position 2 and "2" at position 4, pulled up to row 0, in slots 5 and 7.
-    EXPECT_EQ(test::Picture(p.fake.images.images[0]),
-              test::Expected({{3, 4, 0, 'f'}, {2, 13, 0, 'h'}}, analogOnly));
-    EXPECT_EQ(p.form.State().Hyo2, 0);
-    EXPECT_FALSE(p.fake.window.Of(ComboId::Bottom).enabled);
-    p.Run(500);
-    EXPECT_EQ(test::Picture(p.fake.shell.icon->picture), analogOnly);
+    const std::string none = test::Expected({});
+    // 15:07 on 2 March.
+    auto time = [](int row) {
+        return test::Expected(
+            {{1, 0, row, 'a'}, {5, 4, row, 'b'}, {0, 9, row, 'c'}, {7, 13, row, 'd'}});
+    };
+    const std::string day = test::Expected({{3, 4, 9, 'f'}, {2, 13, 9, 'h'}});
+    struct Case {
+        int top, bottom;
+        std::string first, later;  // the face of start-up's refresh, and of the next one
+        std::int16_t hyo1, hyo2;   // as the lists left them
+        bool bottomEnabled;
+    } cases[] = {
+        // -1 selects no item and draws no row, now and later.
+        {2, -1, time(0), time(0), 2, -1, true},
+        {-1, 3, day, day, -1, 3, true},
+        {-1, -1, none, none, -1, -1, true},
+        // Other modes outside the lists fall back to the first item.
+        {9, -1, none, analog, 0, 0, false},
+        {2, 7, time(0), time(4), 2, 0, true},
+        // An analog top row takes no bottom row, but the first face draws both (digits at row 0).
+        {0, 3, test::Expected({{3, 4, 0, 'f'}, {2, 13, 0, 'h'}}, analog), analog, 0, 0, false},
+        {0, -1, analog, analog, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.top << ", " << c.bottom);
+        Program program;
+        const std::string file = SettingsFile("0.5", c.top, c.bottom);
+        program.fake.files.entries[program.fake.files.SettingsPath()].bytes = file;
+        program.form.Form_Load();
+        EXPECT_EQ(test::Picture(program.fake.images.images[0]), c.first);
+        const auto& w = program.fake.window;
+        EXPECT_EQ(program.form.State().Hyo1, c.hyo1);
+        EXPECT_EQ(program.form.State().Hyo2, c.hyo2);
+        EXPECT_EQ(w.Of(ComboId::Top).selected, c.hyo1);
+        EXPECT_EQ(w.Of(ComboId::Bottom).selected, c.hyo2);
+        EXPECT_EQ(w.Of(ComboId::Bottom).enabled, c.bottomEnabled);
+        program.Run(500);
+        EXPECT_EQ(test::Picture(program.fake.shell.icon->picture), c.later);
+        program.form.Form_QueryUnload();
+        EXPECT_EQ(program.fake.files.entries[program.fake.files.SettingsPath()].bytes,
+                  SettingsFile("0.5", c.hyo1, c.hyo2));
+    }
 }
 
-TEST_F(Scenario, ModesOutsideTheListsFallBackToTheFirstItem) {
-    StartWith(SettingsFile("1.0", 9, -1));
-    EXPECT_EQ(test::Picture(p.fake.images.images[0]), test::Expected({}));  // nothing drawn
-    EXPECT_EQ(p.form.State().Hyo1, 0);
-    EXPECT_EQ(p.form.State().Hyo2, 0);
-    EXPECT_EQ(p.fake.window.Of(ComboId::Top).selected, 0);
+TEST_F(Scenario, TheTrayIconIsTransparentWhereTheFaceHasTheButtonFace) {
+    auto clr = test::SlotColours();
+    clr[1] = kButtonFace;  // the hour's units digit, the "5" of 15:07, vanishes as well
+    StartWith(SettingsFile("0.5", 2, 0, clr));
+    p.Run(500);
+    ASSERT_TRUE(p.fake.shell.icon);
+    std::string opaque;
+    for (int i = 0; i < 256; ++i) {
+        opaque += p.fake.shell.icon->transparent[static_cast<std::size_t>(i)] ? '.' : '#';
+        if (i % 16 == 15) opaque += '\n';
+    }
+    EXPECT_EQ(opaque, test::Expected({{1, 0, 4, '#'}, {0, 9, 4, '#'}, {7, 13, 4, '#'}}));
+}
+
+TEST_F(Scenario, ClosingRemovesTheTrayIcon) {
+    StartWith(kDefaultFile);
     p.form.Form_QueryUnload();
-    EXPECT_NE(FileBytes().find("\r\n 0 \r\n 0 \r\n"), std::string::npos);
+    p.form.Form_Unload();
+    EXPECT_FALSE(p.fake.shell.icon);
 }
 
 TEST_F(Scenario, CloseSavesWhatTheBoxHoldsAppliedOrNot) {

@@ -107,13 +107,13 @@ TEST(SettingsFile, ReadingFillsWhatItCanAndLeavesTheRest) {
         {"4.5 rounds to even", "p\r\n1\r\n4.5\r\n2.5\r\n", true, "p", "1", 4, 2, {}},
         {"not a number reads as 0", "p\r\n1\r\nabc\r\n 5 \r\n", true, "p", "1", 0, 5, {}},
         {"too large keeps the old value, next line stays in line",
-         "p\r\n1\r\n 40000 \r\n 3 \r\n 9999999999 \r\n 16777215 \r\n-1 \r\n",
+         "p\r\n1\r\n 40000 \r\n 3 \r\n 9999999999 \r\n 16777215 \r\n-2147483633 \r\n",
          true,
          "p",
          "1",
          0,
          3,
-         {0, 16777215, -1, 0, 0, 0, 0, 0}},
+         {0, 16777215, -2147483633, 0, 0, 0, 0, 0}},
         {"all twelve",
          "x\r\n0.5\r\n 1 \r\n 5 \r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n"
          "-2147483648 \r\n extra \r\n",
@@ -209,13 +209,23 @@ TEST(SettingsFile, NumberForm) {
               " 2147483647 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
 }
 
-TEST(SettingsFile, AFailedWriteLeavesTheOldFile) {
-    fake::FakePlatform fake;
-    fake.files.entries[fake.files.SettingsPath()].bytes = "old";
-    fake.files.replaceFails = true;
-    ClockState state;
-    EXPECT_FALSE(SaveSettings(state, fake.Platform()));
-    EXPECT_EQ(fake.files.entries[fake.files.SettingsPath()].bytes, "old");
+TEST(SettingsFile, ASwatchKeepsItsColourForAValueItRefuses) {
+    struct Case {
+        std::uint32_t value;
+        bool taken;
+    } cases[] = {
+        {0x00FFFFFF, true},  {0x80000000, true},  {0x8000001E, true},  // scroll bar, menu bar
+        {0x8000001F, false}, {0x80000019, false}, {0xFFFFFFFF, false}, {0x80000100, false},
+        {0x12345678, false}, {0x01000000, false}, {0x7F000000, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.value);
+        const auto value = static_cast<Colour>(c.value);
+        const Loaded l = Load("p\r\n1\r\n 0 \r\n 0 \r\n" + std::to_string(value) + "\r\n 255 \r\n");
+        EXPECT_EQ(l.state.Clr[0], value);  // the slot keeps the value read, to be saved as it is
+        EXPECT_EQ(l.swatches[0], c.taken ? value : fake::kButtonText);
+        EXPECT_EQ(l.swatches[1], 255);
+    }
 }
 
 }  // namespace

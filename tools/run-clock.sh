@@ -5,38 +5,13 @@
 # a private virtual display with a tray host for a few seconds, and the script saves a
 # screenshot of the settings window and of the tray icon and prints where they are.
 #
-# Installs what is missing from Debian's archive first (needs root or sudo).
+# Installs what is missing from Debian's archive first, with tools/deps.sh (needs root or sudo).
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 RUN_DIR=$ROOT/build/run-clock
 
-PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 xvfb trayer xdotool
-    imagemagick x11-utils fonts-ipafont-gothic locales)
-
 as_root() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
-
-install_missing() {
-    local missing=() package
-    for package in "${PACKAGES[@]}"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-            missing+=("$package")
-    done
-    if [[ ${#missing[@]} -gt 0 ]]; then
-        echo "installing: ${missing[*]}"
-        as_root apt-get update -qq
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-            --no-install-recommends "${missing[@]}" >/dev/null
-    fi
-    # The Japanese locale gives Wine the Japanese ANSI code page the settings file is written in.
-    if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-        echo "generating the ja_JP.UTF-8 locale"
-        as_root sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-        grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen ||
-            echo 'ja_JP.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
-        as_root locale-gen >/dev/null
-    fi
-}
 
 build() {
     cd "$ROOT"
@@ -44,7 +19,8 @@ build() {
     cmake --build --preset mingw64 -j2
 }
 
-install_missing
+# One list of packages for building, testing and running: tools/deps.sh.
+as_root bash "$ROOT/tools/deps.sh"
 build
 mkdir -p "$RUN_DIR"
 cp "$ROOT/build/mingw64/src/platform/win32/Gorvandel.exe" "$RUN_DIR/"

@@ -10,10 +10,11 @@
 namespace gv {
 namespace {
 
-// A mode outside the lists cannot be shown selected; fall back to the first item so that the
-// lists and the state agree.
+// -1 selects no item, and the click handler then stores -1 again: a row that draws nothing. Any
+// other mode outside the lists could not be shown selected; fall back to the first item so that
+// the lists and the state agree.
 std::int16_t SelectableMode(std::int16_t mode) {
-    return mode >= kModeAnalog && mode <= kModeYear ? mode : kModeAnalog;
+    return mode >= kModeNone && mode <= kModeYear ? mode : kModeAnalog;
 }
 
 }  // namespace
@@ -48,6 +49,8 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_QueryUnload() { SaveSettings(state_, platform_); }
+
+void Form1::Form_Unload() { DeleteTrayIcon(platform_); }
 
 void Form1::Timer1_Timer() { gv::Timer1_Timer(state_, surface_, platform_); }
 

@@ -17,6 +17,9 @@ class Form1 {
 
     void Form_Load();
     void Form_QueryUnload();
+    // The window is being destroyed: an icon whose window is gone would stay in the tray as a
+    // dead picture until the mouse passes over it (and under Wine it keeps the process alive).
+    void Form_Unload();
     void Timer1_Timer();
     void Combo1_Click();  // the user (or the program) chose an item of the top list
     void Combo2_Click();

@@ -17,6 +17,7 @@ inline constexpr std::string_view kDefaultInterval = "1.0";  // design-time text
 inline constexpr std::string_view kAppTitle = "!Gorvandel";
 
 // Display modes of a row (the selected index of its list).
+inline constexpr std::int16_t kModeNone = -1;   // no item selected: the row draws nothing
 inline constexpr std::int16_t kModeAnalog = 0;  // top row; for the bottom row 0 means no row
 inline constexpr std::int16_t kModeTime12 = 1;
 inline constexpr std::int16_t kModeTime24 = 2;

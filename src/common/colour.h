@@ -15,4 +15,14 @@ inline constexpr Colour kButtonFace = static_cast<Colour>(0x8000000Fu);
 
 inline constexpr bool IsSystemColour(Colour c) { return c < 0; }
 
+// Whether a swatch label takes the value as its text colour: a colour (top byte 0) or a system
+// colour whose index the system knows (0, the scroll bar, to 30, the menu bar; 25 names none).
+// Anything else the label refuses, and it keeps the colour it had.
+inline constexpr bool SwatchTakes(Colour c) {
+    const auto bits = static_cast<std::uint32_t>(c);
+    if ((bits >> 24) == 0) return true;
+    const std::uint32_t index = bits & 0x00FFFFFFu;
+    return (bits >> 24) == 0x80 && index <= 30 && index != 25;
+}
+
 }  // namespace gv

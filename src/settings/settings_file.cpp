@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "common/number.h"
+#include "settings/settings_window.h"
 
 namespace gv {
 
@@ -99,7 +100,7 @@ void LdDat(ClockState& state, const Platform& platform) {
         if (auto item = next()) {
             if (auto colour = RoundToInt32(LeadingNumber(*item))) state.Clr[i] = *colour;
         }
-        platform.window.SetSwatchColour(i, state.Clr[i]);
+        ShowSlotColour(platform, i, state.Clr[i]);
     }
 }
 

@@ -32,7 +32,11 @@ void Lb1_Click(ClockState& state, const Platform& platform, std::int16_t index) 
     if (index < 0 || index >= static_cast<std::int16_t>(state.Clr.size())) return;
     platform.window.ShowColorDialog();
     state.Clr[index] = platform.window.ColorDialogColour();
-    platform.window.SetSwatchColour(index, state.Clr[index]);
+    ShowSlotColour(platform, index, state.Clr[index]);
+}
+
+void ShowSlotColour(const Platform& platform, int index, Colour colour) {
+    if (SwatchTakes(colour)) platform.window.SetSwatchColour(index, colour);
 }
 
 void Command1_Click(ClockState& state, const Platform& platform) {

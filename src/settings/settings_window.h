@@ -24,6 +24,10 @@ void Combo2_Click(ClockState& state, const Platform& platform);
 // so a cancel gives the colour last confirmed in this run (black before any).
 void Lb1_Click(ClockState& state, const Platform& platform, std::int16_t index);
 
+// Sets swatch `index` to the slot's colour, unless the swatch refuses the value (SwatchTakes):
+// then it keeps its previous colour, while the slot keeps the value and is saved unchanged.
+void ShowSlotColour(const Platform& platform, int index, Colour colour);
+
 // Apply: an interval of at least 0.001 s re-arms the timer and goes back to the tray; anything
 // less is refused with a message and the window stays up.
 void Command1_Click(ClockState& state, const Platform& platform);

@@ -69,12 +69,16 @@ void ModTray(const Platform& platform, std::string_view tip) {
     platform.shell.NotifyIcon(kNimModify, data);
 }
 
+void DeleteTrayIcon(const Platform& platform) {
+    platform.shell.NotifyIcon(kNimDelete, NewRecord(platform));
+}
+
 void ShowWnd(const Platform& platform) {
     Window& window = platform.window;
     window.RestoreNormal();
     window.Show();
     window.SetVisible(true);
-    platform.shell.NotifyIcon(kNimDelete, NewRecord(platform));
+    DeleteTrayIcon(platform);
     window.SetFocus();
     SetZPos(platform.shell, window.Handle(), 1);
 }

@@ -19,6 +19,8 @@ void AddTrayIcon(const Platform& platform, std::string_view tip);
 // Replaces the icon's picture and tooltip (every refresh); refused by the shell while there is
 // no icon, which changes nothing.
 void ModTray(const Platform& platform, std::string_view tip);
+// Removes the tray icon; the shell refuses it when there is none, which changes nothing.
+void DeleteTrayIcon(const Platform& platform);
 // "Show window": brings the window up, removes the icon and makes the window topmost.
 void ShowWnd(const Platform& platform);
 // "Set z-order position": 0 not topmost, 1 topmost, 2 top; also shows the window. Any other

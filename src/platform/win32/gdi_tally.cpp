@@ -1,7 +1,7 @@
 #include "platform/win32/gdi_tally.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 
 namespace gv::win32 {
 namespace {
@@ -53,17 +53,22 @@ void DestroyTalliedIcon(HICON icon) {
     if (icon != nullptr && DestroyIcon(icon)) ++tally.iconsDestroyed;
 }
 
+// No printf: the C library's formatter would be the largest part of the executable.
+void AppendCount(std::string& out, std::string_view label, std::uint64_t count) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, count).ptr;
+    out += label;
+    out.append(digits, end);
+}
+
 std::string DescribeTally() {
-    char line[256];
-    std::snprintf(line, sizeof line,
-                  "icons made %llu destroyed %llu most-alive %llu; "
-                  "bitmaps made %llu destroyed %llu most-alive %llu",
-                  static_cast<unsigned long long>(tally.iconsMade),
-                  static_cast<unsigned long long>(tally.iconsDestroyed),
-                  static_cast<unsigned long long>(tally.mostIconsAlive),
-                  static_cast<unsigned long long>(tally.bitmapsMade),
-                  static_cast<unsigned long long>(tally.bitmapsDestroyed),
-                  static_cast<unsigned long long>(tally.mostBitmapsAlive));
+    std::string line;
+    AppendCount(line, "icons made ", tally.iconsMade);
+    AppendCount(line, " destroyed ", tally.iconsDestroyed);
+    AppendCount(line, " most-alive ", tally.mostIconsAlive);
+    AppendCount(line, "; bitmaps made ", tally.bitmapsMade);
+    AppendCount(line, " destroyed ", tally.bitmapsDestroyed);
+    AppendCount(line, " most-alive ", tally.mostBitmapsAlive);
     return line;
 }
 

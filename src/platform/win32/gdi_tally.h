@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/win32/windows_api.h"
 #include "render/pixels.h"
@@ -31,6 +32,8 @@ void DestroyTalliedIcon(HICON icon);
 
 // One line for the report that GORVANDEL_GDI_REPORT asks for.
 std::string DescribeTally();
+// Appends the label and the count in decimal.
+void AppendCount(std::string& out, std::string_view label, std::uint64_t count);
 
 // The RGB value the screen shows for a colour of the program: a system colour (top bit set) is
 // looked up by the index in its low byte, any other value keeps its low three bytes.

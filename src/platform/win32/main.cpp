@@ -1,4 +1,6 @@
 #include <cstdio>
+#include <cstdlib>
+#include <exception>
 
 #include "app/form1.h"
 #include "platform/platform.h"
@@ -9,6 +11,13 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_window.h"
 #include "platform/win32/windows_api.h"
+
+// The default handler for an exception nobody catches prints the exception's type to the standard
+// error stream, which a windowed program does not have, and then aborts. Replacing it keeps the
+// whole C++ name demangler (about a third of the program's size) out of the executable.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 namespace {
 
@@ -21,10 +30,11 @@ void WriteGdiReport(const gv::win32::TrayCounts& tray) {
     if (length == 0 || length >= MAX_PATH * 2) return;
     FILE* report = _wfopen(path, L"wb");
     if (report == nullptr) return;
-    std::fprintf(report, "%s; tray modifies sent %llu skipped %llu\r\n",
-                 gv::win32::DescribeTally().c_str(),
-                 static_cast<unsigned long long>(tray.modifiesSent),
-                 static_cast<unsigned long long>(tray.modifiesSkipped));
+    std::string line = gv::win32::DescribeTally();
+    gv::win32::AppendCount(line, "; tray modifies sent ", tray.modifiesSent);
+    gv::win32::AppendCount(line, " skipped ", tray.modifiesSkipped);
+    line += "\r\n";
+    std::fwrite(line.data(), 1, line.size(), report);
     std::fclose(report);
 }
 

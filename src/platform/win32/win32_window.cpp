@@ -254,8 +254,9 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
             if (wParam == Win32Timer::kTimerId) {
+                // A refresh shows its face through ShowPreview; a tick without one changes
+                // nothing to repaint.
                 if (form_ != nullptr) form_->Timer1_Timer();
-                if (picture_ != nullptr) InvalidateRect(picture_, nullptr, FALSE);
             } else if (wParam == kTrayRetryTimerId) {
                 KillTimer(window_, kTrayRetryTimerId);
                 if (form_ != nullptr && !IsWindowVisible(window_)) form_->TaskbarCreated();
@@ -303,19 +304,16 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY: {
             KillTimer(window_, Win32Timer::kTimerId);
             KillTimer(window_, kTrayRetryTimerId);
-            // An icon whose window is gone would stay in the tray as a dead picture until the
-            // mouse passes over it (and under Wine it keeps the process from ending).
-            NOTIFYICONDATAA record{};
-            record.cbSize = NOTIFYICONDATAA_V1_SIZE;
-            record.hWnd = window_;
-            record.uID = 1;
-            Shell_NotifyIconA(NIM_DELETE, &record);
+            if (form_ != nullptr) form_->Form_Unload();
             PostQuitMessage(0);
             return 0;
         }
-        case WM_NCDESTROY:
+        case WM_NCDESTROY: {
+            // The default clean-up still needs the handle; forget it only afterwards.
+            const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
             window_ = nullptr;
-            break;
+            return result;
+        }
         default:
             break;
     }
