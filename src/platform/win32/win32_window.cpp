@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "common/clock_state.h"
+#include "common/twips.h"
 #include "platform/win32/gdi_tally.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_clock.h"
@@ -431,19 +432,20 @@ float Win32Window::Height() const {
 void Win32Window::SetLeft(float twips) {
     RECT rect{};
     GetWindowRect(window_, &rect);
-    SetWindowPos(window_, nullptr, RoundToInt(static_cast<double>(twips) / twipsPerPixelX_),
-                 rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, TwipsToPixels(twips, twipsPerPixelX_), rect.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Window::SetTop(float twips) {
     RECT rect{};
     GetWindowRect(window_, &rect);
-    SetWindowPos(window_, nullptr, rect.left,
-                 RoundToInt(static_cast<double>(twips) / twipsPerPixelY_), 0, 0,
+    SetWindowPos(window_, nullptr, rect.left, TwipsToPixels(twips, twipsPerPixelY_), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 float Win32Window::TwipsPerPixelX() const { return twipsPerPixelX_; }
+
+float Win32Window::TwipsPerPixelY() const { return twipsPerPixelY_; }
 
 HWND Win32Window::ComboWindow(ComboId combo) const {
     return combo == ComboId::Top ? combo1_ : combo2_;

@@ -41,6 +41,7 @@ class Win32Window final : public Window {
     void SetLeft(float twips) override;
     void SetTop(float twips) override;
     float TwipsPerPixelX() const override;
+    float TwipsPerPixelY() const override;
 
     void AddComboItem(ComboId combo, std::string_view text) override;
     void SelectComboIndex(ComboId combo, std::int16_t index) override;
