@@ -69,6 +69,14 @@ void ModTray(const Platform& platform, std::string_view tip) {
     platform.shell.NotifyIcon(kNimModify, data);
 }
 
+bool ModTrayIcon(const Platform& platform) {
+    NotifyIconData data = NewRecord(platform);
+    data.uFlags = kNifIcon;
+    OwnedIcon icon(platform.images);
+    data.hIcon = icon.Handle();
+    return platform.shell.NotifyIcon(kNimModify, data);
+}
+
 void ShowWnd(const Platform& platform) {
     Window& window = platform.window;
     window.RestoreNormal();

@@ -19,6 +19,9 @@ void AddTrayIcon(const Platform& platform, std::string_view tip);
 // Replaces the icon's picture and tooltip (every refresh); refused by the shell while there is
 // no icon, which changes nothing.
 void ModTray(const Platform& platform, std::string_view tip);
+// Hands the tray a new picture for the icon, keeping its tooltip; false when the tray has no
+// such icon (it refused the modify).
+bool ModTrayIcon(const Platform& platform);
 // "Show window": brings the window up, removes the icon and makes the window topmost.
 void ShowWnd(const Platform& platform);
 // "Set z-order position": 0 not topmost, 1 topmost, 2 top; also shows the window. Any other
