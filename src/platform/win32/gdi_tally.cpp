@@ -121,6 +121,11 @@ HICON IconCanvas::MakeIcon(const Pixels& painted, const FaceMask& transparent, i
     // background wherever the mask is set. The alpha bytes stay 0, so every painter goes by the
     // mask instead of alpha. Both are made at 16x16 and enlarged in solid blocks: no painter
     // gets the chance to smooth the digits.
+    // Larger icons also say in alpha what the mask says (fully opaque or fully transparent, so
+    // nothing is blended). A mask whose rows are padded (any size not a multiple of 16) can be
+    // garbled where the icon is copied over to the tray (Wine packs the rows without their
+    // padding); a painter that finds alpha goes by the alpha and never reads the mask.
+    const std::uint32_t opaque = size == kFaceSize ? 0u : 0xFF000000u;
     std::array<std::uint32_t, kFaceSize * kFaceSize> colours{};
     std::array<std::uint8_t, kFaceSize * kFaceSize> clear{};
     for (std::size_t i = 0; i < colours.size(); ++i) {
@@ -128,7 +133,7 @@ HICON IconCanvas::MakeIcon(const Pixels& painted, const FaceMask& transparent, i
             clear[i] = 1;
         } else {
             const auto rgb = static_cast<COLORREF>(painted[i]);
-            colours[i] = (static_cast<std::uint32_t>(GetRValue(rgb)) << 16) |
+            colours[i] = opaque | (static_cast<std::uint32_t>(GetRValue(rgb)) << 16) |
                          (static_cast<std::uint32_t>(GetGValue(rgb)) << 8) | GetBValue(rgb);
         }
     }
