@@ -65,7 +65,7 @@ ICON_SIZE=$((16 * DPI / 96))
 # 192 DPI); a shorter panel would clip it.
 kill "$WD_TRAYER_PID" 2>/dev/null
 wait "$WD_TRAYER_PID" 2>/dev/null
-WD_TRAYER_HEIGHT=$((ICON_SIZE + 12))
+export WD_TRAYER_HEIGHT=$((ICON_SIZE + 12))
 start_trayer
 
 echo "== the tray icon at $ICON_SIZE x $ICON_SIZE"
@@ -98,9 +98,11 @@ if [[ -x $FACE_DUMP ]]; then
         cat "$OUT/match-icon-scaled.txt"
         fail "with a file at $DPI DPI: the icon is the face in solid ${ICON_SIZE}x$ICON_SIZE blocks"
     fi
-    read -r IX IY IW IH < <(tray_icon_geometry)
-    [[ -n ${IW:-} ]] && "$CONVERT" "$SCREENS/dpi-tray.png" -crop "$((IW + 40))x$((IH + 16))+$((IX - 20))+$((IY - 8))" \
-        +repage -filter point -resize 800% "$SCREENS/dpi-tray-icon-zoomed.png" 2>/dev/null
+    # The icon and the tray round it, eight times enlarged, for looking at.
+    if read -r IX IY IW IH < <(tray_icon_geometry); then
+        "$CONVERT" "$SCREENS/dpi-tray.png" -crop "$((IW + 40))x$((IH + 16))+$((IX - 20))+$((IY - 8))" \
+            +repage -filter point -resize 800% "$SCREENS/dpi-tray-icon-zoomed.png" 2>/dev/null
+    fi
 fi
 click_icon 1
 check "left release at $DPI DPI: the window comes up" wait_until 10 window_visible
@@ -112,7 +114,6 @@ probe close >/dev/null
 check "at $DPI DPI: WM_CLOSE ends the program" wait_until 15 clock_exited
 # The next part starts from a first run again.
 rm -f "$INI"
-CLOCK_PID=
 
 
 # --- The settings window laid out for the screen ----------------------------------------------
