@@ -62,5 +62,24 @@ TEST(NotifyFilter, SkipsOnlyAModifyThatChangesNothing) {
     }
 }
 
+TEST(NotifyFilter, AfterForgettingEveryModifyGoesThrough) {
+    const NotifyFilter::Picture a{Pixels{}, kButtonFace};
+    const std::uint32_t full = kNifIcon | kNifTip;
+    struct Case {
+        std::uint32_t before;  // what the shell accepted last
+    } cases[] = {{kNimAdd}, {kNimModify}, {kNimDelete}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        NotifyFilter filter;
+        filter.Sent(c.before, Record(c.before == kNimDelete ? 0 : full, "x"), a, true);
+        ASSERT_FALSE(filter.ShouldSend(kNimModify, Record(full, "x"), a));
+        filter.Forget();
+        EXPECT_TRUE(filter.ShouldSend(kNimModify, Record(full, "x"), a));
+        // Once the shell has shown it again, the same picture is skipped again.
+        filter.Sent(kNimModify, Record(full, "x"), a, true);
+        EXPECT_FALSE(filter.ShouldSend(kNimModify, Record(full, "x"), a));
+    }
+}
+
 }  // namespace
 }  // namespace gv

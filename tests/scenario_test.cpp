@@ -295,6 +295,26 @@ TEST_F(Scenario, TheIconComesBackWhenTheTaskbarIsRecreated) {
     EXPECT_TRUE(p.fake.window.visible);
 }
 
+TEST_F(Scenario, ANewTaskbarThatKeptTheIconGetsTheNewPictureAndNoSecondIcon) {
+    StartWith(kDefaultFile);
+    p.Run(3000);
+    const std::string tip = p.fake.shell.icon->Tip();
+    ASSERT_FALSE(tip.empty());
+    p.fake.shell.sent.clear();
+    Pixels larger{};  // what the list now makes at the tray's new size
+    larger.fill(0x123456);
+    p.fake.images.Clear();
+    p.fake.images.Add(larger);
+    p.form.TaskbarCreated();
+    ASSERT_EQ(p.fake.shell.sent.size(), 1u);
+    EXPECT_EQ(p.fake.shell.sent[0].message, kNimModify);
+    EXPECT_TRUE(p.fake.shell.sent[0].accepted);
+    ASSERT_TRUE(p.fake.shell.icon);
+    EXPECT_EQ(p.fake.shell.icon->picture, larger);
+    EXPECT_EQ(p.fake.shell.icon->Tip(), tip);  // the tooltip stays until the next refresh
+    EXPECT_EQ(p.fake.shell.icon->callback, kWmMouseMove);
+}
+
 TEST_F(Scenario, ALongTooltipPatternIsCutAndTheIconStillUpdates) {
     std::string file = SettingsFile("0.5", 2, 0);
     std::string pattern;  // the file holds code-page bytes

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/twips.h"
 #include "fake/fake_platform.h"
 #include "tray/tray_callback.h"
 #include "tray/tray_commands.h"
@@ -171,6 +172,80 @@ TEST_F(Tray, WindowGoesToTheWorkAreasCorner) {
         EXPECT_EQ(fake.window.left, c.left);
         EXPECT_EQ(fake.window.top, c.top == 8300 - 1 ? -1 : c.top);
     }
+}
+
+// The densities the program meets: 100 % to 300 %, including those where a pixel is not a
+// whole number of twips (168, 192 and 216 DPI).
+constexpr int kDensities[] = {96, 120, 144, 168, 192, 216, 240, 288};
+
+TEST_F(Tray, ReleasesDecodeAtEveryDensity) {
+    for (int dpi : kDensities) {
+        const float twipsPerPixel = TwipsPerPixelAt(dpi);
+        fake.window.twipsPerPixel = twipsPerPixel;
+        fake.window.twipsPerPixelY = twipsPerPixel;
+        struct Case {
+            std::uint32_t message;
+            bool comesUp;
+        } cases[] = {{kWmLButtonUp, true},      {kWmRButtonUp, true},
+                     {kWmMouseMove, false},     {kWmLButtonUp - 1, false},
+                     {kWmLButtonUp + 1, false}, {kWmRButtonUp - 1, false},
+                     {kWmRButtonUp + 1, false}};
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << dpi << " DPI, message " << c.message);
+            fake.shell.icon.reset();
+            HideToTray(platform, "");
+            // As the window sends it: the message number times its twips per pixel, in float.
+            Form_MouseMove(platform, 0, 0, static_cast<float>(c.message) * twipsPerPixel, 0);
+            EXPECT_EQ(fake.window.visible, c.comesUp);
+            EXPECT_EQ(fake.shell.icon.has_value(), !c.comesUp);
+        }
+    }
+}
+
+TEST_F(Tray, TheWholeWindowSitsInTheWorkAreasCornerAtEveryDensity) {
+    for (int dpi : kDensities) {
+        const float twipsPerPixel = TwipsPerPixelAt(dpi);
+        fake.window.twipsPerPixel = twipsPerPixel;
+        fake.window.twipsPerPixelY = twipsPerPixel;
+        // A screen and a window that grow with the density, the window's size in twips as the
+        // window reports it (its pixels times its twips per pixel).
+        const int screenWidth = 1024 * dpi / 96, screenHeight = 768 * dpi / 96;
+        const int taskbar = 30 * dpi / 96;
+        const int width = 167 * dpi / 96 + 1, height = 179 * dpi / 96 + 1;
+        fake.window.width = static_cast<float>(width) * twipsPerPixel;
+        fake.window.height = static_cast<float>(height) * twipsPerPixel;
+        const WorkArea areas[] = {
+            {0, 0, screenWidth, screenHeight - taskbar},  // taskbar at the bottom
+            {0, taskbar, screenWidth, screenHeight},      // on top
+            {taskbar, 0, screenWidth, screenHeight},      // on the left
+            {0, 0, screenWidth - taskbar, screenHeight},  // on the right
+            {-screenWidth, 0, -taskbar, screenHeight},    // a second monitor left of the first
+        };
+        for (const WorkArea& area : areas) {
+            SCOPED_TRACE(testing::Message() << dpi << " DPI, area " << area.left << "," << area.top
+                                            << "," << area.right << "," << area.bottom);
+            fake.shell.workArea = area;
+            EXPECT_TRUE(GetWrk(platform));
+            // Where the window lands in pixels, converted as the window converts.
+            const int left = TwipsToPixels(fake.window.left, twipsPerPixel);
+            const int top = TwipsToPixels(fake.window.top, twipsPerPixel);
+            EXPECT_EQ(left + width, area.right);
+            EXPECT_EQ(top + height, area.bottom);
+            EXPECT_GE(left, area.left);
+            EXPECT_GE(top, area.top);
+        }
+    }
+}
+
+TEST_F(Tray, TheCornerUsesEachAxisOwnTwips) {
+    fake.window.twipsPerPixel = 10;
+    fake.window.twipsPerPixelY = 7.5f;
+    fake.window.width = 300 * 10;
+    fake.window.height = 200 * 7.5f;
+    fake.shell.workArea = {0, 0, 1536, 1100};
+    GetWrk(platform);
+    EXPECT_EQ(TwipsToPixels(fake.window.left, 10), 1536 - 300);
+    EXPECT_EQ(TwipsToPixels(fake.window.top, 7.5f), 1100 - 200);
 }
 
 TEST_F(Tray, ASecondReleaseWhileUpMovesTheWindowBackAndFindsNoIcon) {

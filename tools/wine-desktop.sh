@@ -3,7 +3,8 @@
 # fresh Wine prefix with a Japanese locale (so the ANSI code page is 932).
 #
 #   wd_start_display LOG     starts Xvfb on a free display and exports DISPLAY
-#   wd_start_trayer LOG      starts (or, after it was killed, restarts) the tray host
+#   wd_start_trayer LOG      starts (or, after it was killed, restarts) the tray host, a panel
+#                            WD_TRAYER_HEIGHT pixels tall (default 24)
 #   wd_make_prefix DIR LOG   exports WINEPREFIX=DIR and the rest of Wine's settings, runs wineboot
 #   wd_stop                  ends Wine, the tray host and the display
 # Each start returns non-zero when it failed; the log says why.
@@ -29,7 +30,7 @@ wd_start_display() {
 
 wd_start_trayer() {
     trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
-        --height 24 --SetDockType true --transparent false >>"$1" 2>&1 &
+        --height "${WD_TRAYER_HEIGHT:-24}" --SetDockType true --transparent false >>"$1" 2>&1 &
     WD_TRAYER_PID=$!
 }
 

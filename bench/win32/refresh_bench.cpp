@@ -10,6 +10,8 @@
 //              clock a minute further each time, so every face differs from the one before
 //   unchanged  the whole refresh with the clock standing still, where the tray call is skipped
 //   icon alone Win32ImageList's icon against CreateIconIndirect + DestroyIcon
+//   icon 32    Win32ImageList's icon at 32x32 (the tray's size at 200 %), the face enlarged
+//              in blocks, against the same at 16x16
 // and prints the median cost per refresh over the rounds, the ratios to the bare calls (the
 // median of each round's ratio: the shell's speed drifts, and each round's parts run back to
 // back), what went to the shell, and how many icons and bitmaps were made and destroyed.
@@ -248,6 +250,14 @@ int Run(int perRound, int rounds) {
     Part unchanged{"whole refresh, face unchanged", {}, {}, {}};
     Part bareIcon{"icon alone, bare: CreateIconIndirect+Destroy", {}, {}, {}};
     Part listIcon{"icon alone, Win32ImageList: Make+Destroy", {}, {}, {}};
+    // The same face from a list of its own that makes icons at 32x32, so that neither list
+    // makes its bitmaps again for the other's size.
+    gv::win32::Win32ImageList large;
+    large.SetIconSize(32);
+    large.SetBackColor(gv::BackgroundColour());
+    large.Add(surface.Image());
+    large.SetMaskColor(gv::BackgroundColour());
+    Part largeIcon{"icon alone at 32x32, Win32ImageList", {}, {}, {}};
     long long bareRefused = 0, facesRepeated = 0, minutes = 0;
     const gv::LocalTime start = clock.now;
     for (int round = 0; round < rounds; ++round) {
@@ -267,6 +277,7 @@ int Run(int perRound, int rounds) {
         unchanged.Measure(shell, perRound, [&] { gv::Lng(state, surface, platform); });
         bareIcon.Measure(shell, perRound, [&] { DestroyIcon(bare.MakeIcon()); });
         listIcon.Measure(shell, perRound, [&] { const gv::OwnedIcon icon(images); });
+        largeIcon.Measure(shell, perRound, [&] { const gv::OwnedIcon icon(large); });
     }
 
     const double bareMedian = bareCalls.Median();
@@ -275,13 +286,16 @@ int Run(int perRound, int rounds) {
     unchanged.Print(bareMedian);
     bareIcon.Print(bareMedian);
     listIcon.Print(bareMedian);
+    largeIcon.Print(bareMedian);
     PrintRatio("whole refresh with the face changing / bare calls", changing, bareCalls);
     PrintRatio("whole refresh with the face unchanged / bare calls", unchanged, bareCalls);
     PrintRatio("icon alone, Win32ImageList / bare", listIcon, bareIcon);
+    PrintRatio("icon alone, Win32ImageList at 32x32 / at 16x16", largeIcon, listIcon);
     std::printf("what each part did:\n");
     changing.PrintCounts();
     unchanged.PrintCounts();
     listIcon.PrintCounts();
+    largeIcon.PrintCounts();
     std::printf(
         "  faces equal to the one before while changing: %lld; bare modifies refused: "
         "%lld\n",

@@ -66,6 +66,10 @@ void Form1::Form_MouseMove(std::int16_t button, std::int16_t shift, float x, flo
     gv::Form_MouseMove(platform_, button, shift, x, y);
 }
 
-void Form1::TaskbarCreated() { AddTrayIcon(platform_, ""); }
+void Form1::TaskbarCreated() {
+    // The same message comes when the screen's scaling changed while the tray kept the icon:
+    // then the icon only needs its picture at the new size, and an add would be refused.
+    if (!ModTrayIcon(platform_)) AddTrayIcon(platform_, "");
+}
 
 }  // namespace gv

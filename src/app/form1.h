@@ -27,8 +27,10 @@ class Form1 {
     void Command1_Click();               // Apply
     // Mouse movement over the client area, and every tray icon event (x = message * twips).
     void Form_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
-    // The taskbar was re-created (the shell restarted) while the window is hidden: the icon is
-    // gone with the old taskbar, so add it again or the program could never be reached.
+    // The taskbar was re-created while the window is hidden. If the shell restarted, the icon
+    // is gone with the old taskbar: add it again or the program could never be reached. If the
+    // scaling changed, the icon is still there: give it its picture at the tray's new size.
+    // The platform also calls this when the tray's icon size changed, and to retry an add.
     void TaskbarCreated();
 
     ClockState& State() { return state_; }

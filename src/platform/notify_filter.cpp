@@ -25,4 +25,9 @@ void NotifyFilter::Sent(std::uint32_t message, const NotifyIconData& data,
     }
 }
 
+void NotifyFilter::Forget() {
+    shown_.reset();
+    deleted_ = false;
+}
+
 }  // namespace gv

@@ -28,6 +28,9 @@ class NotifyFilter {
     // Tells the filter how the shell answered a call that was sent.
     void Sent(std::uint32_t message, const NotifyIconData& data,
               const std::optional<Picture>& picture, bool accepted);
+    // The tray may no longer be what the filter knows (a new taskbar), or the same picture is
+    // now made at another size: the next call goes through whatever it carries.
+    void Forget();
 
   private:
     struct Shown {

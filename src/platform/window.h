@@ -29,6 +29,7 @@ class Window {
     virtual void SetLeft(float twips) = 0;
     virtual void SetTop(float twips) = 0;
     virtual float TwipsPerPixelX() const = 0;  // of the screen
+    virtual float TwipsPerPixelY() const = 0;
 
     // The two display-mode lists. Selecting an index only changes the list; the program raises
     // its own click handler afterwards, so the platform never calls back into it from here.

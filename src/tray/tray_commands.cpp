@@ -73,6 +73,14 @@ void DeleteTrayIcon(const Platform& platform) {
     platform.shell.NotifyIcon(kNimDelete, NewRecord(platform));
 }
 
+bool ModTrayIcon(const Platform& platform) {
+    NotifyIconData data = NewRecord(platform);
+    data.uFlags = kNifIcon;
+    OwnedIcon icon(platform.images);
+    data.hIcon = icon.Handle();
+    return platform.shell.NotifyIcon(kNimModify, data);
+}
+
 void ShowWnd(const Platform& platform) {
     Window& window = platform.window;
     window.RestoreNormal();

@@ -21,6 +21,9 @@ void AddTrayIcon(const Platform& platform, std::string_view tip);
 void ModTray(const Platform& platform, std::string_view tip);
 // Removes the tray icon; the shell refuses it when there is none, which changes nothing.
 void DeleteTrayIcon(const Platform& platform);
+// Hands the tray a new picture for the icon, keeping its tooltip; false when the tray has no
+// such icon (it refused the modify).
+bool ModTrayIcon(const Platform& platform);
 // "Show window": brings the window up, removes the icon and makes the window topmost.
 void ShowWnd(const Platform& platform);
 // "Set z-order position": 0 not topmost, 1 topmost, 2 top; also shows the window. Any other

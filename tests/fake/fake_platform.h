@@ -32,6 +32,7 @@ class FakeWindow final : public Window {
     void SetLeft(float twips) override { left = twips; }
     void SetTop(float twips) override { top = twips; }
     float TwipsPerPixelX() const override { return twipsPerPixel; }
+    float TwipsPerPixelY() const override { return twipsPerPixelY; }
     void AddComboItem(ComboId combo, std::string_view text) override;
     void SelectComboIndex(ComboId combo, std::int16_t index) override;
     std::int16_t ComboIndex(ComboId combo) const override;
@@ -58,6 +59,7 @@ class FakeWindow final : public Window {
     bool topmost = false;
     float left = 0, top = 0, width = 2505, height = 2685;
     float twipsPerPixel = 15;
+    float twipsPerPixelY = 15;
     std::string interval = "1.0";  // the text box's text before anything sets it
     std::array<Colour, 8> swatches = {kButtonText, kButtonText, kButtonText, kButtonText,
                                       kButtonText, kButtonText, kButtonText, kButtonText};

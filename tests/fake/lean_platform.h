@@ -19,6 +19,7 @@ struct LeanPlatform final : Window, Shell, ImageList, Timer, Clock, FileSystem, 
     void SetLeft(float) override {}
     void SetTop(float) override {}
     float TwipsPerPixelX() const override { return 15; }
+    float TwipsPerPixelY() const override { return 15; }
     void AddComboItem(ComboId, std::string_view) override {}
     void SelectComboIndex(ComboId, std::int16_t) override {}
     std::int16_t ComboIndex(ComboId) const override { return 0; }

@@ -43,6 +43,7 @@ int RunClock(HINSTANCE instance, gv::win32::TrayCounts& tray) {
     if (!window.Created()) return 1;
     gv::win32::Win32ImageList images;
     gv::win32::Win32Shell shell(window, images);
+    window.AttachTray(images, shell);
     gv::win32::Win32Timer timer(window.Hwnd());
     gv::win32::Win32Clock clock;
     const gv::DateLocale locale = gv::win32::LoadUserLocale();

@@ -29,6 +29,10 @@ class Painter {
 
 }  // namespace
 
+int TrayIconSize() {
+    return std::clamp(GetSystemMetrics(SM_CXSMICON), kFaceSize, IconCanvas::kMaxIconSize);
+}
+
 void Win32ImageList::Clear() { hasPicture_ = false; }
 
 // Kept only because the list has the property; an icon's transparent pixels show whatever lies
@@ -55,7 +59,7 @@ IconHandle Win32ImageList::MakeIcon() {
         painted.pixels[i] = painter.Paint(picture_[i]);
         transparent[i] = painted.pixels[i] == painted.mask;
     }
-    HICON icon = canvas_.MakeIcon(painted.pixels, transparent);
+    HICON icon = canvas_.MakeIcon(painted.pixels, transparent, iconSize_);
     if (icon == nullptr) return 0;
     const auto handle = reinterpret_cast<IconHandle>(icon);
     live_.emplace_back(handle, painted);

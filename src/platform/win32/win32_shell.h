@@ -29,6 +29,8 @@ class Win32Shell final : public Shell {
     bool GetWorkArea(WorkArea& area) override;
 
     const TrayCounts& Counts() const { return counts_; }
+    // The tray or the icon's size changed: the next call is sent, whatever it carries.
+    void ForgetTrayIcon() { filter_.Forget(); }
 
   private:
     Win32Window& window_;

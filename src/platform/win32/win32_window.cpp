@@ -5,9 +5,12 @@
 
 #include "app/form1.h"
 #include "common/clock_state.h"
+#include "common/twips.h"
 #include "platform/win32/gdi_tally.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_image_list.h"
+#include "platform/win32/win32_shell.h"
 #include "platform/win32/window_icon.h"
 
 namespace gv::win32 {
@@ -233,6 +236,33 @@ void Win32Window::TrayIconRefused() {
     SetTimer(window_, kTrayRetryTimerId, kTrayRetryMilliseconds, nullptr);
 }
 
+void Win32Window::AttachTray(Win32ImageList& images, Win32Shell& shell) {
+    trayImages_ = &images;
+    trayShell_ = &shell;
+    images.SetIconSize(TrayIconSize());
+}
+
+// The icon is made at the tray's icon size, read again here. When it changed, the tray gets the
+// icon at the new size at once, although the clock's picture is the same.
+void Win32Window::FollowTray(bool newTray) {
+    bool resized = false;
+    if (trayImages_ != nullptr) {
+        const int size = TrayIconSize();
+        resized = size != trayImages_->IconSize();
+        trayImages_->SetIconSize(size);
+    }
+    if (newTray || resized) HandTrayIcon();
+}
+
+// While the program is in the tray: hands the tray its icon again, as a modify when the tray
+// still has it and as an add when not. What the shell knew of the icon may no longer hold, so
+// none of these calls is skipped as a repeat.
+void Win32Window::HandTrayIcon() {
+    if (form_ == nullptr || IsWindowVisible(window_)) return;
+    if (trayShell_ != nullptr) trayShell_->ForgetTrayIcon();
+    form_->TaskbarCreated();
+}
+
 LRESULT CALLBACK Win32Window::FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -247,10 +277,14 @@ LRESULT CALLBACK Win32Window::FormProc(HWND window, UINT message, WPARAM wParam,
 
 LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-        // The tray came back (the shell restarted): it has forgotten the icon.
-        if (form_ != nullptr && !IsWindowVisible(window_)) form_->TaskbarCreated();
+        // A new taskbar: the shell restarted and has forgotten the icon, or the scaling changed
+        // and the tray now draws icons at another size.
+        FollowTray(true);
         return 0;
     }
+    // The tray's icon size may have changed with these; the window's own handling follows.
+    if (message == WM_DPICHANGED || message == WM_SETTINGCHANGE || message == WM_DISPLAYCHANGE)
+        FollowTray(false);
     switch (message) {
         case WM_TIMER:
             if (wParam == Win32Timer::kTimerId) {
@@ -259,7 +293,7 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 if (form_ != nullptr) form_->Timer1_Timer();
             } else if (wParam == kTrayRetryTimerId) {
                 KillTimer(window_, kTrayRetryTimerId);
-                if (form_ != nullptr && !IsWindowVisible(window_)) form_->TaskbarCreated();
+                HandTrayIcon();
             }
             return 0;
         case WM_MOUSEMOVE:
@@ -429,19 +463,20 @@ float Win32Window::Height() const {
 void Win32Window::SetLeft(float twips) {
     RECT rect{};
     GetWindowRect(window_, &rect);
-    SetWindowPos(window_, nullptr, RoundToInt(static_cast<double>(twips) / twipsPerPixelX_),
-                 rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, TwipsToPixels(twips, twipsPerPixelX_), rect.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Window::SetTop(float twips) {
     RECT rect{};
     GetWindowRect(window_, &rect);
-    SetWindowPos(window_, nullptr, rect.left,
-                 RoundToInt(static_cast<double>(twips) / twipsPerPixelY_), 0, 0,
+    SetWindowPos(window_, nullptr, rect.left, TwipsToPixels(twips, twipsPerPixelY_), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 float Win32Window::TwipsPerPixelX() const { return twipsPerPixelX_; }
+
+float Win32Window::TwipsPerPixelY() const { return twipsPerPixelY_; }
 
 HWND Win32Window::ComboWindow(ComboId combo) const {
     return combo == ComboId::Top ? combo1_ : combo2_;

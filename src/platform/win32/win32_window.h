@@ -11,6 +11,9 @@ class Form1;
 
 namespace gv::win32 {
 
+class Win32ImageList;
+class Win32Shell;
+
 // The settings window with its controls. It is created hidden; the program decides at start-up
 // whether it shows or goes into the tray. Window events reach the attached Form1's handlers.
 class Win32Window final : public Window {
@@ -30,6 +33,9 @@ class Win32Window final : public Window {
     // The tray's answers to an icon add: a refused add is tried again a little later.
     void TrayIconAdded();
     void TrayIconRefused();
+    // The list that makes the tray icon and the shell that shows it: the icon follows the
+    // tray's icon size from now on.
+    void AttachTray(Win32ImageList& images, Win32Shell& shell);
 
     WindowHandle Handle() const override;
     void SetVisible(bool visible) override;
@@ -41,6 +47,7 @@ class Win32Window final : public Window {
     void SetLeft(float twips) override;
     void SetTop(float twips) override;
     float TwipsPerPixelX() const override;
+    float TwipsPerPixelY() const override;
 
     void AddComboItem(ComboId combo, std::string_view text) override;
     void SelectComboIndex(ComboId combo, std::int16_t index) override;
@@ -65,6 +72,8 @@ class Win32Window final : public Window {
     void OnMouseMove(WPARAM wParam, LPARAM lParam);
     void PaintPreview(HWND picture);
     void Unload();
+    void FollowTray(bool newTray);
+    void HandTrayIcon();
 
     void CreateControls();
     HWND MakeControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
@@ -97,6 +106,8 @@ class Win32Window final : public Window {
     // Refused icon adds tried again in a row; an icon that the tray takes restores them.
     static constexpr int kTrayRetries = 30;
     int trayRetriesLeft_ = kTrayRetries;
+    Win32ImageList* trayImages_ = nullptr;
+    Win32Shell* trayShell_ = nullptr;
 };
 
 }  // namespace gv::win32
