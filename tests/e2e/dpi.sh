@@ -23,5 +23,72 @@ echo "== screen density $DPI DPI"
 # --- The tray icon at the tray's size ---------------------------------------------------------
 
 # --- The settings window laid out for the screen ----------------------------------------------
+echo "== the settings window at $DPI DPI"
+# within_a_pixel GOT SIZE96: GOT is SIZE96 scaled from 96 DPI to this density, within a pixel.
+within_a_pixel() { (($1 * 96 - $2 * DPI <= 96 && $2 * DPI - $1 * 96 <= 96)); }
+# The face enlarged to Picture1's size, N x N at client (X, Y), on the button face around it.
+match_preview_scaled() {
+    local origin
+    origin=$(field "$(probe dump)" client_origin)
+    crop "$1" $((${origin%,*} + $2 - 1)) $((${origin#*,} + $3 - 1)) $(($4 + 2)) $(($4 + 2)) \
+        "$WORK/preview.ppm" &&
+        python3 "$HERE/pixels.py" match-face-scaled "$WORK/expected.txt" "$WORK/preview.ppm" \
+            "$4" 0 0
+}
+rm -f "$INI"
+start_clock
+if wait_until 30 window_visible; then
+    pass "window: the first run brings the settings window up"
+    DUMP=$(probe dump)
+    # Where the window goes is checked above; to look at its inside it has to be on the screen.
+    read -r WX WY WW WH < <(field "$DUMP" window | tr ',' ' ')
+    if ((WX < 0 || WY < 0 || WX + WW > SCREEN_W || WY + WH > SCREEN_H)); then
+        echo "note: the window lies at $WX,$WY beyond the screen; moved into view to look at it"
+        probe move-form $((SCREEN_W - WW)) $((SCREEN_H - WH)) >/dev/null
+        sleep 1
+        DUMP=$(probe dump)
+    fi
+    echo "$DUMP" >"$OUT/window-dump.txt"
+    read -r _ _ CW CH < <(field "$DUMP" client | tr ',' ' ')
+    client_scaled() { within_a_pixel "$CW" 159 && within_a_pixel "$CH" 150; }
+    check "window: client area ${CW}x$CH is 159x150 at $DPI DPI within a pixel" client_scaled
+    outside=$(awk -F'[ =,]' -v w="$CW" -v h="$CH" '/^control / {
+        for (i = 1; i <= NF; i++) if ($i == "rect") { x = $(i+1); y = $(i+2); cw = $(i+3); ch = $(i+4) }
+        if (x < 0 || y < 0 || x + cw > w || y + ch > h) print $2 }' <<<"$DUMP")
+    check "window: every control lies inside the client area${outside:+ (not: $outside)}" \
+        test -z "$outside"
+
+    TEXTS=$(probe texts)
+    echo "$TEXTS" >"$OUT/window-texts.txt"
+    check "window: the probe measures at $DPI DPI" dump_has "$TEXTS" "dpi=$DPI"
+    # The unit label, the interval box, the button and the eight swatch digits.
+    check "window: eleven texts measured" test "$(grep -c '^text id=' <<<"$TEXTS")" = 11
+    while read -r line; do
+        check "window: text fits its control: ${line#text }" grep -q ' fits=1 ' <<<"$line"
+    done < <(grep '^text id=' <<<"$TEXTS")
+
+    read -r PX PY PW PH < <(awk -F'[ =,]' '/^control id=100 / {
+        for (i = 1; i <= NF; i++) if ($i == "rect") print $(i+1), $(i+2), $(i+3), $(i+4) }' \
+        <<<"$DUMP")
+    preview_scaled() { within_a_pixel "$PW" 16 && [[ $PW == "$PH" ]]; }
+    check "window: the preview is ${PW}x$PH, 16x16 scaled within a pixel and square" preview_scaled
+    if [[ -x $FACE_DUMP ]]; then
+        # The analog face at this minute; take the picture where the minute cannot turn over.
+        while (($(date +%-S) < 2 || $(date +%-S) > 55)); do sleep 1; done
+        sleep 2.5  # a refresh comes every two seconds with the default interval
+        shot "window-$DPI"
+        expected_face 0 0 0 0 0 0 0 0 0 0 "$(date +%H:%M)"
+        check "window: the preview shows the analog face in solid ${PW}x$PW blocks" \
+            match_preview_scaled "window-$DPI" "$PX" "$PY" "$PW"
+    else
+        shot "window-$DPI"
+    fi
+    probe close >/dev/null
+    check "window: closing ends the program" wait_until 15 clock_exited
+else
+    fail "window: the first run did not bring the settings window up"
+    shot window-failed
+    kill "$CLOCK_PID" 2>/dev/null
+fi
 
 finish

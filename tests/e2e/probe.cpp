@@ -10,6 +10,7 @@
 // clang-format on
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -170,6 +171,65 @@ int Dump() {
     return 0;
 }
 
+// The font a control draws with, as this process can use it: a copy of the control's own when its
+// description can be read from here, else the message font for the screen's DPI. Says which.
+HFONT FontOf(HWND control, int dpi, std::string& source) {
+    const auto own = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    LOGFONTW logical{};
+    if (own != nullptr && GetObjectW(own, sizeof logical, &logical) == sizeof logical) {
+        source = "control";
+        return CreateFontIndirectW(&logical);
+    }
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    using ForDpi = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    const auto forDpi = reinterpret_cast<ForDpi>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
+    if (forDpi != nullptr &&
+        forDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, static_cast<UINT>(dpi))) {
+        source = "message";
+        return CreateFontIndirectW(&metrics.lfMessageFont);
+    }
+    source = "none";
+    return nullptr;
+}
+
+// Every text of the window measured in its control's font against the control's client area
+// (inside the edit box's sunken edge): "fits=1" when nothing of it can be clipped.
+int Texts() {
+    HWND form = FindForm();
+    if (form == nullptr) return 1;
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    Print("dpi=" + std::to_string(dpi));
+    for (HWND child = GetWindow(form, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::string cls = ClassOf(child);
+        if (cls != "Static" && cls != "Button" && cls != "Edit") continue;
+        wchar_t text[512] = {};
+        SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_BLOCK,
+                            2000, nullptr);
+        const int length = static_cast<int>(wcslen(text));
+        if (length == 0) continue;
+        std::string source;
+        HFONT font = FontOf(child, dpi, source);
+        HGDIOBJ old = SelectObject(screen, font != nullptr ? font : GetStockObject(SYSTEM_FONT));
+        SIZE extent{};
+        GetTextExtentPoint32W(screen, text, length, &extent);
+        SelectObject(screen, old);
+        if (font != nullptr) DeleteObject(font);
+        RECT client{};
+        GetClientRect(child, &client);
+        const bool fits = extent.cx <= client.right && extent.cy <= client.bottom;
+        Print("text id=" + std::to_string(GetDlgCtrlID(child)) + " class=" + cls +
+              " extent=" + std::to_string(extent.cx) + "x" + std::to_string(extent.cy) +
+              " client=" + std::to_string(client.right) + "x" + std::to_string(client.bottom) +
+              " font=" + source + " fits=" + (fits ? "1" : "0") + " text=" + Utf8(text));
+    }
+    ReleaseDC(nullptr, screen);
+    return 0;
+}
+
 struct BoxSearch {
     HWND form;
     std::vector<HWND> boxes;
@@ -233,6 +293,14 @@ int TaskbarCreated() {
     return done ? 0 : 1;
 }
 
+// Puts the window's top-left corner at (x, y) of the screen without activating it.
+int MoveForm(int x, int y) {
+    HWND form = FindForm();
+    if (form == nullptr) return 1;
+    return SetWindowPos(form, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0
+                                                                                               : 1;
+}
+
 int Close() {
     HWND form = FindForm();
     if (form == nullptr) return 1;
@@ -243,17 +311,20 @@ int Close() {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        Print("usage: probe dump|boxes|tips|tray-delete|taskbar-created|close");
+        Print("usage: probe dump|texts|boxes|tips|tray-delete|taskbar-created|close|move-form X Y");
         return 2;
     }
     const std::string command = argv[1];
     int result = 2;
     if (command == "dump") result = Dump();
+    if (command == "texts") result = Texts();
     if (command == "boxes") result = Boxes();
     if (command == "tips") result = Tips();
     if (command == "tray-delete") result = TrayDelete();
     if (command == "taskbar-created") result = TaskbarCreated();
     if (command == "close") result = Close();
+    if (command == "move-form" && argc == 4)
+        result = MoveForm(std::atoi(argv[2]), std::atoi(argv[3]));
     std::fflush(stdout);
     return result;
 }
