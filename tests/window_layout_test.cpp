@@ -9,15 +9,16 @@
 namespace gv {
 namespace {
 
-// Line heights of the message font at 96 DPI: the fonts the window was drawn for, and the
-// taller Japanese ones of Windows 10 and 11.
+// Line heights of the message font at 96 DPI: a font like the ones the window was drawn for
+// (its 13-pixel line in the 12-pixel unit label), and the taller Japanese ones of Windows 10
+// and 11.
 struct Font {
     const char* name;
     int lineHeight;
     int digitWidth;  // a full-width digit or kanji
 };
 constexpr Font kFonts[] = {
-    {"classic", 12, 12},
+    {"classic", 13, 12},
     {"Meiryo UI", 15, 12},
     {"Yu Gothic UI", 17, 12},
 };
@@ -108,16 +109,16 @@ TEST(WindowLayout, EveryDpiAndFontKeepsTheWindowWholeAndTheTextsUnclipped) {
                 EXPECT_NEAR(plain[i].rect.height, at96[i].rect.height * dpi / 96.0, 1.0);
             }
 
-            // Texts fit: the digits and the unit in full, the edit and the button with room
-            // for their frames.
+            // Texts fit: the digits and the unit in full (a line's blank bottom row aside),
+            // the edit and the button with room for their frames.
             for (const PixelRect& swatch : l.swatches) {
-                EXPECT_GE(swatch.height, texts.swatch.height);
+                EXPECT_GE(swatch.height, texts.swatch.height - 1);
                 EXPECT_GE(swatch.width, texts.swatch.width);
             }
-            EXPECT_GE(l.label1.height, texts.label.height);
+            EXPECT_GE(l.label1.height, texts.label.height - 1);
             EXPECT_GE(l.label1.width, texts.label.width);
-            EXPECT_GE(l.text1.height, texts.interval.height + 4 * dpi / 96);
-            EXPECT_GE(l.command1.height, texts.button.height + 4 * dpi / 96);
+            EXPECT_GE(l.text1.height, texts.interval.height + 4 * dpi / 96 - 1);
+            EXPECT_GE(l.command1.height, texts.button.height + 4 * dpi / 96 - 1);
             EXPECT_GE(l.command1.width, texts.button.width + 4 * dpi / 96);
 
             // A grown control keeps its centre (within the odd pixel); the unit keeps its left
@@ -171,8 +172,14 @@ TEST(WindowLayout, TallerTextsGrowTheirControlsAboutTheCentre) {
         // The unit as wide as its text, its left edge kept.
         {"label", 96, {{17, 16}, {}, {}, {}}, &WindowLayout::label1, {80, 10, 17, 16}},
         {"label", 144, {{26, 25}, {}, {}, {}}, &WindowLayout::label1, {120, 15, 26, 25}},
-        // The edit box needs its frame around a line: 16 + 2 * 3 = 22 in 18.
-        {"edit", 96, {{}, {0, 16}, {}, {}}, &WindowLayout::text1, {40, 6, 37, 22}},
+        // The edit box needs its edges around a line: 16 + 2 * 2 = 20 in 18.
+        {"edit", 96, {{}, {0, 16}, {}, {}}, &WindowLayout::text1, {40, 7, 37, 20}},
+        {"edit", 96, {{}, {0, 15}, {}, {}}, &WindowLayout::text1, {40, 8, 37, 18}},
+        // A line one pixel taller than its control loses only its blank bottom row: the
+        // designed unit label and swatches stay as they are, a taller line grows them.
+        {"label", 96, {{12, 13}, {}, {}, {}}, &WindowLayout::label1, {80, 12, 12, 12}},
+        {"label", 144, {{18, 20}, {}, {}, {}}, &WindowLayout::label1, {120, 17, 18, 20}},
+        {"swatch", 96, {{}, {}, {}, {12, 14}}, nullptr, {16, 64, 22, 13}},
         {"button", 96, {{}, {}, {24, 17}, {}}, &WindowLayout::command1, {108, 3, 41, 23}},
     };
     for (const Case& c : cases) {

@@ -25,9 +25,14 @@ constexpr int kSwatchWidth = 330;
 constexpr int kSwatchHeight = 195;
 
 // What a control's own frame takes from each side of its text, in pixels at 96 DPI: the edit
-// box's sunken edge and margin, the button's raised edge and focus rectangle.
-constexpr int kEditInset96 = 3;
+// box's sunken edge, the button's raised edge and focus rectangle.
+constexpr int kEditInset96 = 2;
 constexpr int kButtonInset96 = 3;
+
+// A line of text is measured with the blank row that its font keeps under the glyphs; a control
+// one pixel shorter than the line still shows every glyph whole. The designed unit label is one
+// such: 12 pixels high at 96 DPI for a 13-pixel line. Only a taller line grows a control.
+constexpr int kBlankRowUnderText = 1;
 
 int Scale96(int pixels, int dpi) { return (pixels * dpi + 48) / 96; }
 
@@ -43,9 +48,15 @@ void GrowAboutCentre(int& start, int& length, int need) {
     length = need;
 }
 
+// Grows the height for a line of `lineHeight` pixels (with `inset` above and below it).
+void GrowForLine(PixelRect& rect, int lineHeight, int inset) {
+    if (lineHeight + 2 * inset - kBlankRowUnderText <= rect.height) return;
+    GrowAboutCentre(rect.top, rect.height, lineHeight + 2 * inset);
+}
+
 void Fit(PixelRect& rect, TextExtent text, int inset) {
     GrowAboutCentre(rect.left, rect.width, text.width + 2 * inset);
-    GrowAboutCentre(rect.top, rect.height, text.height + 2 * inset);
+    GrowForLine(rect, text.height, inset);
 }
 
 }  // namespace
@@ -72,11 +83,11 @@ WindowLayout LayoutWindow(int dpi, const MeasuredTexts& texts) {
     // The unit reads on from the interval box: it keeps its left edge and takes its text's width.
     layout.label1 = ToPixels(kLabel1, dpi);
     layout.label1.width = std::max(layout.label1.width, texts.label.width);
-    GrowAboutCentre(layout.label1.top, layout.label1.height, texts.label.height);
+    GrowForLine(layout.label1, texts.label.height, 0);
 
     // The interval box scrolls its text sideways, so only a line's height has to fit.
     const int editInset = Scale96(kEditInset96, dpi);
-    GrowAboutCentre(layout.text1.top, layout.text1.height, texts.interval.height + 2 * editInset);
+    GrowForLine(layout.text1, texts.interval.height, editInset);
     Fit(layout.command1, texts.button, Scale96(kButtonInset96, dpi));
 
     for (std::size_t i = 0; i < layout.swatches.size(); ++i) {
