@@ -1,5 +1,7 @@
 #include "platform/win32/dpi_api.h"
 
+#include <cstddef>
+
 namespace gv::win32 {
 namespace {
 

@@ -1,5 +1,9 @@
 // The settings window's controls at the DPI of the monitor it is on: made once, then placed,
 // given their font and measured again whenever the DPI changes.
+#include <algorithm>
+#include <cwchar>
+#include <utility>
+
 #include "common/clock_state.h"
 #include "platform/win32/dpi_api.h"
 #include "platform/win32/text_convert.h"
