@@ -83,6 +83,26 @@ if wait_until 30 window_visible; then
     else
         shot "window-$DPI"
     fi
+
+    # A change of DPI, which Wine never sends by itself: told 96, the controls are the
+    # designed ones to the pixel; told this screen's DPI again, they are as they came up. (Wine
+    # draws the frame and caption for the screen's DPI whatever the window's, so the outer size
+    # told 96 is not the one Windows would give.)
+    probe dpi-changed 96 >/dev/null
+    DUMP96=$(probe dump)
+    echo "$DUMP96" >"$OUT/window-dump-told-96.txt"
+    for want in 'id=100 class=GorvandelPicture1 rect=8,8,16,16' 'id=101 class=Static rect=80,12,12,12' \
+        'id=102 class=Edit rect=40,8,37,18' 'id=103 class=Button rect=108,4,41,21' \
+        'id=106 class=Button rect=4,48,149,37' 'id=107 class=Button rect=4,108,149,37' \
+        'id=108 class=Static rect=16,64,22,13' 'id=115 class=Static rect=112,124,22,13'; do
+        check "window: told 96 DPI, $want" grep -q "^control $want " <<<"$DUMP96"
+    done
+    probe dpi-changed "$DPI" >/dev/null
+    check "window: told $DPI DPI again, every control is back where it came up" \
+        test "$(grep '^control ' <<<"$DUMP")" = "$(probe dump | grep '^control ')"
+    check "window: told $DPI DPI again, the client area is as it came up" \
+        test "$(field "$DUMP" client)" = "$(field "$(probe dump)" client)"
+
     probe close >/dev/null
     check "window: closing ends the program" wait_until 15 clock_exited
 else

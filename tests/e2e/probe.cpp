@@ -301,6 +301,19 @@ int MoveForm(int x, int y) {
                                                                                                : 1;
 }
 
+// Tells the window that its DPI changed, as the system does when the window moves to another
+// monitor. The system's suggested rectangle is a pointer into its own memory; none is sent, so
+// the window keeps its place and takes the size its layout gives it.
+int DpiChanged(int dpi) {
+    HWND form = FindForm();
+    if (form == nullptr) return 1;
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(form, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), 0,
+                               SMTO_BLOCK, 5000, &answer)
+               ? 0
+               : 1;
+}
+
 int Close() {
     HWND form = FindForm();
     if (form == nullptr) return 1;
@@ -311,7 +324,9 @@ int Close() {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        Print("usage: probe dump|texts|boxes|tips|tray-delete|taskbar-created|close|move-form X Y");
+        Print(
+            "usage: probe dump|texts|boxes|tips|tray-delete|taskbar-created|close|move-form X "
+            "Y|dpi-changed DPI");
         return 2;
     }
     const std::string command = argv[1];
@@ -323,6 +338,7 @@ int main(int argc, char** argv) {
     if (command == "tray-delete") result = TrayDelete();
     if (command == "taskbar-created") result = TaskbarCreated();
     if (command == "close") result = Close();
+    if (command == "dpi-changed" && argc == 3) result = DpiChanged(std::atoi(argv[2]));
     if (command == "move-form" && argc == 4)
         result = MoveForm(std::atoi(argv[2]), std::atoi(argv[3]));
     std::fflush(stdout);
