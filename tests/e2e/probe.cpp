@@ -195,7 +195,7 @@ HFONT FontOf(HWND control, int dpi, std::string& source) {
 }
 
 // Every text of the window measured in its control's font against the control's client area
-// (inside the edit box's sunken edge): "fits=1" when nothing of it can be clipped.
+// (inside the edit box's sunken edge).
 int Texts() {
     HWND form = FindForm();
     if (form == nullptr) return 1;
@@ -220,11 +220,10 @@ int Texts() {
         if (font != nullptr) DeleteObject(font);
         RECT client{};
         GetClientRect(child, &client);
-        const bool fits = extent.cx <= client.right && extent.cy <= client.bottom;
         Print("text id=" + std::to_string(GetDlgCtrlID(child)) + " class=" + cls +
               " extent=" + std::to_string(extent.cx) + "x" + std::to_string(extent.cy) +
               " client=" + std::to_string(client.right) + "x" + std::to_string(client.bottom) +
-              " font=" + source + " fits=" + (fits ? "1" : "0") + " text=" + Utf8(text));
+              " font=" + source + " text=" + Utf8(text));
     }
     ReleaseDC(nullptr, screen);
     return 0;
