@@ -69,7 +69,6 @@ int TwipsToPixels(int twips, int dpi) {
 
 WindowLayout LayoutWindow(int dpi, const MeasuredTexts& texts) {
     WindowLayout layout;
-    layout.dpi = dpi;
     layout.clientWidth = TwipsToPixels(kClientWidth, dpi);
     layout.clientHeight = TwipsToPixels(kClientHeight, dpi);
     layout.picture1 = ToPixels(kPicture1, dpi);

@@ -31,7 +31,6 @@ struct MeasuredTexts {
 
 // The settings window at one DPI: the client size and every control in client pixels.
 struct WindowLayout {
-    int dpi = 96;
     int clientWidth = 0;
     int clientHeight = 0;
     PixelRect picture1;  // the preview
@@ -48,9 +47,10 @@ struct WindowLayout {
 // Twips to pixels at a DPI (1440 twips to the inch), to the nearest pixel.
 int TwipsToPixels(int twips, int dpi);
 
-// The window as designed in twips, turned into pixels at `dpi`. A text taller or wider than its
-// control makes the control grow about its centre instead of being clipped; the unit label is
-// as wide as its text. At 96 DPI with texts that fit, every rectangle is 1/15 of its twips.
+// The window as designed in twips, turned into pixels at `dpi`. A text wider than its control,
+// or taller by more than the blank row under its glyphs, makes the control grow about its
+// centre instead of being clipped; the unit label is as wide as its text. At 96 DPI with texts
+// that fit, every rectangle is 1/15 of its twips.
 WindowLayout LayoutWindow(int dpi, const MeasuredTexts& texts);
 
 }  // namespace gv
