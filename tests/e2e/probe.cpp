@@ -10,6 +10,7 @@
 // clang-format on
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -170,6 +171,64 @@ int Dump() {
     return 0;
 }
 
+// The font a control draws with, as this process can use it: a copy of the control's own when its
+// description can be read from here, else the message font for the screen's DPI. Says which.
+HFONT FontOf(HWND control, int dpi, std::string& source) {
+    const auto own = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    LOGFONTW logical{};
+    if (own != nullptr && GetObjectW(own, sizeof logical, &logical) == sizeof logical) {
+        source = "control";
+        return CreateFontIndirectW(&logical);
+    }
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    using ForDpi = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    const auto forDpi = reinterpret_cast<ForDpi>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
+    if (forDpi != nullptr &&
+        forDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, static_cast<UINT>(dpi))) {
+        source = "message";
+        return CreateFontIndirectW(&metrics.lfMessageFont);
+    }
+    source = "none";
+    return nullptr;
+}
+
+// Every text of the window measured in its control's font against the control's client area
+// (inside the edit box's sunken edge).
+int Texts() {
+    HWND form = FindForm();
+    if (form == nullptr) return 1;
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    Print("dpi=" + std::to_string(dpi));
+    for (HWND child = GetWindow(form, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::string cls = ClassOf(child);
+        if (cls != "Static" && cls != "Button" && cls != "Edit") continue;
+        wchar_t text[512] = {};
+        SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_BLOCK,
+                            2000, nullptr);
+        const int length = static_cast<int>(wcslen(text));
+        if (length == 0) continue;
+        std::string source;
+        HFONT font = FontOf(child, dpi, source);
+        HGDIOBJ old = SelectObject(screen, font != nullptr ? font : GetStockObject(SYSTEM_FONT));
+        SIZE extent{};
+        GetTextExtentPoint32W(screen, text, length, &extent);
+        SelectObject(screen, old);
+        if (font != nullptr) DeleteObject(font);
+        RECT client{};
+        GetClientRect(child, &client);
+        Print("text id=" + std::to_string(GetDlgCtrlID(child)) + " class=" + cls +
+              " extent=" + std::to_string(extent.cx) + "x" + std::to_string(extent.cy) +
+              " client=" + std::to_string(client.right) + "x" + std::to_string(client.bottom) +
+              " font=" + source + " text=" + Utf8(text));
+    }
+    ReleaseDC(nullptr, screen);
+    return 0;
+}
+
 struct BoxSearch {
     HWND form;
     std::vector<HWND> boxes;
@@ -233,6 +292,27 @@ int TaskbarCreated() {
     return done ? 0 : 1;
 }
 
+// Puts the window's top-left corner at (x, y) of the screen without activating it.
+int MoveForm(int x, int y) {
+    HWND form = FindForm();
+    if (form == nullptr) return 1;
+    return SetWindowPos(form, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0
+                                                                                               : 1;
+}
+
+// Tells the window that its DPI changed, as the system does when the window moves to another
+// monitor. The system's suggested rectangle is a pointer into its own memory; none is sent, so
+// the window keeps its place and takes the size its layout gives it.
+int DpiChanged(int dpi) {
+    HWND form = FindForm();
+    if (form == nullptr) return 1;
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(form, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), 0,
+                               SMTO_BLOCK, 5000, &answer)
+               ? 0
+               : 1;
+}
+
 int Close() {
     HWND form = FindForm();
     if (form == nullptr) return 1;
@@ -243,17 +323,23 @@ int Close() {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        Print("usage: probe dump|boxes|tips|tray-delete|taskbar-created|close");
+        Print(
+            "usage: probe dump|texts|boxes|tips|tray-delete|taskbar-created|close|move-form X "
+            "Y|dpi-changed DPI");
         return 2;
     }
     const std::string command = argv[1];
     int result = 2;
     if (command == "dump") result = Dump();
+    if (command == "texts") result = Texts();
     if (command == "boxes") result = Boxes();
     if (command == "tips") result = Tips();
     if (command == "tray-delete") result = TrayDelete();
     if (command == "taskbar-created") result = TaskbarCreated();
     if (command == "close") result = Close();
+    if (command == "dpi-changed" && argc == 3) result = DpiChanged(std::atoi(argv[2]));
+    if (command == "move-form" && argc == 4)
+        result = MoveForm(std::atoi(argv[2]), std::atoi(argv[3]));
     std::fflush(stdout);
     return result;
 }

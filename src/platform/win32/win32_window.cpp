@@ -6,70 +6,22 @@
 #include "app/form1.h"
 #include "common/clock_state.h"
 #include "common/twips.h"
+#include "platform/win32/dpi_api.h"
 #include "platform/win32/gdi_tally.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_image_list.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/window_icon.h"
+#include "render/enlarge.h"
 
 namespace gv::win32 {
 namespace {
 
 constexpr wchar_t kOwnerClass[] = L"GorvandelOwner";
 constexpr wchar_t kFormClass[] = L"GorvandelForm1";
-constexpr wchar_t kPictureClass[] = L"GorvandelPicture1";
-
-// Control identifiers stay clear of IDOK and IDCANCEL, which the dialog keys send for Enter and
-// Escape and which this window ignores.
-enum ControlId : int {
-    kPicture1Id = 100,
-    kLabel1Id,
-    kText1Id,
-    kCommand1Id,
-    kCombo1Id,
-    kCombo2Id,
-    kFrame1Id,
-    kFrame2Id,
-    kSwatchFirstId,  // eight in a row
-};
-
-// The layout in twips, as designed at 15 twips to a pixel.
-constexpr int kClientWidth = 2385;
-constexpr int kClientHeight = 2250;
-struct Spot {
-    int left, top, width, height;
-};
-constexpr Spot kPicture1{120, 120, 240, 240};
-constexpr Spot kLabel1{1200, 180, 180, 180};
-constexpr Spot kText1{600, 120, 555, 270};
-constexpr Spot kCommand1{1620, 60, 615, 315};
-constexpr Spot kCombo1{60, 480, 2235, 300};
-constexpr Spot kFrame1{60, 720, 2235, 555};
-constexpr Spot kCombo2{60, 1380, 2235, 300};
-constexpr Spot kFrame2{60, 1620, 2235, 555};
-constexpr int kSwatchLefts[4] = {180, 660, 1140, 1620};  // within its frame
-constexpr int kSwatchTop = 240;
-constexpr int kSwatchWidth = 330;
-constexpr int kSwatchHeight = 195;
-constexpr int kDropDownRows = 6;  // every display mode in view at once
-
 constexpr UINT_PTR kTrayRetryTimerId = 2;
 constexpr UINT kTrayRetryMilliseconds = 1000;
-
-const wchar_t* const kSwatchTexts[8] = {L"１", L"２", L"３", L"４", L"５", L"６", L"７", L"８"};
-
-HFONT MessageFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-        // Systems before Vista know the structure without its last field.
-        metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-        if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
-            return nullptr;
-    }
-    return CreateFontIndirectW(&metrics.lfMessageFont);
-}
 
 bool RegisterClasses(HINSTANCE instance, WNDPROC formProc, WNDPROC pictureProc) {
     WNDCLASSEXW owner{};
@@ -97,124 +49,39 @@ bool RegisterClasses(HINSTANCE instance, WNDPROC formProc, WNDPROC pictureProc) 
            RegisterClassExW(&picture) != 0;
 }
 
-int RoundToInt(double value) {
-    return static_cast<int>(std::lround(std::clamp(value, -1.0e9, 1.0e9)));
-}
+// Sent when the window moves to a monitor of another DPI or the scaling changes; newer than the
+// headers this layer builds against.
+constexpr UINT kDpiChangedMessage = 0x02E0;
 
 }  // namespace
 
 Win32Window::Win32Window(HINSTANCE instance) : instance_(instance) {
     if (!RegisterClasses(instance, FormProc, PictureProc)) return;
 
-    HDC screen = GetDC(nullptr);
-    if (screen != nullptr) {
-        const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
-        const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
-        if (dpiX > 0) twipsPerPixelX_ = 1440.0f / static_cast<float>(dpiX);
-        if (dpiY > 0) twipsPerPixelY_ = 1440.0f / static_cast<float>(dpiY);
-        ReleaseDC(nullptr, screen);
-    }
-
     // An owned window gets no taskbar button; the owner itself is never shown.
     owner_ = CreateWindowExW(0, kOwnerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
                              nullptr);
 
-    // No WS_CLIPCHILDREN: the group boxes are transparent and need the window's background
-    // painted behind them.
-    const DWORD style = WS_CAPTION | WS_SYSMENU;
-    const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-    RECT frame{0, 0, ToPixelsX(kClientWidth), ToPixelsY(kClientHeight)};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    // The size comes with the layout, once the window knows the DPI it is shown at.
     const std::wstring caption = Widen(kAppTitle);
-    window_ = CreateWindowExW(exStyle, kFormClass, caption.c_str(), style, CW_USEDEFAULT,
-                              CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                              owner_, nullptr, instance, this);
+    window_ = CreateWindowExW(kExStyle, kFormClass, caption.c_str(), kStyle, CW_USEDEFAULT,
+                              CW_USEDEFAULT, 0, 0, owner_, nullptr, instance, this);
     if (window_ == nullptr) return;
 
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
-    font_ = MessageFont();
-    icon_ = MakeWindowIcon();
-    if (icon_ != nullptr) {
-        SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    icon_.Reset(MakeWindowIcon());
+    if (icon_) {
+        SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
+        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
     }
     CreateControls();
+    ApplyDpi(WindowDpi(window_), nullptr);
 }
 
 Win32Window::~Win32Window() {
+    // The window goes before the font and icon it uses (members, destroyed after this).
     if (window_ != nullptr) DestroyWindow(window_);
     if (owner_ != nullptr) DestroyWindow(owner_);
-    DestroyTalliedIcon(icon_);
-    if (font_ != nullptr) DeleteObject(font_);
-}
-
-int Win32Window::ToPixelsX(int twips) const {
-    return RoundToInt(static_cast<double>(twips) / twipsPerPixelX_);
-}
-
-int Win32Window::ToPixelsY(int twips) const {
-    return RoundToInt(static_cast<double>(twips) / twipsPerPixelY_);
-}
-
-HWND Win32Window::MakeControl(const wchar_t* className, const wchar_t* text, DWORD style,
-                              DWORD exStyle, int id, int leftTwips, int topTwips, int widthTwips,
-                              int heightTwips) {
-    HWND control = CreateWindowExW(
-        exStyle, className, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
-        ToPixelsX(leftTwips), ToPixelsY(topTwips), ToPixelsX(widthTwips), ToPixelsY(heightTwips),
-        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    if (control != nullptr && font_ != nullptr)
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    return control;
-}
-
-void Win32Window::CreateControls() {
-    // Creation order is the tab order among the tab stops (Text1, Command1, Combo1, Combo2),
-    // and puts the swatches above their frames.
-    picture_ = MakeControl(kPictureClass, L"", 0, 0, kPicture1Id, kPicture1.left, kPicture1.top,
-                           kPicture1.width, kPicture1.height);
-    if (picture_ != nullptr)
-        SetWindowLongPtrW(picture_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    MakeControl(WC_STATICW, L"秒", SS_LEFT, 0, kLabel1Id, kLabel1.left, kLabel1.top, kLabel1.width,
-                kLabel1.height);
-    text1_ = MakeControl(WC_EDITW, Widen(kDefaultInterval).c_str(),
-                         WS_TABSTOP | WS_GROUP | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-                         kText1Id, kText1.left, kText1.top, kText1.width, kText1.height);
-    command1_ =
-        MakeControl(WC_BUTTONW, L"設定", WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0, kCommand1Id,
-                    kCommand1.left, kCommand1.top, kCommand1.width, kCommand1.height);
-    const DWORD comboStyle = WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
-    combo1_ = MakeControl(WC_COMBOBOXW, L"", comboStyle, 0, kCombo1Id, kCombo1.left, kCombo1.top,
-                          kCombo1.width, kCombo1.height);
-    combo2_ = MakeControl(WC_COMBOBOXW, L"", comboStyle, 0, kCombo2Id, kCombo2.left, kCombo2.top,
-                          kCombo2.width, kCombo2.height);
-    FitDropDown(combo1_, kCombo1.left, kCombo1.top, kCombo1.width);
-    FitDropDown(combo2_, kCombo2.left, kCombo2.top, kCombo2.width);
-
-    for (int i = 0; i < 8; ++i) {
-        const Spot& frame = i < 4 ? kFrame1 : kFrame2;
-        swatches_[static_cast<std::size_t>(i)] = MakeControl(
-            WC_STATICW, kSwatchTexts[i], SS_CENTER | SS_NOTIFY, 0, kSwatchFirstId + i,
-            frame.left + kSwatchLefts[i % 4], frame.top + kSwatchTop, kSwatchWidth, kSwatchHeight);
-    }
-    MakeControl(WC_BUTTONW, L"", BS_GROUPBOX, 0, kFrame1Id, kFrame1.left, kFrame1.top,
-                kFrame1.width, kFrame1.height);
-    MakeControl(WC_BUTTONW, L"", BS_GROUPBOX, 0, kFrame2Id, kFrame2.left, kFrame2.top,
-                kFrame2.width, kFrame2.height);
-    lastFocus_ = text1_;
-}
-
-// A drop-down combo box's window height includes its open list; the closed box keeps the
-// height its font gives it.
-void Win32Window::FitDropDown(HWND combo, int leftTwips, int topTwips, int widthTwips) {
-    if (combo == nullptr) return;
-    SendMessageW(combo, CB_SETMINVISIBLE, kDropDownRows, 0);
-    const auto field = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, WPARAM(-1), 0));
-    const auto item = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
-    if (field <= 0 || item <= 0) return;
-    const int height = field + 8 + kDropDownRows * item + 2;
-    MoveWindow(combo, ToPixelsX(leftTwips), ToPixelsY(topTwips), ToPixelsX(widthTwips), height,
-               FALSE);
 }
 
 bool Win32Window::PreTranslate(MSG& message) {
@@ -285,6 +152,10 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The tray's icon size may have changed with these; the window's own handling follows.
     if (message == WM_DPICHANGED || message == WM_SETTINGCHANGE || message == WM_DISPLAYCHANGE)
         FollowTray(false);
+    if (message == kDpiChangedMessage) {
+        ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    }
     switch (message) {
         case WM_TIMER:
             if (wParam == Win32Timer::kTimerId) {
@@ -418,15 +289,20 @@ void Win32Window::PaintPreview(HWND picture) {
     } else {
         bits.fill(PaintedColour(kButtonFace));
     }
+    // The face in solid blocks at the preview's size: no stretching by the system, which may
+    // smooth.
+    const int size = layout_.picture1.width;
+    EnlargeFace(bits, size, std::span<std::uint32_t>(previewBits_));
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kFaceSize;
-    info.bmiHeader.biHeight = -kFaceSize;
+    info.bmiHeader.biWidth = size;
+    info.bmiHeader.biHeight = -size;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc, 0, 0, kFaceSize, kFaceSize, 0, 0, 0, kFaceSize, bits.data(), &info,
-                      DIB_RGB_COLORS);
+    if (previewBits_.size() >= static_cast<std::size_t>(size) * static_cast<std::size_t>(size))
+        SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(size), static_cast<DWORD>(size), 0, 0, 0,
+                          static_cast<UINT>(size), previewBits_.data(), &info, DIB_RGB_COLORS);
     EndPaint(picture, &paint);
 }
 

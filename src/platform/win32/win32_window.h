@@ -1,9 +1,13 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
+#include "platform/win32/handles.h"
 #include "platform/win32/windows_api.h"
 #include "platform/window.h"
+#include "settings/window_layout.h"
 
 namespace gv {
 class Form1;
@@ -13,6 +17,8 @@ namespace gv::win32 {
 
 class Win32ImageList;
 class Win32Shell;
+
+inline constexpr wchar_t kPictureClass[] = L"GorvandelPicture1";
 
 // The settings window with its controls. It is created hidden; the program decides at start-up
 // whether it shows or goes into the tray. Window events reach the attached Form1's handlers.
@@ -65,6 +71,24 @@ class Win32Window final : public Window {
     Colour ColorDialogColour() const override;
 
   private:
+    // Control identifiers stay clear of IDOK and IDCANCEL, which the dialog keys send for Enter
+    // and Escape and which this window ignores.
+    enum ControlId : int {
+        kPicture1Id = 100,
+        kLabel1Id,
+        kText1Id,
+        kCommand1Id,
+        kCombo1Id,
+        kCombo2Id,
+        kFrame1Id,
+        kFrame2Id,
+        kSwatchFirstId,  // eight in a row
+    };
+    // No WS_CLIPCHILDREN: the group boxes are transparent and need the window's background
+    // painted behind them.
+    static constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU;
+    static constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
     static LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -75,30 +99,40 @@ class Win32Window final : public Window {
     void FollowTray(bool newTray);
     void HandTrayIcon();
 
+    // The layout at a DPI (win32_window_layout.cpp). Start-up and a change of DPI both go
+    // through ApplyDpi; a change brings the system's suggested outer rectangle along.
     void CreateControls();
     HWND MakeControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
-                     int id, int leftTwips, int topTwips, int widthTwips, int heightTwips);
-    void FitDropDown(HWND combo, int leftTwips, int topTwips, int widthTwips);
+                     int id);
+    void ApplyDpi(int dpi, const RECT* suggested);
+    MeasuredTexts MeasureTexts() const;
+    void PlaceControls();
+    void FitDropDown(HWND combo, const PixelRect& field);
     HWND ComboWindow(ComboId combo) const;
-    int ToPixelsX(int twips) const;
-    int ToPixelsY(int twips) const;
 
     HINSTANCE instance_;
     Form1* form_ = nullptr;
     HWND owner_ = nullptr;
     HWND window_ = nullptr;
     HWND picture_ = nullptr;
+    HWND label1_ = nullptr;
     HWND text1_ = nullptr;
     HWND command1_ = nullptr;
     HWND combo1_ = nullptr;
     HWND combo2_ = nullptr;
+    HWND frame1_ = nullptr;
+    HWND frame2_ = nullptr;
     std::array<HWND, 8> swatches_{};
     HWND lastFocus_ = nullptr;
-    HFONT font_ = nullptr;
-    HICON icon_ = nullptr;
+    UniqueFont font_;
+    UniqueIcon icon_;
     UINT taskbarCreated_ = 0;
+    // The DPI the window is laid out for, and what it makes of the program's twips.
+    int dpi_ = 96;
     float twipsPerPixelX_ = 15.0f;
     float twipsPerPixelY_ = 15.0f;
+    WindowLayout layout_;
+    std::vector<std::uint32_t> previewBits_;  // the face enlarged to the preview's size
     std::array<Colour, 8> swatchColours_{};
     COLORREF dialogColour_ = 0;
     std::array<COLORREF, 16> customColours_{};
