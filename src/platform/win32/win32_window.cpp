@@ -400,6 +400,8 @@ void Win32Window::PaintPreview(HWND picture) {
 
 WindowHandle Win32Window::Handle() const { return reinterpret_cast<WindowHandle>(window_); }
 
+bool Win32Window::Visible() const { return IsWindowVisible(window_) != FALSE; }
+
 void Win32Window::SetVisible(bool visible) { ShowWindow(window_, visible ? SW_SHOW : SW_HIDE); }
 
 void Win32Window::RestoreNormal() {

@@ -32,6 +32,7 @@ class Win32Window final : public Window {
     void TrayIconRefused();
 
     WindowHandle Handle() const override;
+    bool Visible() const override;
     void SetVisible(bool visible) override;
     void RestoreNormal() override;
     void Show() override;
