@@ -6,16 +6,15 @@
 #include "app/form1.h"
 #include "common/clock_state.h"
 #include "platform/win32/gdi_tally.h"
+#include "platform/win32/names.h"
+#include "platform/win32/single_instance.h"
+#include "platform/win32/system_events.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/window_icon.h"
 
 namespace gv::win32 {
 namespace {
-
-constexpr wchar_t kOwnerClass[] = L"GorvandelOwner";
-constexpr wchar_t kFormClass[] = L"GorvandelForm1";
-constexpr wchar_t kPictureClass[] = L"GorvandelPicture1";
 
 // Control identifiers stay clear of IDOK and IDCANCEL, which the dialog keys send for Enter and
 // Escape and which this window ignores.
@@ -128,7 +127,8 @@ Win32Window::Win32Window(HINSTANCE instance) : instance_(instance) {
                               owner_, nullptr, instance, this);
     if (window_ == nullptr) return;
 
-    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    taskbarCreated_ = RegisterWindowMessageW(kTaskbarCreatedMessage);
+    secondStart_ = RegisterWindowMessageW(kSecondStartMessage);
     font_ = MessageFont();
     icon_ = MakeWindowIcon();
     if (icon_ != nullptr) {
@@ -251,6 +251,11 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (form_ != nullptr && !IsWindowVisible(window_)) form_->TaskbarCreated();
         return 0;
     }
+    if (message == secondStart_ && secondStart_ != 0) {
+        // Started again from this folder: this clock comes forward instead of a second one.
+        const bool taken = form_ != nullptr && IsThisFolder(wParam) && form_->SecondStart();
+        return taken ? kSecondStartTaken : 0;
+    }
     switch (message) {
         case WM_TIMER:
             if (wParam == Win32Timer::kTimerId) {
@@ -287,6 +292,16 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 ::SetFocus(lastFocus_);
             }
             return 0;
+        case WM_TIMECHANGE:
+            if (form_ != nullptr) form_->ClockChanged();
+            return 0;
+        case WM_POWERBROADCAST:
+            if (form_ != nullptr && IsResume(wParam)) form_->ClockChanged();
+            return TRUE;
+        case WM_SETTINGCHANGE:
+            if (form_ != nullptr && IsRegionalChange(lParam))
+                form_->LocaleChanged(LoadUserLocale());
+            break;
         case WM_CLOSE:
             Unload();
             DestroyWindow(window_);

@@ -89,6 +89,7 @@ class Win32Window final : public Window {
     HFONT font_ = nullptr;
     HICON icon_ = nullptr;
     UINT taskbarCreated_ = 0;
+    UINT secondStart_ = 0;
     float twipsPerPixelX_ = 15.0f;
     float twipsPerPixelY_ = 15.0f;
     std::array<Colour, 8> swatchColours_{};
