@@ -111,6 +111,12 @@ UPPER=$(winepath -w "$APP/Gorvandel.exe" | tr '[:lower:]' '[:upper:]')
 start_again "$APP" "$UPPER"
 check "second start through an upper-cased path: ends with status 0" test $? = 0
 check "second start through an upper-cased path: still one clock" dump_has "$(forms)" 'forms=1'
+# winepath -s spells the short names with slashes, on the drive that maps the root.
+SHORT=Z:$(winepath -s "$APP/Gorvandel.exe" 2>/dev/null | tr / '\\')
+echo "short path: $SHORT"
+start_again "$APP" "$SHORT"
+check "second start through the short (8.3) path: ends with status 0" test $? = 0
+check "second start through the short (8.3) path: still one clock" dump_has "$(forms)" 'forms=1'
 
 # A clock that does not answer (stopped) must not keep the new start waiting for long.
 kill -STOP "$CLOCK_PID"

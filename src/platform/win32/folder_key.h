@@ -11,9 +11,16 @@
 
 namespace gv::win32 {
 
-// A folder as the clocks compare it: the full path, upper-cased as the file system compares
-// names, without a trailing backslash.
+// A folder as the clocks compare it: the full path with long names (a short 8.3 spelling of the
+// same folder is the same folder), upper-cased as the file system compares names, without a
+// trailing backslash.
 inline std::wstring FolderKey(std::wstring folder) {
+    const DWORD size = GetLongPathNameW(folder.c_str(), nullptr, 0);
+    if (size > 0) {
+        std::wstring longer(size, L'\0');
+        const DWORD length = GetLongPathNameW(folder.c_str(), longer.data(), size);
+        if (length > 0 && length < size) folder.assign(longer, 0, length);
+    }
     while (folder.size() > 1 && folder.back() == L'\\') folder.pop_back();
     if (!folder.empty()) CharUpperBuffW(folder.data(), static_cast<DWORD>(folder.size()));
     return folder;
