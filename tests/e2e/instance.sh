@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end tests of one clock per folder and of the refreshes that system events bring: the
-# real Gorvandel.exe under Wine, started again from its folder, from an upper-cased path, from a
-# second folder, while hung and while its folder is still held by a closing clock; and with an
-# hour between refreshes, broadcast clock changes and wake-ups that must bring the icon to the
-# current minute at once.
+# real Gorvandel.exe under Wine, started again from its folder (also through an upper-cased and
+# a short path), from a second folder, while hung and while its folder is still held by a
+# closing clock; and with an hour between refreshes, broadcast clock changes and wake-ups that
+# must bring the icon to the current minute at once.
 #
 #   instance.sh GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]
 #
