@@ -19,6 +19,11 @@ std::int16_t SelectableMode(std::int16_t mode) {
 
 }  // namespace
 
+Form1::Form1(const Platform& platform)
+    : locale_(platform.locale), platform_{platform.window, platform.shell,   platform.images,
+                                          platform.timer,  platform.clock,   locale_,
+                                          platform.files,  platform.codePage} {}
+
 void Form1::Form_Load() {
     Window& window = platform_.window;
     window.AddComboItem(ComboId::Top, kTopFirstItem);
@@ -46,9 +51,13 @@ void Form1::Form_Load() {
     } else {
         SetZPos(platform_.shell, window.Handle(), 1);  // first run: meet the user on top
     }
+    running_ = true;
 }
 
-void Form1::Form_QueryUnload() { SaveSettings(state_, platform_); }
+void Form1::Form_QueryUnload() {
+    running_ = false;
+    SaveSettings(state_, platform_);
+}
 
 void Form1::Form_Unload() { DeleteTrayIcon(platform_); }
 
@@ -70,6 +79,30 @@ void Form1::TaskbarCreated() {
     // The same message comes when the screen's scaling changed while the tray kept the icon:
     // then the icon only needs its picture at the new size, and an add would be refused.
     if (!ModTrayIcon(platform_)) AddTrayIcon(platform_, "");
+}
+
+bool Form1::SecondStart() {
+    if (!running_) return false;
+    Window& window = platform_.window;
+    if (window.Visible()) {
+        // Where the user put it; only to the front.
+        window.RestoreNormal();
+        window.Show();
+        window.SetFocus();
+    } else {
+        GetWrk(platform_);  // as the tray release: a failure here does not keep the window away
+        ShowWnd(platform_);
+    }
+    return true;
+}
+
+void Form1::ClockChanged() {
+    if (running_) Lng(state_, surface_, platform_);
+}
+
+void Form1::LocaleChanged(const DateLocale& locale) {
+    locale_ = locale;  // kept even before the first face, which then uses it
+    if (running_) Lng(state_, surface_, platform_);
 }
 
 }  // namespace gv

@@ -20,6 +20,7 @@ class Window {
     virtual ~Window() = default;
 
     virtual WindowHandle Handle() const = 0;
+    virtual bool Visible() const = 0;
     virtual void SetVisible(bool visible) = 0;
     virtual void RestoreNormal() = 0;  // WindowState = normal: undo a minimise
     virtual void Show() = 0;           // modeless, no owner

@@ -83,8 +83,8 @@ if ! wd_make_prefix "$WORK/prefix" "$OUT/wineboot.log"; then
 fi
 
 PROBE=$WORK/probe.exe
-if ! x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -static -o "$PROBE" "$HERE/probe.cpp" \
-    -lshell32 -lcomctl32 -lgdi32 >"$OUT/probe-build.log" 2>&1; then
+if ! x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -static -I "$HERE/../../src" -o "$PROBE" \
+    "$HERE/probe.cpp" -lshell32 -lcomctl32 -lgdi32 >"$OUT/probe-build.log" 2>&1; then
     fail "the probe did not build (see $OUT/probe-build.log)"
     finish
 fi

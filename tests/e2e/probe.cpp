@@ -15,6 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/folder_key.h"
+#include "platform/win32/names.h"
+
 namespace {
 
 std::string Utf8(const std::wstring& wide) {
@@ -46,7 +49,9 @@ std::string ClassOf(HWND window) {
     return Utf8(name);
 }
 
-HWND FindForm() { return FindWindowW(L"GorvandelForm1", nullptr); }
+using gv::win32::kFormClass;
+
+HWND FindForm() { return FindWindowW(kFormClass, nullptr); }
 
 std::string Rect(const RECT& r) {
     char text[96];
@@ -286,7 +291,7 @@ int TrayDelete() {
 }
 
 int TaskbarCreated() {
-    const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    const UINT message = RegisterWindowMessageW(gv::win32::kTaskbarCreatedMessage);
     const BOOL done = PostMessageW(HWND_BROADCAST, message, 0, 0);
     Print(std::string("broadcast=") + (done ? "1" : "0"));
     return done ? 0 : 1;
@@ -319,13 +324,67 @@ int Close() {
     return PostMessageW(form, WM_CLOSE, 0, 0) ? 0 : 1;
 }
 
+// A system event sent to every top-level window, hidden ones too, as the system sends it.
+int Broadcast(UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR answer = 0;
+    const LRESULT done = SendMessageTimeoutW(HWND_BROADCAST, message, wParam, lParam,
+                                             SMTO_ABORTIFHUNG, 5000, &answer);
+    Print(std::string("broadcast=") + (done ? "1" : "0"));
+    return done ? 0 : 1;
+}
+
+// Every running clock's settings window: shown or not, and the program it belongs to.
+int Forms() {
+    int count = 0;
+    for (HWND form = FindWindowExW(nullptr, nullptr, kFormClass, nullptr); form != nullptr;
+         form = FindWindowExW(nullptr, form, kFormClass, nullptr)) {
+        ++count;
+        DWORD process = 0;
+        GetWindowThreadProcessId(form, &process);
+        std::wstring path(1024, L'\0');
+        DWORD length = static_cast<DWORD>(path.size());
+        HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
+        if (handle == nullptr || !QueryFullProcessImageNameW(handle, 0, path.data(), &length))
+            length = 0;
+        if (handle != nullptr) CloseHandle(handle);
+        path.resize(length);
+        Print(std::string("form visible=") + (IsWindowVisible(form) ? "1" : "0") +
+              " exe=" + Utf8(path));
+    }
+    Print("forms=" + std::to_string(count));
+    return 0;
+}
+
+// Holds the mutex of the clock of FOLDER for MILLISECONDS, with no window: what a later start
+// meets while that clock is in its last steps of closing.
+int HoldFolder(const char* folder, const char* milliseconds) {
+    std::wstring wide(std::strlen(folder) + 1, L'\0');
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, folder, -1, wide.data(), static_cast<int>(wide.size()));
+    if (length <= 0) return 1;
+    wide.resize(static_cast<std::size_t>(length - 1));
+    HANDLE mutex =
+        CreateMutexW(nullptr, TRUE, gv::win32::FolderMutexName(gv::win32::FolderKey(wide)).c_str());
+    if (mutex == nullptr || GetLastError() == ERROR_ALREADY_EXISTS) {
+        Print("held=0");
+        return 1;
+    }
+    Print("held=1");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(std::atoi(milliseconds)));
+    ReleaseMutex(mutex);
+    CloseHandle(mutex);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
         Print(
             "usage: probe dump|texts|boxes|tips|tray-delete|taskbar-created|close|move-form X "
-            "Y|dpi-changed DPI");
+            "Y|dpi-changed DPI|forms|broadcast-timechange|broadcast-resume|"
+            "broadcast-resume-suspend|broadcast-suspend|hold-folder FOLDER MILLISECONDS");
         return 2;
     }
     const std::string command = argv[1];
@@ -340,6 +399,14 @@ int main(int argc, char** argv) {
     if (command == "dpi-changed" && argc == 3) result = DpiChanged(std::atoi(argv[2]));
     if (command == "move-form" && argc == 4)
         result = MoveForm(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (command == "forms") result = Forms();
+    if (command == "broadcast-timechange") result = Broadcast(WM_TIMECHANGE, 0, 0);
+    if (command == "broadcast-resume")
+        result = Broadcast(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    if (command == "broadcast-resume-suspend")
+        result = Broadcast(WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    if (command == "broadcast-suspend") result = Broadcast(WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    if (command == "hold-folder" && argc == 4) result = HoldFolder(argv[2], argv[3]);
     std::fflush(stdout);
     return result;
 }

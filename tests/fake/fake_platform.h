@@ -23,6 +23,7 @@ class FakeWindow final : public Window {
     explicit FakeWindow(Log& log) : log_(log) {}
 
     WindowHandle Handle() const override { return handle; }
+    bool Visible() const override { return visible; }
     void SetVisible(bool v) override;
     void RestoreNormal() override;
     void Show() override;

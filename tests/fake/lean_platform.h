@@ -10,6 +10,7 @@ namespace gv::fake {
 // long soaks, where the recording fake would grow without end. The clock is simulated.
 struct LeanPlatform final : Window, Shell, ImageList, Timer, Clock, FileSystem, CodePage {
     WindowHandle Handle() const override { return 1; }
+    bool Visible() const override { return visible; }
     void SetVisible(bool v) override { visible = v; }
     void RestoreNormal() override {}
     void Show() override {}

@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "platform/platform.h"
 #include "platform/win32/gdi_tally.h"
+#include "platform/win32/single_instance.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_image_list.h"
@@ -70,6 +71,10 @@ int RunClock(HINSTANCE instance, gv::win32::TrayCounts& tray) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // A clock already runs for this folder and has come forward: nothing more to do here.
+    gv::win32::FolderClaim claim;
+    if (!claim.Claim()) return 0;
+
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES;
@@ -77,6 +82,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     gv::win32::TrayCounts tray;
     const int exitCode = RunClock(instance, tray);
+    // The settings are written: a start that waits for this clock to close may go on.
+    claim.Release();
     // After everything the run made is gone, so that the counts balance.
     WriteGdiReport(tray);
     return exitCode;

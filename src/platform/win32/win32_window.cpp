@@ -8,6 +8,9 @@
 #include "common/twips.h"
 #include "platform/win32/dpi_api.h"
 #include "platform/win32/gdi_tally.h"
+#include "platform/win32/names.h"
+#include "platform/win32/single_instance.h"
+#include "platform/win32/system_events.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_image_list.h"
@@ -18,8 +21,6 @@
 namespace gv::win32 {
 namespace {
 
-constexpr wchar_t kOwnerClass[] = L"GorvandelOwner";
-constexpr wchar_t kFormClass[] = L"GorvandelForm1";
 constexpr UINT_PTR kTrayRetryTimerId = 2;
 constexpr UINT kTrayRetryMilliseconds = 1000;
 
@@ -68,7 +69,8 @@ Win32Window::Win32Window(HINSTANCE instance) : instance_(instance) {
                               CW_USEDEFAULT, 0, 0, owner_, nullptr, instance, this);
     if (window_ == nullptr) return;
 
-    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    taskbarCreated_ = RegisterWindowMessageW(kTaskbarCreatedMessage);
+    secondStart_ = RegisterWindowMessageW(kSecondStartMessage);
     icon_.Reset(MakeWindowIcon());
     if (icon_) {
         SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
@@ -156,6 +158,11 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
     }
+    if (message == secondStart_ && secondStart_ != 0) {
+        // Started again from this folder: this clock comes forward instead of a second one.
+        const bool taken = form_ != nullptr && IsThisFolder(wParam) && form_->SecondStart();
+        return taken ? kSecondStartTaken : 0;
+    }
     switch (message) {
         case WM_TIMER:
             if (wParam == Win32Timer::kTimerId) {
@@ -193,6 +200,16 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 ::SetFocus(lastFocus_);
             }
             return 0;
+        case WM_TIMECHANGE:
+            if (form_ != nullptr) form_->ClockChanged();
+            return 0;
+        case WM_POWERBROADCAST:
+            if (form_ != nullptr && IsResume(wParam)) form_->ClockChanged();
+            return TRUE;
+        case WM_SETTINGCHANGE:
+            if (form_ != nullptr && IsRegionalChange(lParam))
+                form_->LocaleChanged(LoadUserLocale());
+            break;
         case WM_CLOSE:
             Unload();
             DestroyWindow(window_);
@@ -307,6 +324,8 @@ void Win32Window::PaintPreview(HWND picture) {
 }
 
 WindowHandle Win32Window::Handle() const { return reinterpret_cast<WindowHandle>(window_); }
+
+bool Win32Window::Visible() const { return IsWindowVisible(window_) != FALSE; }
 
 void Win32Window::SetVisible(bool visible) { ShowWindow(window_, visible ? SW_SHOW : SW_HIDE); }
 

@@ -18,8 +18,6 @@ namespace gv::win32 {
 class Win32ImageList;
 class Win32Shell;
 
-inline constexpr wchar_t kPictureClass[] = L"GorvandelPicture1";
-
 // The settings window with its controls. It is created hidden; the program decides at start-up
 // whether it shows or goes into the tray. Window events reach the attached Form1's handlers.
 class Win32Window final : public Window {
@@ -44,6 +42,7 @@ class Win32Window final : public Window {
     void AttachTray(Win32ImageList& images, Win32Shell& shell);
 
     WindowHandle Handle() const override;
+    bool Visible() const override;
     void SetVisible(bool visible) override;
     void RestoreNormal() override;
     void Show() override;
@@ -129,6 +128,7 @@ class Win32Window final : public Window {
     UINT taskbarCreated_ = 0;
     // The DPI the window is laid out for, and what it makes of the program's twips.
     int dpi_ = 96;
+    UINT secondStart_ = 0;
     float twipsPerPixelX_ = 15.0f;
     float twipsPerPixelY_ = 15.0f;
     WindowLayout layout_;

@@ -7,6 +7,7 @@
 #include "common/clock_state.h"
 #include "common/twips.h"
 #include "platform/win32/dpi_api.h"
+#include "platform/win32/names.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_window.h"
 

@@ -1,0 +1,76 @@
+#pragma once
+
+// Header only, so that the end-to-end probe can name a folder's mutex exactly as the clock does.
+// <windows.h> must be included before this header.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/win32/names.h"
+
+namespace gv::win32 {
+
+// A folder as the clocks compare it: the full path with long names (a short 8.3 spelling of the
+// same folder is the same folder), upper-cased as the file system compares names, without a
+// trailing backslash.
+inline std::wstring FolderKey(std::wstring folder) {
+    const DWORD size = GetLongPathNameW(folder.c_str(), nullptr, 0);
+    if (size > 0) {
+        std::wstring longer(size, L'\0');
+        const DWORD length = GetLongPathNameW(folder.c_str(), longer.data(), size);
+        if (length > 0 && length < size) folder.assign(longer, 0, length);
+    }
+    while (folder.size() > 1 && folder.back() == L'\\') folder.pop_back();
+    if (!folder.empty()) CharUpperBuffW(folder.data(), static_cast<DWORD>(folder.size()));
+    return folder;
+}
+
+// The folder of the running executable, where its settings file lives; empty when the system
+// cannot tell.
+inline std::wstring ExecutableFolderKey() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        if (path.size() >= 32768) return {};  // longer than any path can be
+        path.resize(path.size() * 2);
+    }
+    const std::size_t slash = path.find_last_of(L'\\');
+    if (slash == std::wstring::npos) return {};
+    path.resize(slash);
+    return FolderKey(std::move(path));
+}
+
+// 64-bit FNV-1a over the key's UTF-16 code units: a path can be far longer than an object name
+// may be, and a hash of it fits any name.
+inline std::uint64_t FolderHash(std::wstring_view key) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const wchar_t unit : key) {
+        hash ^= static_cast<std::uint16_t>(unit);
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+inline std::wstring FolderMutexName(std::wstring_view key) {
+    static constexpr wchar_t kHex[] = L"0123456789ABCDEF";
+    std::wstring name = kFolderMutexPrefix;
+    const std::uint64_t hash = FolderHash(key);
+    for (int shift = 60; shift >= 0; shift -= 4) name += kHex[(hash >> shift) & 0xF];
+    return name;
+}
+
+// What a second start sends along, so that only the clock of its own folder answers. It fits
+// a message's wParam on 32-bit Windows too.
+inline std::uint32_t FolderTag(std::wstring_view key) {
+    const std::uint64_t hash = FolderHash(key);
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}
+
+}  // namespace gv::win32
