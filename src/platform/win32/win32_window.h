@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "platform/win32/windows_api.h"
 #include "platform/window.h"
@@ -91,6 +92,7 @@ class Win32Window final : public Window {
     float twipsPerPixelX_ = 15.0f;
     float twipsPerPixelY_ = 15.0f;
     std::array<Colour, 8> swatchColours_{};
+    std::optional<Pixels> previewFace_;  // the face the preview was last told to show
     COLORREF dialogColour_ = 0;
     std::array<COLORREF, 16> customColours_{};
     bool unloaded_ = false;
