@@ -8,7 +8,8 @@
 //              DestroyIcon, on an icon of its own
 //   changing   the whole refresh (Lng: drawing, image list, icon, tooltip, Win32Shell) with the
 //              clock a minute further each time, so every face differs from the one before
-//   unchanged  the whole refresh with the clock standing still, where the tray call is skipped
+//   unchanged  the whole refresh with the clock standing still, where the tray would show
+//              nothing new: no icon is made and nothing is sent
 //   icon alone Win32ImageList's icon against CreateIconIndirect + DestroyIcon
 // and prints the median cost per refresh over the rounds, the ratios to the bare calls (the
 // median of each round's ratio: the shell's speed drifts, and each round's parts run back to
@@ -181,10 +182,10 @@ void PrintRatio(const char* what, const Part& part, const Part& base) {
     for (std::size_t i = 0; i < part.rounds.size(); ++i) {
         ratios.push_back(part.rounds[i] / base.rounds[i]);
         char text[16];
-        std::snprintf(text, sizeof text, " %.2f", ratios.back());
+        std::snprintf(text, sizeof text, " %.4f", ratios.back());
         each += text;
     }
-    std::printf("ratio, %s: %.2f (rounds:%s)\n", what, MedianOf(ratios), each.c_str());
+    std::printf("ratio, %s: %.4f (rounds:%s)\n", what, MedianOf(ratios), each.c_str());
 }
 
 int Run(int perRound, int rounds) {
