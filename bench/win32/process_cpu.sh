@@ -109,11 +109,11 @@ cpu_by_kind() {
     echo "$program $server $wine"
 }
 
-# measure NAME DIR EXE ARG: starts the program, lets Wine settle, and prints one result line
-# with the CPU milliseconds used in SECONDS_EACH seconds (the processes' own and Xvfb's).
+# measure NAME DIR EXE [ARGS...]: starts the program, lets Wine settle, and prints one result
+# line with the CPU milliseconds used in SECONDS_EACH seconds (the processes' own and Xvfb's).
 measure() {
-    local name=$1 dir=$2 exe=$3 arg=$4
-    (cd "$dir" && exec wine "$exe" $arg >>"$WORK/wine.log" 2>&1) &
+    local name=$1 dir=$2 exe=$3
+    (cd "$dir" && exec wine "$exe" "${@:4}" >>"$WORK/wine.log" 2>&1) &
     local launcher=$!
     sleep "$SETTLE"
     local p0 s0 w0 x0 p1 s1 w1 x1
@@ -145,7 +145,7 @@ for interval in 1.0 0.001; do
         # The default settings with the interval: a settings file sends the clock to the tray.
         printf '%s\r\n' 'yyyy/mm/dd hh:mm aaa' "$interval" ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' \
             ' 0 ' ' 0 ' ' 0 ' ' 0 ' >"$dir/Gorvandel.ini"
-        measure "Gorvandel.exe #$((i + 1))" "$dir" Gorvandel.exe ""
+        measure "Gorvandel.exe #$((i + 1))" "$dir" Gorvandel.exe
     done
 done
 echo
