@@ -8,7 +8,8 @@
 //              DestroyIcon, on an icon of its own
 //   changing   the whole refresh (Lng: drawing, image list, icon, tooltip, Win32Shell) with the
 //              clock a minute further each time, so every face differs from the one before
-//   unchanged  the whole refresh with the clock standing still, where the tray call is skipped
+//   unchanged  the whole refresh with the clock standing still, where the tray would show
+//              nothing new: no icon is made and nothing is sent
 //   icon alone Win32ImageList's icon against CreateIconIndirect + DestroyIcon
 //   icon 32    Win32ImageList's icon at 32x32 (the tray's size at 200 %), the face enlarged
 //              in blocks, against the same at 16x16
@@ -183,10 +184,10 @@ void PrintRatio(const char* what, const Part& part, const Part& base) {
     for (std::size_t i = 0; i < part.rounds.size(); ++i) {
         ratios.push_back(part.rounds[i] / base.rounds[i]);
         char text[16];
-        std::snprintf(text, sizeof text, " %.2f", ratios.back());
+        std::snprintf(text, sizeof text, " %.4f", ratios.back());
         each += text;
     }
-    std::printf("ratio, %s: %.2f (rounds:%s)\n", what, MedianOf(ratios), each.c_str());
+    std::printf("ratio, %s: %.4f (rounds:%s)\n", what, MedianOf(ratios), each.c_str());
 }
 
 int Run(int perRound, int rounds) {

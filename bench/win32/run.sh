@@ -3,18 +3,23 @@
 # virtual X display with a real tray host (trayer), in a fresh Wine prefix with a Japanese locale.
 # Builds nothing; build first with the mingw64 preset.
 #
-#   run.sh REFRESH_BENCH_EXE [REFRESHES_PER_ROUND [ROUNDS]]
+#   run.sh REFRESH_BENCH_EXE [MORE_EXES...] [REFRESHES_PER_ROUND [ROUNDS]]
 #
-# Prints the benchmark's own lines. The exit status is the benchmark's, or 2 when the setup
-# failed (what failed is printed with the log that says why).
+# Several builds (say, before and after a change) run one after the other on the same display,
+# tray and prefix, so that their figures come from the same run. Prints the benchmark's own
+# lines, each build's under a header naming it. The exit status is the last failing
+# benchmark's, or 2 when the setup failed (what failed is printed with the log that says why).
 set -u -o pipefail
 
-if [[ $# -lt 1 || ! -f $1 ]]; then
-    echo "usage: $0 REFRESH_BENCH_EXE [REFRESHES_PER_ROUND [ROUNDS]]" >&2
+EXES=()
+while [[ $# -gt 0 && -f $1 ]]; do
+    EXES+=("$(realpath "$1")")
+    shift
+done
+if [[ ${#EXES[@]} -eq 0 ]]; then
+    echo "usage: $0 REFRESH_BENCH_EXE [MORE_EXES...] [REFRESHES_PER_ROUND [ROUNDS]]" >&2
     exit 2
 fi
-EXE=$(realpath "$1")
-shift
 
 missing=()
 for tool in Xvfb trayer wine wineboot wineserver; do
@@ -46,9 +51,17 @@ wd_make_prefix "$WORK/prefix" "$WORK/wineboot.log" ||
     setup_failed "wineboot -i failed" "$WORK/wineboot.log"
 
 # The console under Wine is awkward; the results go to a file and are printed from there.
-cp "$EXE" "$WORK/refresh_bench.exe"
-(cd "$WORK" && wine refresh_bench.exe "$@" >"$WORK/results.txt" 2>"$WORK/wine.log")
-status=$?
-tr -d '\r' <"$WORK/results.txt"
-[[ $status -eq 0 ]] || cat "$WORK/wine.log" >&2
+status=0
+for i in "${!EXES[@]}"; do
+    mkdir -p "$WORK/run$i"
+    cp "${EXES[i]}" "$WORK/run$i/refresh_bench.exe"
+    [[ ${#EXES[@]} -gt 1 ]] && echo "== ${EXES[i]}"
+    (cd "$WORK/run$i" && wine refresh_bench.exe "$@" >results.txt 2>wine.log)
+    this=$?
+    tr -d '\r' <"$WORK/run$i/results.txt"
+    if [[ $this -ne 0 ]]; then
+        cat "$WORK/run$i/wine.log" >&2
+        status=$this
+    fi
+done
 exit "$status"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "platform/shell.h"
 #include "render/pixels.h"
 
@@ -15,6 +17,8 @@ class ImageList {
     virtual void SetBackColor(Colour colour) = 0;
     virtual void Add(const Pixels& picture) = 0;  // becomes image 1, key "A"
     virtual void SetMaskColor(Colour colour) = 0;
+    // What an icon made now would show, without making one; nothing while there is no image 1.
+    virtual std::optional<IconPicture> Picture() const = 0;
     // 0 when there is no image 1. Every icon made must be handed back to DestroyIcon.
     virtual IconHandle MakeIcon() = 0;
     virtual void DestroyIcon(IconHandle icon) = 0;

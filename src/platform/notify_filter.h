@@ -15,12 +15,8 @@ namespace gv {
 // difference: the skipped call would have changed nothing.
 class NotifyFilter {
   public:
-    // What an icon handed to the shell looks like: its pixels and its transparent colour.
-    struct Picture {
-        Pixels pixels;
-        Colour mask;
-        bool operator==(const Picture&) const = default;
-    };
+    // What an icon handed to the shell looks like.
+    using Picture = IconPicture;
 
     // False when the call would change nothing the user can see.
     bool ShouldSend(std::uint32_t message, const NotifyIconData& data,

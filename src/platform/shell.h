@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "platform/window.h"
 
@@ -54,6 +55,12 @@ class Shell {
   public:
     virtual ~Shell() = default;
     virtual bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) = 0;
+    // Asked before a modify, while its record has no icon yet: whether the modify with an icon
+    // showing `picture` (as ImageList::Picture gives it) could change what the user sees.
+    // False when the icon shows exactly that already, or is known to be gone; the caller then
+    // makes no icon and sends nothing. A shell that keeps no account of its icon answers true.
+    virtual bool ModifyWouldChange(const NotifyIconData& data,
+                                   const std::optional<IconPicture>& picture) = 0;
     // SetWindowPos with position and size 0; `after` is one of the kHwnd* values.
     virtual std::int32_t SetWindowPos(WindowHandle window, std::int32_t after,
                                       std::uint32_t flags) = 0;

@@ -13,4 +13,12 @@ inline constexpr int kTwipsPerPixel = 15;
 // colours stay system colours until the platform paints them).
 using Pixels = std::array<Colour, kFaceSize * kFaceSize>;
 
+// What an icon looks like on the screen: its pixels as painted (system colours looked up) and
+// its transparent colour, painted the same way.
+struct IconPicture {
+    Pixels pixels;
+    Colour mask;
+    bool operator==(const IconPicture&) const = default;
+};
+
 }  // namespace gv

@@ -1,7 +1,5 @@
 #include "render/refresh.h"
 
-#include <string>
-
 #include "common/date_format.h"
 #include "render/face.h"
 #include "tray/tray_commands.h"
@@ -19,7 +17,10 @@ void Lng(ClockState& state, Surface& surface, const Platform& platform) {
     images.Add(surface.Image());
     images.SetMaskColor(BackgroundColour());
 
-    ModTray(platform, FormatDate(state.TipFmt, platform.clock.Now(), platform.locale));
+    // Formatted on the stack, so that a refresh touches the heap no more than drawing does.
+    FixedText<kTipTextBytes> tip;
+    FormatDate(state.TipFmt, platform.clock.Now(), platform.locale, tip);
+    ModTray(platform, tip.View());
 }
 
 }  // namespace gv

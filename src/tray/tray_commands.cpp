@@ -63,9 +63,12 @@ void HideToTray(const Platform& platform, std::string_view tip) {
 void ModTray(const Platform& platform, std::string_view tip) {
     NotifyIconData data = NewRecord(platform);
     data.uFlags = kNifIcon | kNifTip;
+    FillTip(platform.codePage, tip, data.szTip);
+    // Between two changes of the face nearly every refresh would hand the tray what it shows
+    // already; asking first spares making an icon only for the call to be skipped.
+    if (!platform.shell.ModifyWouldChange(data, platform.images.Picture())) return;
     OwnedIcon icon(platform.images);
     data.hIcon = icon.Handle();
-    FillTip(platform.codePage, tip, data.szTip);
     platform.shell.NotifyIcon(kNimModify, data);
 }
 

@@ -59,11 +59,23 @@ bool FakeShell::NotifyIcon(std::uint32_t message, const NotifyIconData& data) {
         icon.reset();
         accepted = true;
     }
+    std::optional<IconPicture> picture;
+    if (const FakeImageList::Icon* i = images_.Find(data.hIcon); i && (data.uFlags & kNifIcon))
+        picture = IconPicture{i->picture, i->mask};
+    filter_.Sent(message, data, picture, accepted);
     sent.push_back({message, data, accepted});
     log_.push_back(message == kNimAdd      ? "icon add"
                    : message == kNimModify ? "icon modify"
                                            : "icon delete");
     return accepted;
+}
+
+bool FakeShell::ModifyWouldChange(const NotifyIconData& data,
+                                  const std::optional<IconPicture>& picture) {
+    ++modifiesAsked;
+    const bool changes = filter_.ShouldSend(kNimModify, data, picture);
+    if (!changes) ++modifiesDeclined;
+    return changes;
 }
 
 void FakeShell::TakeIcon(const NotifyIconData& data, TrayIcon& target) {
@@ -94,6 +106,11 @@ bool FakeShell::GetWorkArea(WorkArea& area) {
     if (workAreaFails) return false;
     area = workArea;
     return true;
+}
+
+std::optional<IconPicture> FakeImageList::Picture() const {
+    if (images.empty()) return std::nullopt;
+    return IconPicture{images.front(), maskColour};
 }
 
 IconHandle FakeImageList::MakeIcon() {
@@ -246,10 +263,6 @@ int Program::Run(long long ms) {
     return Refreshes() - before;
 }
 
-int Program::Refreshes() const {
-    return static_cast<int>(
-        std::count_if(fake.shell.sent.begin(), fake.shell.sent.end(),
-                      [](const FakeShell::Sent& s) { return s.message == kNimModify; }));
-}
+int Program::Refreshes() const { return fake.shell.modifiesAsked; }
 
 }  // namespace gv::fake

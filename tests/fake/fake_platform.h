@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "platform/notify_filter.h"
 #include "platform/platform.h"
 
 namespace gv::fake {
@@ -85,10 +86,15 @@ class FakeShell final : public Shell {
         : log_(log), window_(window), images_(images) {}
 
     bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) override;
+    // Answered by the same filter as the Windows shell's, told of every call and its answer.
+    bool ModifyWouldChange(const NotifyIconData& data,
+                           const std::optional<IconPicture>& picture) override;
     std::int32_t SetWindowPos(WindowHandle window, std::int32_t after,
                               std::uint32_t flags) override;
     bool GetWorkArea(WorkArea& area) override;
 
+    int modifiesAsked = 0;
+    int modifiesDeclined = 0;  // asked and answered false
     struct Sent {
         std::uint32_t message;
         NotifyIconData data;
@@ -114,6 +120,7 @@ class FakeShell final : public Shell {
 
   private:
     void TakeIcon(const NotifyIconData& data, TrayIcon& icon);
+    NotifyFilter filter_;
     Log& log_;
     FakeWindow& window_;
     FakeImageList& images_;
@@ -125,6 +132,7 @@ class FakeImageList final : public ImageList {
     void SetBackColor(Colour) override {}
     void Add(const Pixels& picture) override { images.push_back(picture); }
     void SetMaskColor(Colour colour) override { maskColour = colour; }
+    std::optional<IconPicture> Picture() const override;  // the colours as drawn
     IconHandle MakeIcon() override;
     void DestroyIcon(IconHandle icon) override;
 

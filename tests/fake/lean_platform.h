@@ -39,6 +39,10 @@ struct LeanPlatform final : Window, Shell, ImageList, Timer, Clock, FileSystem, 
         last = data;
         return true;
     }
+    // Keeps no account of the icon: every refresh goes the whole way.
+    bool ModifyWouldChange(const NotifyIconData&, const std::optional<IconPicture>&) override {
+        return true;
+    }
     std::int32_t SetWindowPos(WindowHandle, std::int32_t, std::uint32_t) override { return 1; }
     bool GetWorkArea(WorkArea&) override { return false; }
 
@@ -49,6 +53,10 @@ struct LeanPlatform final : Window, Shell, ImageList, Timer, Clock, FileSystem, 
         ++imageCount;
     }
     void SetMaskColor(Colour) override {}
+    std::optional<IconPicture> Picture() const override {
+        if (imageCount == 0) return std::nullopt;
+        return IconPicture{image, kButtonFace};
+    }
     IconHandle MakeIcon() override {
         iconMade = imageCount > 0;
         return kIcon;

@@ -140,6 +140,12 @@ bool Win32FileSystem::WriteWhole(std::string_view path, std::string_view bytes) 
 }
 
 void Win32CodePage::ToAnsi(std::string_view utf8, std::string& out) {
+    // Every ANSI code page keeps ASCII as it is; the tooltip is mostly digits and signs, and
+    // it is converted character by character at every refresh.
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
+        out.append(utf8);
+        return;
+    }
     const std::wstring wide = Widen(utf8);
     if (wide.empty() || wide.size() > INT_MAX) return;
     const int length = static_cast<int>(wide.size());

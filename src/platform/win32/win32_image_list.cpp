@@ -46,23 +46,29 @@ void Win32ImageList::Add(const Pixels& picture) {
 
 void Win32ImageList::SetMaskColor(Colour colour) { maskColour_ = colour; }
 
-IconHandle Win32ImageList::MakeIcon() {
-    if (!hasPicture_) return 0;
+std::optional<IconPicture> Win32ImageList::Picture() const {
+    if (!hasPicture_) return std::nullopt;
     // Compared as painted, so a slot holding the button face's plain RGB value is as
     // transparent as one holding the system colour itself. The painted picture is also what
-    // the icon is remembered by: two icons with equal painted pictures look the same, and a
+    // an icon is remembered by: two icons with equal painted pictures look the same, and a
     // changed system colour makes a different picture.
     Painter painter;
-    NotifyFilter::Picture painted{{}, painter.Paint(maskColour_)};
-    FaceMask transparent{};
-    for (std::size_t i = 0; i < picture_.size(); ++i) {
+    IconPicture painted{{}, painter.Paint(maskColour_)};
+    for (std::size_t i = 0; i < picture_.size(); ++i)
         painted.pixels[i] = painter.Paint(picture_[i]);
-        transparent[i] = painted.pixels[i] == painted.mask;
-    }
-    HICON icon = canvas_.MakeIcon(painted.pixels, transparent, iconSize_);
+    return painted;
+}
+
+IconHandle Win32ImageList::MakeIcon() {
+    const std::optional<IconPicture> painted = Picture();
+    if (!painted) return 0;
+    FaceMask transparent{};
+    for (std::size_t i = 0; i < transparent.size(); ++i)
+        transparent[i] = painted->pixels[i] == painted->mask;
+    HICON icon = canvas_.MakeIcon(painted->pixels, transparent, iconSize_);
     if (icon == nullptr) return 0;
     const auto handle = reinterpret_cast<IconHandle>(icon);
-    live_.emplace_back(handle, painted);
+    live_.emplace_back(handle, *painted);
     return handle;
 }
 
@@ -73,7 +79,7 @@ void Win32ImageList::DestroyIcon(IconHandle icon) {
     DestroyTalliedIcon(reinterpret_cast<HICON>(icon));
 }
 
-std::optional<NotifyFilter::Picture> Win32ImageList::PictureOf(IconHandle icon) const {
+std::optional<IconPicture> Win32ImageList::PictureOf(IconHandle icon) const {
     for (const auto& [handle, picture] : live_) {
         if (handle == icon) return picture;
     }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "platform/image_list.h"
-#include "platform/notify_filter.h"
 #include "platform/win32/gdi_tally.h"
 
 namespace gv::win32 {
@@ -24,6 +23,7 @@ class Win32ImageList final : public ImageList {
     void SetBackColor(Colour colour) override;
     void Add(const Pixels& picture) override;
     void SetMaskColor(Colour colour) override;
+    std::optional<IconPicture> Picture() const override;
     IconHandle MakeIcon() override;
     void DestroyIcon(IconHandle icon) override;
 
@@ -33,7 +33,7 @@ class Win32ImageList final : public ImageList {
 
     // What an icon this list made and has not yet destroyed shows: its colours as painted and
     // the painted mask colour. Nothing for any other handle.
-    std::optional<NotifyFilter::Picture> PictureOf(IconHandle icon) const;
+    std::optional<IconPicture> PictureOf(IconHandle icon) const;
 
   private:
     Pixels picture_{};
@@ -42,7 +42,7 @@ class Win32ImageList final : public ImageList {
     Colour maskColour_ = kButtonFace;
     int iconSize_ = kFaceSize;
     IconCanvas canvas_;
-    std::vector<std::pair<IconHandle, NotifyFilter::Picture>> live_;  // usually one
+    std::vector<std::pair<IconHandle, IconPicture>> live_;  // usually one
 };
 
 }  // namespace gv::win32

@@ -18,7 +18,7 @@ static_assert(offsetof(NOTIFYICONDATAA, szTip) + sizeof(NotifyIconData{}.szTip) 
               NOTIFYICONDATAA_V1_SIZE);
 
 bool Win32Shell::NotifyIcon(std::uint32_t message, const NotifyIconData& data) {
-    std::optional<NotifyFilter::Picture> picture;
+    std::optional<IconPicture> picture;
     if ((data.uFlags & kNifIcon) != 0) picture = images_.PictureOf(data.hIcon);
     if (!filter_.ShouldSend(message, data, picture)) {
         // Sending it would change nothing the user sees: the icon already shows this, or it
@@ -49,6 +49,13 @@ bool Win32Shell::NotifyIcon(std::uint32_t message, const NotifyIconData& data) {
         }
     }
     return done;
+}
+
+bool Win32Shell::ModifyWouldChange(const NotifyIconData& data,
+                                   const std::optional<IconPicture>& picture) {
+    if (filter_.ShouldSend(kNimModify, data, picture)) return true;
+    ++counts_.modifiesSkipped;
+    return false;
 }
 
 std::int32_t Win32Shell::SetWindowPos(WindowHandle window, std::int32_t after,

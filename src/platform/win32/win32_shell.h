@@ -24,6 +24,9 @@ class Win32Shell final : public Shell {
     Win32Shell(Win32Window& window, const Win32ImageList& images)
         : window_(window), images_(images) {}
     bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) override;
+    // A false answer is a modify skipped, and counted as one.
+    bool ModifyWouldChange(const NotifyIconData& data,
+                           const std::optional<IconPicture>& picture) override;
     std::int32_t SetWindowPos(WindowHandle window, std::int32_t after,
                               std::uint32_t flags) override;
     bool GetWorkArea(WorkArea& area) override;

@@ -416,9 +416,12 @@ void Win32Window::SetSwatchColour(int index, Colour colour) {
     InvalidateRect(swatches_[static_cast<std::size_t>(index)], nullptr, TRUE);
 }
 
-void Win32Window::ShowPreview(const Pixels&) {
-    // The preview paints straight from Picture1's drawing; it only needs to be told to.
-    if (picture_ != nullptr) InvalidateRect(picture_, nullptr, FALSE);
+void Win32Window::ShowPreview(const Pixels& face) {
+    // The preview paints straight from Picture1's drawing; it only needs to be told to, and
+    // only when the face changed. A change of the system colours repaints every window anyway.
+    if (picture_ == nullptr || face == previewFace_) return;
+    previewFace_ = face;
+    InvalidateRect(picture_, nullptr, FALSE);
 }
 
 void Win32Window::ShowMessage(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/win32/handles.h"
@@ -134,6 +135,7 @@ class Win32Window final : public Window {
     WindowLayout layout_;
     std::vector<std::uint32_t> previewBits_;  // the face enlarged to the preview's size
     std::array<Colour, 8> swatchColours_{};
+    std::optional<Pixels> previewFace_;  // the face the preview was last told to show
     COLORREF dialogColour_ = 0;
     std::array<COLORREF, 16> customColours_{};
     bool unloaded_ = false;
