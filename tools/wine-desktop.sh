@@ -7,6 +7,8 @@
 #                            WD_TRAYER_HEIGHT pixels tall (default 24)
 #   wd_make_prefix DIR LOG   exports WINEPREFIX=DIR and the rest of Wine's settings, runs wineboot
 #   wd_stop                  ends Wine, the tray host and the display
+#   wd_bench_setup TAG [TOOL...]  for the benchmark scripts: checks the tools, makes $WORK,
+#                            starts all three in it and stops them at exit; exits 2 on failure
 # Each start returns non-zero when it failed; the log says why.
 
 WD_XVFB_PID=
@@ -52,4 +54,31 @@ wd_stop() {
     [[ -n $WD_XVFB_PID ]] && kill "$WD_XVFB_PID" 2>/dev/null
     wait 2>/dev/null
     return 0
+}
+
+# wd_setup_failed WHAT LOG: says what failed and why, and ends the script with status 2.
+wd_setup_failed() {
+    echo "$1" >&2
+    [[ -f $2 ]] && cat "$2" >&2
+    exit 2
+}
+
+wd_bench_setup() {
+    local tag=$1 tool
+    shift
+    local missing=()
+    for tool in Xvfb trayer wine wineboot wineserver "$@"; do
+        command -v "$tool" >/dev/null || missing+=("$tool")
+    done
+    if ((${#missing[@]})); then
+        echo "tools missing: ${missing[*]}" >&2
+        exit 2
+    fi
+    WORK=$(mktemp -d "/tmp/gorvandel-$tag.XXXXXX")
+    trap 'wd_stop; rm -rf "$WORK"' EXIT
+    trap 'exit 130' INT TERM
+    wd_start_display "$WORK/xvfb.log" || wd_setup_failed "Xvfb did not start" "$WORK/xvfb.log"
+    wd_start_trayer "$WORK/trayer.log"
+    wd_make_prefix "$WORK/prefix" "$WORK/wineboot.log" ||
+        wd_setup_failed "wineboot -i failed" "$WORK/wineboot.log"
 }

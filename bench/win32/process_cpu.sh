@@ -26,39 +26,14 @@ if [[ ${#EXES[@]} -eq 0 || ! $SECONDS_EACH =~ ^[0-9]+$ ]]; then
     exit 2
 fi
 
-missing=()
-for tool in Xvfb trayer wine wineboot wineserver x86_64-w64-mingw32-g++; do
-    command -v "$tool" >/dev/null || missing+=("$tool")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    echo "tools missing: ${missing[*]}" >&2
-    exit 2
-fi
-
-WORK=$(mktemp -d /tmp/gorvandel-cpu.XXXXXX)
 # shellcheck source=../../tools/wine-desktop.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-desktop.sh"
-cleanup() {
-    wd_stop
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-setup_failed() {
-    echo "$1" >&2
-    [[ -f $2 ]] && cat "$2" >&2
-    exit 2
-}
+wd_bench_setup cpu x86_64-w64-mingw32-g++
 
 mkdir -p "$WORK/timer_only"
 x86_64-w64-mingw32-g++ -std=c++20 -O2 -municode -mwindows -static \
     -o "$WORK/timer_only/timer_only.exe" "$(dirname "${BASH_SOURCE[0]}")/timer_only.cpp" \
-    2>"$WORK/build.log" || setup_failed "timer_only.exe did not build" "$WORK/build.log"
-
-wd_start_display "$WORK/xvfb.log" || setup_failed "Xvfb did not start" "$WORK/xvfb.log"
-wd_start_trayer "$WORK/trayer.log"
-wd_make_prefix "$WORK/prefix" "$WORK/wineboot.log" ||
-    setup_failed "wineboot -i failed" "$WORK/wineboot.log"
+    2>"$WORK/build.log" || wd_setup_failed "timer_only.exe did not build" "$WORK/build.log"
 wineserver -w
 TICKS=$(getconf CLK_TCK)
 

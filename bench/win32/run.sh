@@ -21,34 +21,9 @@ if [[ ${#EXES[@]} -eq 0 ]]; then
     exit 2
 fi
 
-missing=()
-for tool in Xvfb trayer wine wineboot wineserver; do
-    command -v "$tool" >/dev/null || missing+=("$tool")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    echo "tools missing: ${missing[*]}" >&2
-    exit 2
-fi
-
-WORK=$(mktemp -d /tmp/gorvandel-bench.XXXXXX)
 # shellcheck source=../../tools/wine-desktop.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-desktop.sh"
-cleanup() {
-    wd_stop
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-setup_failed() {
-    echo "$1" >&2
-    [[ -f $2 ]] && cat "$2" >&2
-    exit 2
-}
-
-wd_start_display "$WORK/xvfb.log" || setup_failed "Xvfb did not start" "$WORK/xvfb.log"
-wd_start_trayer "$WORK/trayer.log"
-wd_make_prefix "$WORK/prefix" "$WORK/wineboot.log" ||
-    setup_failed "wineboot -i failed" "$WORK/wineboot.log"
+wd_bench_setup bench
 
 # The console under Wine is awkward; the results go to a file and are printed from there.
 status=0

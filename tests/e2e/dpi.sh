@@ -26,13 +26,9 @@ echo "== screen density $DPI DPI"
 # nothing. Wine leaves a window that lies wholly off the screen unmapped, so a window the
 # program placed there is not found at all.
 mapped_window_geometry() {
-    local id info
+    local id
     for id in $(xdotool search --name '^!Gorvandel$' 2>/dev/null); do
-        info=$(xwininfo -id "$id" 2>/dev/null)
-        grep -q 'Map State: IsViewable' <<<"$info" || continue
-        awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-             /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {print x, y, w, h}' <<<"$info"
-        return 0
+        viewable_geometry "$id" && return 0
     done
     return 1
 }
@@ -115,7 +111,6 @@ check "at $DPI DPI: WM_CLOSE ends the program" wait_until 15 clock_exited
 # The next part starts from a first run again.
 rm -f "$INI"
 
-
 # --- The settings window laid out for the screen ----------------------------------------------
 echo "== the settings window at $DPI DPI"
 # within_a_pixel GOT SIZE96: GOT is SIZE96 scaled from 96 DPI to this density, within a pixel.
@@ -134,14 +129,6 @@ start_clock
 if wait_until 30 window_visible; then
     pass "window: the first run brings the settings window up"
     DUMP=$(probe dump)
-    # Where the window goes is checked above; to look at its inside it has to be on the screen.
-    read -r WX WY WW WH < <(field "$DUMP" window | tr ',' ' ')
-    if ((WX < 0 || WY < 0 || WX + WW > SCREEN_W || WY + WH > SCREEN_H)); then
-        echo "note: the window lies at $WX,$WY beyond the screen; moved into view to look at it"
-        probe move-form $((SCREEN_W - WW)) $((SCREEN_H - WH)) >/dev/null
-        sleep 1
-        DUMP=$(probe dump)
-    fi
     echo "$DUMP" >"$OUT/window-dump.txt"
     read -r _ _ CW CH < <(field "$DUMP" client | tr ',' ' ')
     client_scaled() { within_a_pixel "$CW" 159 && within_a_pixel "$CH" 150; }

@@ -24,18 +24,7 @@ for c in "${COLOURS[@]}"; do HOURLY_LINES+=(" $c "); done
 write_hourly() { printf '%s\r\n' "${HOURLY_LINES[@]}" | iconv -f UTF-8 -t CP932 >"$1"; }
 
 # How many icons are docked in the tray.
-docked_icons() {
-    local panel socket icon count=0
-    panel=$(xwininfo -root -tree 2>/dev/null | awk '/"panel": \("panel" "trayer"\)/ {print $1; exit}')
-    [[ -n $panel ]] || { echo 0; return; }
-    for socket in $(xwininfo -children -id "$panel" 2>/dev/null | awk '/^ +0x/ {print $1}'); do
-        icon=$(xwininfo -children -id "$socket" 2>/dev/null |
-            awk '/"explorer.exe"/ {print $1; exit}')
-        [[ -n $icon ]] || continue
-        xwininfo -id "$icon" 2>/dev/null | grep -q 'Map State: IsViewable' && count=$((count + 1))
-    done
-    echo "$count"
-}
+docked_icons() { docked_icon_ids | wc -l; }
 icons_docked() { [[ $(docked_icons) == "$1" ]]; }
 
 # icon_shows HH:MM: the docked icon is the hourly face at that minute.

@@ -118,23 +118,32 @@ window_hidden() { probe dump | grep -qx 'visible=0'; }
 dump_has() { grep -qxF -- "$2" <<<"$1"; }
 field() { sed -n "s/^$2=//p" <<<"$1" | head -n1; }
 
-# The docked icon: trayer puts each client in a socket window of its panel, and Wine's icon
-# window sits inside that. Prints "X Y W H" of the icon window, or nothing.
-tray_icon_geometry() {
-    local panel socket icon info
+# viewable_geometry XID: prints "X Y W H" of an X window that is mapped and viewable, or fails.
+viewable_geometry() {
+    local info
+    info=$(xwininfo -id "$1" 2>/dev/null)
+    grep -q 'Map State: IsViewable' <<<"$info" || return 1
+    awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+         /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {print x, y, w, h}' <<<"$info"
+}
+# The docked icons: trayer puts each client in a socket window of its panel, and Wine's icon
+# window sits inside that. Prints the X ids of the viewable icon windows, one a line.
+docked_icon_ids() {
+    local panel socket icon
     panel=$(xwininfo -root -tree 2>/dev/null | awk '/"panel": \("panel" "trayer"\)/ {print $1; exit}')
-    [[ -n $panel ]] || return 1
+    [[ -n $panel ]] || return 0
     for socket in $(xwininfo -children -id "$panel" 2>/dev/null | awk '/^ +0x/ {print $1}'); do
         icon=$(xwininfo -children -id "$socket" 2>/dev/null |
             awk '/"explorer.exe"/ {print $1; exit}')
-        [[ -n $icon ]] || continue
-        info=$(xwininfo -id "$icon" 2>/dev/null)
-        grep -q 'Map State: IsViewable' <<<"$info" || continue
-        awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-             /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {print x, y, w, h}' <<<"$info"
-        return 0
+        [[ -n $icon ]] && viewable_geometry "$icon" >/dev/null && echo "$icon"
     done
-    return 1
+    return 0
+}
+# "X Y W H" of the (first) docked icon, or nothing.
+tray_icon_geometry() {
+    local icon
+    icon=$(docked_icon_ids | head -n1)
+    [[ -n $icon ]] && viewable_geometry "$icon"
 }
 icon_docked() { [[ -n $(tray_icon_geometry) ]]; }
 icon_gone() { ! icon_docked; }

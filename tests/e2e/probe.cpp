@@ -298,13 +298,6 @@ int TaskbarCreated() {
 }
 
 // Puts the window's top-left corner at (x, y) of the screen without activating it.
-int MoveForm(int x, int y) {
-    HWND form = FindForm();
-    if (form == nullptr) return 1;
-    return SetWindowPos(form, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0
-                                                                                               : 1;
-}
-
 // Tells the window that its DPI changed, as the system does when the window moves to another
 // monitor. The system's suggested rectangle is a pointer into its own memory; none is sent, so
 // the window keeps its place and takes the size its layout gives it.
@@ -382,8 +375,8 @@ int HoldFolder(const char* folder, const char* milliseconds) {
 int main(int argc, char** argv) {
     if (argc < 2) {
         Print(
-            "usage: probe dump|texts|boxes|tips|tray-delete|taskbar-created|close|move-form X "
-            "Y|dpi-changed DPI|forms|broadcast-timechange|broadcast-resume|"
+            "usage: probe dump|texts|boxes|tips|tray-delete|taskbar-created|close|"
+            "dpi-changed DPI|forms|broadcast-timechange|broadcast-resume|"
             "broadcast-resume-suspend|broadcast-suspend|hold-folder FOLDER MILLISECONDS");
         return 2;
     }
@@ -397,8 +390,6 @@ int main(int argc, char** argv) {
     if (command == "taskbar-created") result = TaskbarCreated();
     if (command == "close") result = Close();
     if (command == "dpi-changed" && argc == 3) result = DpiChanged(std::atoi(argv[2]));
-    if (command == "move-form" && argc == 4)
-        result = MoveForm(std::atoi(argv[2]), std::atoi(argv[3]));
     if (command == "forms") result = Forms();
     if (command == "broadcast-timechange") result = Broadcast(WM_TIMECHANGE, 0, 0);
     if (command == "broadcast-resume")

@@ -1,13 +1,13 @@
 #pragma once
 
 // Header only, so that the end-to-end probe can name a folder's mutex exactly as the clock does.
-// <windows.h> must be included before this header.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "platform/win32/names.h"
+#include "platform/win32/windows_api.h"
 
 namespace gv::win32 {
 
@@ -26,9 +26,8 @@ inline std::wstring FolderKey(std::wstring folder) {
     return folder;
 }
 
-// The folder of the running executable, where its settings file lives; empty when the system
-// cannot tell.
-inline std::wstring ExecutableFolderKey() {
+// The full path of the running executable; empty when the system cannot tell.
+inline std::wstring ExecutablePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
@@ -36,11 +35,17 @@ inline std::wstring ExecutableFolderKey() {
         if (length == 0) return {};
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
         if (path.size() >= 32768) return {};  // longer than any path can be
         path.resize(path.size() * 2);
     }
+}
+
+// The folder of the running executable, where its settings file lives; empty when the system
+// cannot tell.
+inline std::wstring ExecutableFolderKey() {
+    std::wstring path = ExecutablePath();
     const std::size_t slash = path.find_last_of(L'\\');
     if (slash == std::wstring::npos) return {};
     path.resize(slash);

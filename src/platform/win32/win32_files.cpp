@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/win32/folder_key.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/windows_api.h"
 
@@ -79,18 +80,7 @@ bool AppendAnsiStrictly(std::string_view bytes, std::wstring& out) {
 }  // namespace
 
 std::string Win32FileSystem::ExecutableDirectory() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return {};
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        if (path.size() >= 32768) return {};
-        path.resize(path.size() * 2);
-    }
+    std::wstring path = ExecutablePath();
     const auto cut = path.find_last_of(L'\\');
     if (cut == std::wstring::npos) return Narrow(path);
     // "C:\Gorvandel.exe" lives in "C:\", not in "C:".
