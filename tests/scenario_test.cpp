@@ -13,14 +13,7 @@ const std::string kDefaultFile =
     "yyyy/mm/dd hh:mm aaa\r\n1.0\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
     " 0 \r\n 0 \r\n";
 
-// The file as the program writes it.
-std::string SettingsFile(const std::string& interval, int top, int bottom,
-                         const std::array<Colour, 8>& clr = test::SlotColours()) {
-    auto line = [](long long n) { return (n < 0 ? "" : " ") + std::to_string(n) + " \r\n"; };
-    std::string s = "yyyy/mm/dd hh:mm aaa\r\n" + interval + "\r\n" + line(top) + line(bottom);
-    for (Colour c : clr) s += line(c);
-    return s;
-}
+using test::SettingsFile;
 
 class Scenario : public ::testing::Test {
   protected:
