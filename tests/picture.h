@@ -16,6 +16,12 @@ inline std::array<Colour, 8> SlotColours() {
     return {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00, 0x808080, 0x000080};
 }
 
+inline std::string Repeat(const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+}
+
 // The settings file as the program writes it.
 inline std::string SettingsFile(const std::string& interval, int top, int bottom,
                                 const std::array<Colour, 8>& clr = SlotColours()) {

@@ -9,6 +9,7 @@
 
 #include "common/date_format.h"
 #include "fake/fake_platform.h"
+#include "picture.h"
 #include "tray/tray_commands.h"
 
 namespace gv {
@@ -81,18 +82,13 @@ TEST(Refresh, AMinuteAtTheShortestIntervalMakesAnIconOnlyWhenTheFaceOrTooltipCha
 TEST(Refresh, ALongTooltipIsCutAsTheWholeTextWouldBe) {
     const std::string kanji = "時";               // two bytes in the code page, three in UTF-8
     const std::string wide = "\xF0\xA0\x80\x8B";  // four bytes in UTF-8, two in the code page
-    auto times = [](const std::string& s, int n) {
-        std::string out;
-        for (int i = 0; i < n; ++i) out += s;
-        return out;
-    };
     const std::string patterns[] = {
-        times("-", 300),
-        times(kanji, 100),
-        times(wide, 70),
-        times("\xFF", 100),  // stray bytes, one byte each in the code page
-        "yyyy/mm/dd " + times(wide, 80),
-        "\"" + times(kanji, 90) + "\"",
+        test::Repeat("-", 300),
+        test::Repeat(kanji, 100),
+        test::Repeat(wide, 70),
+        test::Repeat("\xFF", 100),  // stray bytes, one byte each in the code page
+        "yyyy/mm/dd " + test::Repeat(wide, 80),
+        "\"" + test::Repeat(kanji, 90) + "\"",
         "dddddd dddddd dddddd dddddd dddddd dddddd",
     };
     for (const std::string& pattern : patterns) {
