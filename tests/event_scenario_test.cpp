@@ -10,7 +10,6 @@ namespace gv {
 namespace {
 
 using fake::Program;
-
 using test::SettingsFile;
 
 // A program started with `file` in place (or none, when it is empty), as far as its first
@@ -41,54 +40,44 @@ const Event kRefreshEvents[] = {
 // the minute.
 const std::string kHourly = SettingsFile("3600", 2, 0);
 
-TEST(EventScenario, AnEventRefreshesTheIconAsATimerRefreshWouldAndKeepsTheRhythm) {
+TEST(EventScenario, AnEventRefreshesAsATimerRefreshWouldAndKeepsTheRhythm) {
     for (const Event& e : kRefreshEvents) {
-        SCOPED_TRACE(e.name);
-        auto p = Started(kHourly);
-        p->Run(61000);  // 15:08:01, the icon still shows 15:07
-        // What a timer refresh draws at the same moment: a twin that refreshes every tick.
-        auto twin = Started(SettingsFile("0.5", 2, 0));
-        twin->Run(61000);
-        ASSERT_NE(test::Picture(p->fake.shell.icon->picture),
-                  test::Picture(twin->fake.shell.icon->picture));
+        for (const bool up : {false, true}) {
+            SCOPED_TRACE(testing::Message() << e.name << (up ? ", window up" : ", in the tray"));
+            auto p = Started(kHourly);
+            if (up) {
+                p->Click(kWmLButtonUp);
+                p->fake.window.SetLeft(300);  // the user moved it
+            }
+            p->Run(61000);  // 15:08:01, the face still shows 15:07
+            // What a timer refresh draws at the same moment: a twin that refreshes every tick.
+            auto twin = Started(SettingsFile("0.5", 2, 0));
+            twin->Run(61000);
+            ASSERT_NE(p->fake.window.preview, twin->fake.window.preview);
+            const long long nextTick = p->fake.timer.nextTick;
+            const int before = p->Refreshes();
+            const std::size_t sent = p->fake.shell.sent.size();
 
-        const long long nextTick = p->fake.timer.nextTick;
-        const int before = p->Refreshes();
-        e.raise(p->form);
+            e.raise(p->form);
 
-        EXPECT_EQ(p->Refreshes() - before, 1);
-        EXPECT_EQ(test::Picture(p->fake.shell.icon->picture),
-                  test::Picture(twin->fake.shell.icon->picture));
-        EXPECT_EQ(p->fake.shell.icon->transparent, twin->fake.shell.icon->transparent);
-        EXPECT_EQ(Tooltip(*p), "2002/03/02 15:08 土");
-        EXPECT_EQ(p->fake.window.preview, twin->fake.window.preview);
-        EXPECT_EQ(p->fake.timer.nextTick, nextTick);
-        // The regular refresh still comes on the 3601st tick after the start.
-        EXPECT_EQ(p->Run((3600 - 61) * 1000), 0);
-        EXPECT_EQ(p->Run(1000), 1);
-        EXPECT_EQ(Tooltip(*p), "2002/03/02 16:07 土");
-    }
-}
-
-TEST(EventScenario, WhileTheWindowIsUpAnEventRedrawsThePreviewOnly) {
-    for (const Event& e : kRefreshEvents) {
-        SCOPED_TRACE(e.name);
-        auto p = Started(kHourly);
-        p->Click(kWmLButtonUp);
-        p->fake.window.SetLeft(300);  // the user moved it
-        p->Run(61000);
-        auto twin = Started(SettingsFile("0.5", 2, 0));
-        twin->Run(61000);
-        ASSERT_NE(p->fake.window.preview, twin->fake.window.preview);
-        const std::size_t sent = p->fake.shell.sent.size();
-
-        e.raise(p->form);
-
-        EXPECT_EQ(p->fake.window.preview, twin->fake.window.preview);
-        EXPECT_EQ(p->fake.window.left, 300);
-        // As after a timer refresh while the window is up: the icon is known to be deleted, so
-        // the refresh's modification stops before it reaches the shell.
-        EXPECT_EQ(p->fake.shell.sent.size(), sent);
+            EXPECT_EQ(p->Refreshes() - before, 1);
+            EXPECT_EQ(p->fake.window.preview, twin->fake.window.preview);
+            EXPECT_EQ(p->fake.timer.nextTick, nextTick);
+            if (up) {
+                EXPECT_EQ(p->fake.window.left, 300);
+                // The icon is known to be deleted: the modification stops before the shell.
+                EXPECT_EQ(p->fake.shell.sent.size(), sent);
+                continue;
+            }
+            EXPECT_EQ(test::Picture(p->fake.shell.icon->picture),
+                      test::Picture(twin->fake.shell.icon->picture));
+            EXPECT_EQ(p->fake.shell.icon->transparent, twin->fake.shell.icon->transparent);
+            EXPECT_EQ(Tooltip(*p), "2002/03/02 15:08 土");
+            // The regular refresh still comes on the 3601st tick after the start.
+            EXPECT_EQ(p->Run((3600 - 61) * 1000), 0);
+            EXPECT_EQ(p->Run(1000), 1);
+            EXPECT_EQ(Tooltip(*p), "2002/03/02 16:07 土");
+        }
     }
 }
 
