@@ -308,20 +308,5 @@ TEST_F(Scenario, ANewTaskbarThatKeptTheIconGetsTheNewPictureAndNoSecondIcon) {
     EXPECT_EQ(p.fake.shell.icon->callback, kWmMouseMove);
 }
 
-TEST_F(Scenario, ALongTooltipPatternIsCutAndTheIconStillUpdates) {
-    std::string file = SettingsFile("0.5", 2, 0);
-    std::string pattern;  // the file holds code-page bytes
-    p.fake.codePage.ToAnsi(std::string(40, 'x') + "年月日 yyyy/mm/dd hh:nn:ss", pattern);
-    file.replace(0, file.find('\r'), pattern);
-    StartWith(file);
-    p.Run(500);
-    ASSERT_TRUE(p.fake.shell.icon);
-    const std::string tip = p.fake.shell.icon->Tip();
-    EXPECT_LE(tip.size(), 63u);
-    EXPECT_EQ(tip.substr(0, 40), std::string(40, 'x'));
-    EXPECT_EQ(p.fake.codePage.FromAnsi(tip).substr(40, 9), "年月日");
-    EXPECT_NE(test::Picture(p.fake.shell.icon->picture), test::Expected({}));
-}
-
 }  // namespace
 }  // namespace gv
