@@ -59,7 +59,6 @@ TEST(SettingsFile, FirstRunWritesTheSeventySevenByteFile) {
     state.TipFmt = kDefaultTipFmt;
     const std::string bytes = SettingsFileBytes(state, "1.0", fake.codePage);
     EXPECT_EQ(bytes, kDefaultFile);
-    EXPECT_EQ(bytes.size(), 77u);
 }
 
 TEST(SettingsFile, ItemSyntax) {
