@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
 #include "fake/fake_platform.h"
 #include "picture.h"
@@ -12,14 +11,7 @@ namespace {
 using fake::Program;
 using test::SettingsFile;
 
-// A program started with `file` in place (or none, when it is empty), as far as its first
-// tick. Held by pointer: the form refers to the fakes beside it.
-std::unique_ptr<Program> Started(const std::string& file) {
-    auto p = std::make_unique<Program>();
-    if (!file.empty()) p->fake.files.entries[p->fake.files.SettingsPath()].bytes = file;
-    p->form.Form_Load();
-    return p;
-}
+using test::Started;
 
 std::string Tooltip(Program& p) {
     return p.fake.shell.icon ? p.fake.codePage.FromAnsi(p.fake.shell.icon->Tip()) : "(none)";

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/clock_state.h"
+#include "fake/fake_platform.h"
 #include "render/pixels.h"
 
 namespace gv::test {
@@ -20,6 +22,15 @@ inline std::string Repeat(const std::string& s, int n) {
     std::string out;
     for (int i = 0; i < n; ++i) out += s;
     return out;
+}
+
+// A program started with `file` in place (or none, when it is empty), as far as its first
+// tick. Held by pointer: the form refers to the fakes beside it.
+inline std::unique_ptr<fake::Program> Started(const std::string& file) {
+    auto p = std::make_unique<fake::Program>();
+    if (!file.empty()) p->fake.files.entries[p->fake.files.SettingsPath()].bytes = file;
+    p->form.Form_Load();
+    return p;
 }
 
 // The settings file as the program writes it.

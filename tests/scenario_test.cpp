@@ -193,12 +193,8 @@ TEST_F(Scenario, ListsKeepTheAnalogRule) {
 }
 
 TEST_F(Scenario, ModesFromTheFileFirstAsReadThenAsTheListsSelectThem) {
-    const std::string analog = [] {
-        Program other;
-        other.fake.files.entries[other.fake.files.SettingsPath()].bytes = SettingsFile("0.5", 0, 0);
-        other.form.Form_Load();
-        return test::Picture(other.fake.window.preview);
-    }();
+    const std::string analog =
+        test::Picture(test::Started(SettingsFile("0.5", 0, 0))->fake.window.preview);
     const std::string none = test::Expected({});
     // 15:07 on 2 March.
     auto time = [](int row) {
@@ -225,20 +221,17 @@ TEST_F(Scenario, ModesFromTheFileFirstAsReadThenAsTheListsSelectThem) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.top << ", " << c.bottom);
-        Program program;
-        const std::string file = SettingsFile("0.5", c.top, c.bottom);
-        program.fake.files.entries[program.fake.files.SettingsPath()].bytes = file;
-        program.form.Form_Load();
+        const auto started = test::Started(SettingsFile("0.5", c.top, c.bottom));
+        Program& program = *started;
         EXPECT_EQ(test::Picture(program.fake.images.images[0]), c.first);
         const auto& w = program.fake.window;
-        EXPECT_EQ(program.form.State().Hyo1, c.hyo1);
-        EXPECT_EQ(program.form.State().Hyo2, c.hyo2);
         EXPECT_EQ(w.Of(ComboId::Top).selected, c.hyo1);
         EXPECT_EQ(w.Of(ComboId::Bottom).selected, c.hyo2);
         EXPECT_EQ(w.Of(ComboId::Bottom).enabled, c.bottomEnabled);
         program.Run(500);
         EXPECT_EQ(test::Picture(program.fake.shell.icon->picture), c.later);
         program.form.Form_QueryUnload();
+        // What the lists hold is what is saved.
         EXPECT_EQ(program.fake.files.entries[program.fake.files.SettingsPath()].bytes,
                   SettingsFile("0.5", c.hyo1, c.hyo2));
     }
