@@ -12,20 +12,15 @@ namespace {
 struct Font {
     const char* name;
     int lineHeight;
-    int digitWidth;  // a full-width digit or kanji
 };
-constexpr Font kFonts[] = {
-    {"classic", 13, 12},
-    {"Meiryo UI", 15, 12},
-    {"Yu Gothic UI", 17, 12},
-};
+constexpr Font kFonts[] = {{"classic", 13}, {"Meiryo UI", 15}, {"Yu Gothic UI", 17}};
 constexpr int kDpis[] = {96, 120, 144, 192, 288};
 
 int Scaled(int pixels96, int dpi) { return (pixels96 * dpi + 48) / 96; }
 
 MeasuredTexts Texts(const Font& font, int dpi) {
     const int line = Scaled(font.lineHeight, dpi);
-    const int digit = Scaled(font.digitWidth, dpi);
+    const int digit = Scaled(12, dpi);  // a full-width digit or kanji, in every font
     return {{digit, line}, {3 * digit / 2, line}, {2 * digit, line}, {digit, line}};
 }
 
