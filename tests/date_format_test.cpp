@@ -165,12 +165,6 @@ TEST(DateFormatTest, SeparatorsAndPicturesComeFromTheLocale) {
     EXPECT_EQ(FormatDate("ttttt", MakeLocalTime(2024, 3, 5, 0, 7), locale), "午 12:7");
 }
 
-TEST(DateFormatTest, DefaultTooltipPattern) {
-    EXPECT_EQ(
-        FormatDate("yyyy/mm/dd hh:mm aaa", MakeLocalTime(2002, 3, 2, 15, 7), JapaneseLocale()),
-        "2002/03/02 15:07 土");
-}
-
 TEST(DateFormatTest, FullYearIsNotPadded) {
     ExpectAll({
         {"yyyy yy e", MakeLocalTime(5, 1, 1), "5 05 5"},

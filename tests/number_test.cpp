@@ -98,21 +98,5 @@ TEST(RoundToInt, NearestWithTiesToEven) {
     }
 }
 
-TEST(RoundToInt, IntervalExamplesInMilliseconds) {
-    struct Case {
-        const char* text;
-        std::int32_t ms;
-    } cases[] = {{"0.9995", 1000},
-                 {"0.9994", 999},
-                 {"0.0015", 2},
-                 {"0.0005", 0},
-                 {"2147483.647", 2147483647}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(RoundToInt32(LeadingNumber(c.text) * 1000.0), c.ms);
-    }
-    EXPECT_FALSE(RoundToInt32(LeadingNumber("2147483.648") * 1000.0).has_value());
-}
-
 }  // namespace
 }  // namespace gv

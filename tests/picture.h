@@ -2,10 +2,12 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/clock_state.h"
+#include "fake/fake_platform.h"
 #include "render/pixels.h"
 
 namespace gv::test {
@@ -14,6 +16,30 @@ namespace gv::test {
 // 'h' the colours of slots 0 to 7 as SlotColours() sets them, '?' anything else.
 inline std::array<Colour, 8> SlotColours() {
     return {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00, 0x808080, 0x000080};
+}
+
+inline std::string Repeat(const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+}
+
+// A program started with `file` in place (or none, when it is empty), as far as its first
+// tick. Held by pointer: the form refers to the fakes beside it.
+inline std::unique_ptr<fake::Program> Started(const std::string& file) {
+    auto p = std::make_unique<fake::Program>();
+    if (!file.empty()) p->fake.files.entries[p->fake.files.SettingsPath()].bytes = file;
+    p->form.Form_Load();
+    return p;
+}
+
+// The settings file as the program writes it.
+inline std::string SettingsFile(const std::string& interval, int top, int bottom,
+                                const std::array<Colour, 8>& clr = SlotColours()) {
+    auto line = [](long long n) { return (n < 0 ? "" : " ") + std::to_string(n) + " \r\n"; };
+    std::string s = "yyyy/mm/dd hh:mm aaa\r\n" + interval + "\r\n" + line(top) + line(bottom);
+    for (Colour c : clr) s += line(c);
+    return s;
 }
 
 inline std::string Picture(const Pixels& pixels) {

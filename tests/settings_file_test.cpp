@@ -59,7 +59,6 @@ TEST(SettingsFile, FirstRunWritesTheSeventySevenByteFile) {
     state.TipFmt = kDefaultTipFmt;
     const std::string bytes = SettingsFileBytes(state, "1.0", fake.codePage);
     EXPECT_EQ(bytes, kDefaultFile);
-    EXPECT_EQ(bytes.size(), 77u);
 }
 
 TEST(SettingsFile, ItemSyntax) {
@@ -99,6 +98,7 @@ TEST(SettingsFile, ReadingFillsWhatItCanAndLeavesTheRest) {
         std::int16_t hyo1, hyo2;
         std::array<Colour, 8> clr;
     } cases[] = {
+        // clang-format off
         {"no file", "", false, "yyyy/mm/dd hh:mm aaa", "1.0", 0, 0, {}},
         {"empty file", "", true, "yyyy/mm/dd hh:mm aaa", "1.0", 0, 0, {}},
         {"four lines", "hh:nn\r\n2.5\r\n 2 \r\n 4 \r\n", true, "hh:nn", "2.5", 2, 4, {}},
@@ -107,38 +107,17 @@ TEST(SettingsFile, ReadingFillsWhatItCanAndLeavesTheRest) {
         {"4.5 rounds to even", "p\r\n1\r\n4.5\r\n2.5\r\n", true, "p", "1", 4, 2, {}},
         {"not a number reads as 0", "p\r\n1\r\nabc\r\n 5 \r\n", true, "p", "1", 0, 5, {}},
         {"too large keeps the old value, next line stays in line",
-         "p\r\n1\r\n 40000 \r\n 3 \r\n 9999999999 \r\n 16777215 \r\n-2147483633 \r\n",
-         true,
-         "p",
-         "1",
-         0,
-         3,
-         {0, 16777215, -2147483633, 0, 0, 0, 0, 0}},
+         "p\r\n1\r\n 40000 \r\n 3 \r\n 9999999999 \r\n 16777215 \r\n-2147483633 \r\n", true,
+         "p", "1", 0, 3, {0, 16777215, -2147483633, 0, 0, 0, 0, 0}},
         {"all twelve",
          "x\r\n0.5\r\n 1 \r\n 5 \r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n"
-         "-2147483648 \r\n extra \r\n",
-         true,
-         "x",
-         "0.5",
-         1,
-         5,
-         {1, 2, 3, 4, 5, 6, 7, -2147483647 - 1}},
-        {"LF only and no final line end",
-         "x\n7\n 2 \n 0 \n 255",
-         true,
-         "x",
-         "7",
-         2,
-         0,
-         {255, 0, 0, 0, 0, 0, 0, 0}},
-        {"bytes invalid in the code page",
-         "\xff\xfe\r\n1\r\n",
-         true,
-         "\xEF\xBF\xBD\xEF\xBF\xBD",
-         "1",
-         0,
-         0,
-         {}},
+         "-2147483648 \r\n extra \r\n", true,
+         "x", "0.5", 1, 5, {1, 2, 3, 4, 5, 6, 7, -2147483647 - 1}},
+        {"LF only and no final line end", "x\n7\n 2 \n 0 \n 255", true,
+         "x", "7", 2, 0, {255, 0, 0, 0, 0, 0, 0, 0}},
+        {"bytes invalid in the code page", "\xff\xfe\r\n1\r\n", true,
+         "\xEF\xBF\xBD\xEF\xBF\xBD", "1", 0, 0, {}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -69,19 +69,5 @@ TEST(UpdateTimer, RefreshesComeEverySkipPlusOneTicks) {
     }
 }
 
-TEST(UpdateTimer, FifthTickRefreshesWhenFourAreSkipped) {
-    fake::Program program;
-    program.fake.window.interval = "4";
-    SetTmr(program.form.State(), program.fake.Platform());
-    for (int tick = 1; tick <= 4; ++tick) {
-        program.form.Timer1_Timer();
-        EXPECT_EQ(program.Refreshes(), 0) << tick;
-        EXPECT_EQ(program.form.State().TmrCnt, tick);
-    }
-    program.form.Timer1_Timer();
-    EXPECT_EQ(program.Refreshes(), 1);
-    EXPECT_EQ(program.form.State().TmrCnt, 0);
-}
-
 }  // namespace
 }  // namespace gv
