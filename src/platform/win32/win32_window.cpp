@@ -50,10 +50,6 @@ bool RegisterClasses(HINSTANCE instance, WNDPROC formProc, WNDPROC pictureProc) 
            RegisterClassExW(&picture) != 0;
 }
 
-// Sent when the window moves to a monitor of another DPI or the scaling changes; newer than the
-// headers this layer builds against.
-constexpr UINT kDpiChangedMessage = 0x02E0;
-
 }  // namespace
 
 Win32Window::Win32Window(HINSTANCE instance) : instance_(instance) {
@@ -152,9 +148,10 @@ LRESULT Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     // The tray's icon size may have changed with these; the window's own handling follows.
-    if (message == WM_DPICHANGED || message == WM_SETTINGCHANGE || message == WM_DISPLAYCHANGE)
+    if (message == WM_SETTINGCHANGE || message == WM_DISPLAYCHANGE) FollowTray(false);
+    if (message == WM_DPICHANGED) {
+        // The window moved to a monitor of another DPI, or the scaling changed.
         FollowTray(false);
-    if (message == kDpiChangedMessage) {
         ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
     }
