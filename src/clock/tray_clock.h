@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+
+#include "face/surface.h"
+#include "features/clock_state.h"
+#include "ports/platform.h"
+#include "ports/window_events.h"
+#include "time/date_locale.h"
+
+namespace gv {
+
+// The clock: it owns the state and the drawing surface and answers the settings window's
+// events with the features that handle them. It reaches the system only through `Platform`.
+// The locale the dates are written in is the clock's own copy of the platform's, so that a
+// change of the regional settings can replace it.
+class TrayClock final : public WindowEvents {
+  public:
+    explicit TrayClock(const Platform& platform);
+
+    // Fills the window, reads the settings, arms the timer and draws the first face; then goes
+    // to the tray when there is a settings file, and stays up on top when there is none.
+    void Start();
+
+    void OnTick() override;
+    void OnTopModeChosen() override;
+    void OnBottomModeChosen() override;
+    void OnSwatchClicked(std::int16_t index) override;
+    void OnApply() override;
+    void OnMouseMove(float x) override;
+    void OnClosing() override;
+    // An icon whose window is gone would stay in the tray as a dead picture until the mouse
+    // passes over it (and under Wine it keeps the process alive).
+    void OnClosed() override;
+    // Each event's refresh below draws exactly what a timer refresh draws and leaves the tick
+    // count and the interval alone, so the regular refreshes keep their rhythm. Before the
+    // start has finished and after closing they draw nothing.
+    bool OnSecondStart() override;
+    void OnClockChanged() override;
+    void OnLocaleChanged(const DateLocale& locale) override;
+
+    const ClockState& State() const { return state_; }
+    const Surface& Face() const { return surface_; }
+
+  private:
+    DateLocale locale_;  // before platform_, which refers to it
+    Platform platform_;
+    ClockState state_;
+    Surface surface_;
+    bool running_ = false;  // from the end of the start to the closing
+};
+
+}  // namespace gv

@@ -1,0 +1,145 @@
+#include "face/face.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "base/number.h"
+#include "face/glyphs.h"
+#include "time/date_format.h"
+
+namespace gv {
+namespace {
+
+using Text = FixedText<32>;
+
+// Every reading of the clock is a fresh one, so two readings may straddle a minute.
+Text ReadClock(FaceContext& face, std::string_view pattern) {
+    Text text;
+    FormatDate(pattern, face.clock.Now(), face.locale, text);
+    return text;
+}
+
+// The one-character text at a 1-based position, or "" past the end.
+std::string_view CharAt(std::string_view s, std::size_t position) {
+    return position <= s.size() ? s.substr(position - 1, 1) : std::string_view();
+}
+
+// Draws one digit at a position of the row. False when the position's colour slot lies
+// outside the slots, which ends the row. Digits over an analog face go to the top pixel row.
+bool DrawDigit(FaceContext& face, std::string_view digit, std::int16_t column, std::int16_t base,
+               int offset, std::int32_t row) {
+    const int slot = base + offset;
+    if (slot < 0 || slot > 7) return false;
+    const std::int32_t top = face.settings.topMode == kModeAnalog ? 0 : row;
+    DrawGlyph(face.surface, digit, column, top, face.settings.colours[slot]);
+    return true;
+}
+
+constexpr std::int16_t kColumns[4] = {0, 4, 9, 13};
+
+void DrawAnalog(FaceContext& face) {
+    const double hour = LeadingNumber(ReadClock(face, "h").View());
+    const double minuteForHour = LeadingNumber(ReadClock(face, "n").View());
+    // Whole and half degrees: never out of range, but the rounding is the usual half-even one.
+    const std::int16_t hourAngle =
+        RoundToInt16(std::fmod(hour, 12.0) * 30 + minuteForHour * 0.5).value_or(0);
+    const double minute = LeadingNumber(ReadClock(face, "n").View());
+    const std::int16_t minuteAngle = RoundToInt16(minute * 6).value_or(0);
+
+    const double pi = kSinglePi;
+    auto end = [pi](double degrees, double length, float& x, float& y) {
+        const double a = degrees / 180 * pi;
+        x = static_cast<float>(120 + length * std::sin(a));
+        y = static_cast<float>(120 - length * std::cos(a));
+    };
+    float x = 0, y = 0;
+    end(hourAngle, 90, x, y);
+    face.surface.Line(120, 120, x, y, face.settings.colours[1]);
+    end(minuteAngle, 100, x, y);
+    face.surface.Line(120, 120, x, y, face.settings.colours[0]);
+    for (int v = 0; v < 360; v += 30) {
+        end(v, 110, x, y);
+        face.surface.PSet(x, y, face.settings.colours[2]);
+    }
+}
+
+void DrawTime(FaceContext& face, std::int16_t mode, std::int32_t row, std::int16_t base) {
+    Text hours = ReadClock(face, "hh");
+    if (mode == kModeTime12 && ReadClock(face, "A/P").View() == "P") {
+        // "12" to "23" become "00" to "11".
+        const std::int32_t n = RoundToInt32(LeadingNumber(hours.View())).value_or(0) % 12;
+        const char twelve[2] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+        hours.Clear();
+        hours.Append(std::string_view(twelve, 2));
+    }
+    const std::string_view s = hours.View();
+    if (!DrawDigit(face, CharAt(s, 2), kColumns[1], base, 1, row)) return;
+    if (CharAt(s, 1) != "0" && !DrawDigit(face, CharAt(s, 1), kColumns[0], base, 0, row)) return;
+    if (!DrawDigit(face, CharAt(ReadClock(face, "nn").View(), 1), kColumns[2], base, 2, row)) {
+        return;
+    }
+    DrawDigit(face, CharAt(ReadClock(face, "nn").View(), 2), kColumns[3], base, 3, row);
+}
+
+void DrawMonthDay(FaceContext& face, std::int16_t mode, std::int32_t row, std::int16_t base) {
+    const bool zeros = mode == kModeMonthDayZero;
+    const Text month = ReadClock(face, "mm");
+    if (!DrawDigit(face, CharAt(month.View(), 2), kColumns[1], base, 1, row)) return;
+    if ((zeros || CharAt(month.View(), 1) != "0") &&
+        !DrawDigit(face, CharAt(month.View(), 1), kColumns[0], base, 0, row)) {
+        return;
+    }
+    const Text day = ReadClock(face, "dd");
+    if (!DrawDigit(face, CharAt(day.View(), 2), kColumns[3], base, 3, row)) return;
+    if (zeros || CharAt(day.View(), 1) != "0") {
+        DrawDigit(face, CharAt(day.View(), 1), kColumns[2], base, 2, row);
+    }
+}
+
+void DrawYear(FaceContext& face, std::int32_t row, std::int16_t base) {
+    const Text year = ReadClock(face, "yyyy");
+    for (int k = 0; k < 4; ++k) {
+        if (!DrawDigit(face, CharAt(year.View(), static_cast<std::size_t>(k + 1)), kColumns[k],
+                       base, k, row)) {
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void DrawRow(FaceContext& face, std::int16_t mode, std::int32_t& row, std::int16_t base) {
+    if (mode == kModeAnalog) {
+        DrawAnalog(face);
+        return;
+    }
+    if (mode < kModeTime12 || mode > kModeYear) return;
+
+    // A lone digital top row sits in the middle of the icon.
+    if (face.settings.topMode > 0 && face.settings.bottomMode == 0) row = 4;
+    switch (mode) {
+        case kModeTime12:
+        case kModeTime24:
+            DrawTime(face, mode, row, base);
+            break;
+        case kModeMonthDayBlank:
+        case kModeMonthDayZero:
+            DrawMonthDay(face, mode, row, base);
+            break;
+        default:
+            DrawYear(face, row, base);
+            break;
+    }
+}
+
+void DrawFace(FaceContext& face) {
+    face.surface.Erase(BackgroundColour());
+    std::int32_t top = 0;
+    DrawRow(face, face.settings.topMode, top, 0);
+    if (face.settings.bottomMode != 0) {
+        std::int32_t bottom = 9;
+        DrawRow(face, face.settings.bottomMode, bottom, 4);
+    }
+}
+
+}  // namespace gv

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "face/face_settings.h"
+
+namespace gv {
+
+inline constexpr std::string_view kDefaultTipPattern = "yyyy/mm/dd hh:mm aaa";
+
+// The update timer's count: from one second on, the timer ticks every second and `toSkip` ticks
+// pass between two refreshes; `counted` is how many have passed since the last one.
+struct TickCount {
+    std::int32_t toSkip = 0;
+    std::int32_t counted = 0;
+};
+
+// All the state the clock has, besides what its window's controls hold (the interval text, the
+// list selections, the swatch colours).
+struct ClockState {
+    FaceSettings face;
+    std::string tipPattern;  // the tooltip's date pattern
+    TickCount ticks;
+};
+
+}  // namespace gv

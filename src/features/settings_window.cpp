@@ -1,0 +1,53 @@
+#include "features/settings_window.h"
+
+#include "base/number.h"
+#include "features/refresh.h"
+#include "features/tray_presence.h"
+#include "features/update_timer.h"
+
+namespace gv {
+
+void AddModeItems(SettingsWindow& window, ModeList list, std::string_view firstItem) {
+    for (std::string_view item : {firstItem, std::string_view("デジタル [12]"),
+                                  std::string_view("デジタル [24]"), std::string_view("月日 [ 1 1]"),
+                                  std::string_view("月日 [0101]"), std::string_view("西暦")}) {
+        window.AddModeItem(list, item);
+    }
+}
+
+void ChooseTopMode(ClockState& state, const Platform& platform) {
+    state.face.topMode = platform.window.SelectedMode(ModeList::Top);
+    if (state.face.topMode == kModeAnalog) {
+        platform.window.SelectMode(ModeList::Bottom, 0);
+        ChooseBottomMode(state, platform);
+        platform.window.EnableModeList(ModeList::Bottom, false);
+    } else {
+        platform.window.EnableModeList(ModeList::Bottom, true);
+    }
+}
+
+void ChooseBottomMode(ClockState& state, const Platform& platform) {
+    state.face.bottomMode = platform.window.SelectedMode(ModeList::Bottom);
+}
+
+void ChooseSwatchColour(ClockState& state, const Platform& platform, std::int16_t index) {
+    if (index < 0 || index >= static_cast<std::int16_t>(state.face.colours.size())) return;
+    platform.window.ShowColorDialog();
+    state.face.colours[index] = platform.window.ColorDialogColour();
+    ShowSwatchColour(platform, index, state.face.colours[index]);
+}
+
+void ShowSwatchColour(const Platform& platform, int index, Colour colour) {
+    if (SwatchTakes(colour)) platform.window.SetSwatchColour(index, colour);
+}
+
+void Apply(ClockState& state, const Surface& surface, const Platform& platform) {
+    if (LeadingNumber(platform.window.IntervalText()) >= 0.001) {
+        ArmUpdateTimer(state.ticks, platform);
+        HideToTray(platform, TrayPicture(surface));
+    } else {
+        platform.window.ShowMessage(kIntervalTooShort);
+    }
+}
+
+}  // namespace gv
