@@ -23,7 +23,7 @@ build() {
 as_root bash "$ROOT/tools/deps.sh"
 build
 mkdir -p "$RUN_DIR"
-cp "$ROOT/build/mingw64/src/platform/win32/Gorvandel.exe" "$RUN_DIR/"
+cp "$ROOT/build/mingw64/src/main/Gorvandel.exe" "$RUN_DIR/"
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 export WINEDEBUG=${WINEDEBUG:--all}
 

@@ -30,9 +30,9 @@ cmake --preset mingw64 >/dev/null
 cmake --build --preset mingw64 -- -j2
 cmake --preset mingw32 >/dev/null
 cmake --build --preset mingw32 -- -j2
-ls -l build/mingw64/src/platform/win32/Gorvandel.exe build/mingw32/src/platform/win32/Gorvandel.exe
+ls -l build/mingw64/src/main/Gorvandel.exe build/mingw32/src/main/Gorvandel.exe
 
 echo "== unit, scenario and end-to-end tests"
-cmake --preset native -DGV_E2E_EXE="$PWD/build/mingw64/src/platform/win32/Gorvandel.exe" >/dev/null
+cmake --preset native -DGV_E2E_EXE="$PWD/build/mingw64/src/main/Gorvandel.exe" >/dev/null
 cmake --build --preset native -- -j2
 ctest --preset native

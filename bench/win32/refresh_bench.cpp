@@ -6,13 +6,13 @@
 // Each round runs, one after the other on the same hidden window:
 //   bare       CreateIconIndirect from bitmaps made once + Shell_NotifyIconA(NIM_MODIFY) +
 //              DestroyIcon, on an icon of its own
-//   changing   the whole refresh (Lng: drawing, image list, icon, tooltip, Win32Shell) with the
-//              clock a minute further each time, so every face differs from the one before
+//   changing   the whole refresh (drawing, tooltip, the tray keeper, the icon, the record) with
+//              the clock a minute further each time, so every face differs from the one before
 //   unchanged  the whole refresh with the clock standing still, where the tray would show
 //              nothing new: no icon is made and nothing is sent
-//   icon alone Win32ImageList's icon against CreateIconIndirect + DestroyIcon
-//   icon 32    Win32ImageList's icon at 32x32 (the tray's size at 200 %), the face enlarged
-//              in blocks, against the same at 16x16
+//   icon alone IconCanvas's icon against CreateIconIndirect + DestroyIcon
+//   icon 32    IconCanvas's icon at 32x32 (the tray's size at 200 %), the face enlarged in
+//              blocks, against the same at 16x16
 // and prints the median cost per refresh over the rounds, the ratios to the bare calls (the
 // median of each round's ratio: the shell's speed drifts, and each round's parts run back to
 // back), what went to the shell, and how many icons and bitmaps were made and destroyed.
@@ -23,18 +23,17 @@
 #include <string>
 #include <vector>
 
-#include "common/clock_state.h"
-#include "platform/platform.h"
-#include "platform/win32/gdi_tally.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_image_list.h"
-#include "platform/win32/win32_shell.h"
-#include "platform/win32/win32_window.h"
-#include "platform/win32/windows_api.h"
-#include "render/face.h"
-#include "render/refresh.h"
-#include "tray/tray_commands.h"
+#include "face/face.h"
+#include "features/clock_state.h"
+#include "features/refresh.h"
+#include "ports/platform.h"
+#include "win32/file_system.h"
+#include "win32/gdi_tally.h"
+#include "win32/icon_canvas.h"
+#include "win32/settings_window.h"
+#include "win32/system_clock.h"
+#include "win32/tray_icon.h"
+#include "win32/windows_api.h"
 
 namespace {
 
@@ -145,15 +144,15 @@ struct Part {
     const char* name;
     std::vector<double> rounds;
     Handles handles;
-    gv::win32::TrayCounts tray;
+    gv::TrayCounts tray;
 
     template <typename Step>
-    void Measure(const gv::win32::Win32Shell& shell, int count, Step&& step) {
+    void Measure(const gv::TrayKeeper& keeper, int count, Step&& step) {
         const Handles handlesBefore = Handles::Now();
-        const gv::win32::TrayCounts trayBefore = shell.Counts();
+        const gv::TrayCounts trayBefore = keeper.Counts();
         rounds.push_back(MicrosecondsEach(count, step));
         handles.AddDifference(handlesBefore, Handles::Now());
-        const gv::win32::TrayCounts trayAfter = shell.Counts();
+        const gv::TrayCounts trayAfter = keeper.Counts();
         tray.modifiesSent += trayAfter.modifiesSent - trayBefore.modifiesSent;
         tray.modifiesSkipped += trayAfter.modifiesSkipped - trayBefore.modifiesSkipped;
         tray.refused += trayAfter.refused - trayBefore.refused;
@@ -192,30 +191,29 @@ void PrintRatio(const char* what, const Part& part, const Part& base) {
 
 int Run(int perRound, int rounds) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    gv::win32::Win32Window window(instance);
+    gv::win32::Win32SettingsWindow window(instance);
     if (!window.Created()) {
         std::printf("error: the window was not created\n");
         return 1;
     }
-    gv::win32::Win32ImageList images;
-    gv::win32::Win32Shell shell(window, images);
-    gv::win32::Win32Timer timer(window.Hwnd());
+    gv::win32::Win32CodePage codePage;
+    gv::win32::TrayIcon tray(window.Hwnd(), codePage);
+    gv::TrayKeeper& keeper = tray.Keeper();
+    gv::win32::WindowTimer timer(window.Hwnd(), gv::win32::Win32SettingsWindow::kUpdateTimerId);
     SetClock clock;
     const gv::DateLocale locale = gv::win32::LoadUserLocale();
     gv::win32::Win32FileSystem files;
-    gv::win32::Win32CodePage codePage;
-    const gv::Platform platform{window, shell, images, timer, clock, locale, files, codePage};
+    const gv::Platform platform{window, keeper, timer, clock, locale, files, codePage};
 
     // A face as a user at a short interval might choose it: the time on top, month and day
     // below, in colours.
     gv::ClockState state;
-    state.Pi = gv::kSinglePi;
-    state.TipFmt = gv::kDefaultTipFmt;
-    state.Hyo1 = gv::kModeTime24;
-    state.Hyo2 = gv::kModeMonthDayZero;
-    state.Clr = {0x0000FF, 0x00FF00, 0xFF0000, 0x000080, 0x008000, 0x800000, 0x808000, 0};
+    state.tipPattern = gv::kDefaultTipPattern;
+    state.face.topMode = gv::kModeTime24;
+    state.face.bottomMode = gv::kModeMonthDayZero;
+    state.face.colours = {0x0000FF, 0x00FF00, 0xFF0000, 0x000080, 0x008000, 0x800000, 0x808000, 0};
     gv::Surface surface;
-    gv::Lng(state, surface, platform);  // the first face, before there is an icon to show it
+    gv::Refresh(state, surface, platform);  // the first face, before there is an icon to show it
 
     // The bare calls get an icon of their own beside the clock's, so that neither changes what
     // the other's calls find. The tray may still be starting: wait for it.
@@ -237,9 +235,9 @@ int Run(int perRound, int rounds) {
             Sleep(250);
         }
     }
-    const auto refusedBefore = shell.Counts().refused;
-    gv::AddTrayIcon(platform, "refresh_bench");
-    if (!added || shell.Counts().refused != refusedBefore) {
+    const auto refusedBefore = keeper.Counts().refused;
+    keeper.Add(gv::TrayPicture(surface), "refresh_bench");
+    if (!added || keeper.Counts().refused != refusedBefore) {
         std::printf("error: the tray did not take the icons\n");
         return 1;
     }
@@ -250,35 +248,39 @@ int Run(int perRound, int rounds) {
     Part changing{"whole refresh, face changing every time", {}, {}, {}};
     Part unchanged{"whole refresh, face unchanged", {}, {}, {}};
     Part bareIcon{"icon alone, bare: CreateIconIndirect+Destroy", {}, {}, {}};
-    Part listIcon{"icon alone, Win32ImageList: Make+Destroy", {}, {}, {}};
-    // The same face from a list of its own that makes icons at 32x32, so that neither list
-    // makes its bitmaps again for the other's size.
-    gv::win32::Win32ImageList large;
-    large.SetIconSize(32);
-    large.SetBackColor(gv::BackgroundColour());
-    large.Add(surface.Image());
-    large.SetMaskColor(gv::BackgroundColour());
-    Part largeIcon{"icon alone at 32x32, Win32ImageList", {}, {}, {}};
+    Part listIcon{"icon alone, IconCanvas: Make+Destroy", {}, {}, {}};
+    // Each size from a canvas of its own, so that neither makes its bitmaps again for the
+    // other's size.
+    const gv::IconPicture painted = tray.Paint(gv::TrayPicture(surface));
+    gv::win32::FaceMask transparent{};
+    for (std::size_t i = 0; i < transparent.size(); ++i)
+        transparent[i] = painted.pixels[i] == painted.mask;
+    gv::win32::IconCanvas small, large;
+    Part largeIcon{"icon alone at 32x32, IconCanvas", {}, {}, {}};
     long long bareRefused = 0, facesRepeated = 0, minutes = 0;
     const gv::LocalTime start = clock.now;
     for (int round = 0; round < rounds; ++round) {
-        bareCalls.Measure(shell, perRound, [&] {
+        bareCalls.Measure(keeper, perRound, [&] {
             HICON icon = bare.MakeIcon();
             bareRecord.hIcon = icon;
             if (!Shell_NotifyIconA(NIM_MODIFY, &bareRecord)) ++bareRefused;
             DestroyIcon(icon);
         });
         gv::Pixels previous = surface.Image();
-        changing.Measure(shell, perRound, [&] {
+        changing.Measure(keeper, perRound, [&] {
             clock.now = gv::AddSeconds(start, 60 * ++minutes);
-            gv::Lng(state, surface, platform);
+            gv::Refresh(state, surface, platform);
             if (surface.Image() == previous) ++facesRepeated;
             previous = surface.Image();
         });
-        unchanged.Measure(shell, perRound, [&] { gv::Lng(state, surface, platform); });
-        bareIcon.Measure(shell, perRound, [&] { DestroyIcon(bare.MakeIcon()); });
-        listIcon.Measure(shell, perRound, [&] { const gv::OwnedIcon icon(images); });
-        largeIcon.Measure(shell, perRound, [&] { const gv::OwnedIcon icon(large); });
+        unchanged.Measure(keeper, perRound, [&] { gv::Refresh(state, surface, platform); });
+        bareIcon.Measure(keeper, perRound, [&] { DestroyIcon(bare.MakeIcon()); });
+        listIcon.Measure(keeper, perRound, [&] {
+            gv::win32::DestroyTalliedIcon(small.MakeIcon(painted.pixels, transparent, 16));
+        });
+        largeIcon.Measure(keeper, perRound, [&] {
+            gv::win32::DestroyTalliedIcon(large.MakeIcon(painted.pixels, transparent, 32));
+        });
     }
 
     const double bareMedian = bareCalls.Median();
@@ -290,8 +292,8 @@ int Run(int perRound, int rounds) {
     largeIcon.Print(bareMedian);
     PrintRatio("whole refresh with the face changing / bare calls", changing, bareCalls);
     PrintRatio("whole refresh with the face unchanged / bare calls", unchanged, bareCalls);
-    PrintRatio("icon alone, Win32ImageList / bare", listIcon, bareIcon);
-    PrintRatio("icon alone, Win32ImageList at 32x32 / at 16x16", largeIcon, listIcon);
+    PrintRatio("icon alone, IconCanvas / bare", listIcon, bareIcon);
+    PrintRatio("icon alone, IconCanvas at 32x32 / at 16x16", largeIcon, listIcon);
     std::printf("what each part did:\n");
     changing.PrintCounts();
     unchanged.PrintCounts();

@@ -4,7 +4,7 @@
 
 namespace gv {
 
-// Picture1's drawing: a 16x16 pixel buffer addressed in twips. A position maps to the nearest
+// The face's drawing: a 16x16 pixel buffer addressed in twips. A position maps to the nearest
 // pixel (x / 15 rounded at the designed 15 twips to a pixel, halves up), which keeps the analog face symmetric about its centre
 // pixel; anything off the surface is clipped without complaint. Lines are solid, 8-connected
 // and include both end pixels. Colours are stored as given: painting system colours is the

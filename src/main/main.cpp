@@ -2,16 +2,15 @@
 #include <cstdlib>
 #include <exception>
 
-#include "app/form1.h"
-#include "platform/platform.h"
-#include "platform/win32/gdi_tally.h"
-#include "platform/win32/single_instance.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_image_list.h"
-#include "platform/win32/win32_shell.h"
-#include "platform/win32/win32_window.h"
-#include "platform/win32/windows_api.h"
+#include "clock/tray_clock.h"
+#include "ports/platform.h"
+#include "win32/file_system.h"
+#include "win32/gdi_tally.h"
+#include "win32/settings_window.h"
+#include "win32/single_instance.h"
+#include "win32/system_clock.h"
+#include "win32/tray_icon.h"
+#include "win32/windows_api.h"
 
 // The default handler for an exception nobody catches prints the exception's type to the standard
 // error stream, which a windowed program does not have, and then aborts. Replacing it keeps the
@@ -25,7 +24,7 @@ namespace {
 // GORVANDEL_GDI_REPORT names a file that gets, at exit, the counts of icons and bitmaps made
 // and destroyed and of the tray modifies sent and skipped: the end-to-end tests read it to prove
 // that refreshing leaks nothing and that an unchanged icon is not handed to the tray again.
-void WriteGdiReport(const gv::win32::TrayCounts& tray) {
+void WriteGdiReport(const gv::TrayCounts& tray) {
     wchar_t path[MAX_PATH * 2] = {};
     const DWORD length = GetEnvironmentVariableW(L"GORVANDEL_GDI_REPORT", path, MAX_PATH * 2);
     if (length == 0 || length >= MAX_PATH * 2) return;
@@ -39,22 +38,22 @@ void WriteGdiReport(const gv::win32::TrayCounts& tray) {
     std::fclose(report);
 }
 
-int RunClock(HINSTANCE instance, gv::win32::TrayCounts& tray) {
-    gv::win32::Win32Window window(instance);
+int RunClock(HINSTANCE instance, gv::TrayCounts& counts) {
+    gv::win32::Win32SettingsWindow window(instance);
     if (!window.Created()) return 1;
-    gv::win32::Win32ImageList images;
-    gv::win32::Win32Shell shell(window, images);
-    window.AttachTray(images, shell);
-    gv::win32::Win32Timer timer(window.Hwnd());
-    gv::win32::Win32Clock clock;
+    gv::win32::Win32CodePage codePage;
+    gv::win32::TrayIcon tray(window.Hwnd(), codePage);
+    window.AttachTray(tray);
+    gv::win32::WindowTimer timer(window.Hwnd(), gv::win32::Win32SettingsWindow::kUpdateTimerId);
+    gv::win32::SystemClock systemClock;
     const gv::DateLocale locale = gv::win32::LoadUserLocale();
     gv::win32::Win32FileSystem files;
-    gv::win32::Win32CodePage codePage;
-    const gv::Platform platform{window, shell, images, timer, clock, locale, files, codePage};
+    const gv::Platform platform{window, tray.Keeper(), timer, systemClock,
+                                locale, files,         codePage};
 
-    gv::Form1 form(platform);
-    window.Attach(form);
-    form.Form_Load();
+    gv::TrayClock clock(platform);
+    window.Attach(clock);
+    clock.Start();
 
     MSG message{};
     int result;
@@ -64,7 +63,7 @@ int RunClock(HINSTANCE instance, gv::win32::TrayCounts& tray) {
         DispatchMessageW(&message);
     }
     window.Detach();
-    tray = shell.Counts();
+    counts = tray.Keeper().Counts();
     return result < 0 ? 1 : static_cast<int>(message.wParam);
 }
 
@@ -80,7 +79,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     controls.dwICC = ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&controls);
 
-    gv::win32::TrayCounts tray;
+    gv::TrayCounts tray;
     const int exitCode = RunClock(instance, tray);
     // The settings are written: a start that waits for this clock to close may go on.
     claim.Release();

@@ -1,4 +1,4 @@
-#include "platform/win32/dpi_api.h"
+#include "win32/dpi_api.h"
 
 #include <cstddef>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win32/windows_api.h"
+#include "win32/windows_api.h"
 
 namespace gv::win32 {
 

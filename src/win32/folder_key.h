@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/win32/names.h"
-#include "platform/win32/windows_api.h"
+#include "win32/names.h"
+#include "win32/windows_api.h"
 
 namespace gv::win32 {
 

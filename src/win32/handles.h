@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "platform/win32/gdi_tally.h"
-#include "platform/win32/windows_api.h"
+#include "win32/gdi_tally.h"
+#include "win32/windows_api.h"
 
 namespace gv::win32 {
 

@@ -9,8 +9,8 @@ namespace gv::win32 {
 // Window classes: the never-shown owner that keeps the settings window off the taskbar, the
 // settings window, and its preview.
 inline constexpr wchar_t kOwnerClass[] = L"GorvandelOwner";
-inline constexpr wchar_t kFormClass[] = L"GorvandelForm1";
-inline constexpr wchar_t kPictureClass[] = L"GorvandelPicture1";
+inline constexpr wchar_t kSettingsWindowClass[] = L"GorvandelSettings";
+inline constexpr wchar_t kPreviewClass[] = L"GorvandelPreview";
 
 // Registered by the shell, broadcast when the taskbar is created anew.
 inline constexpr wchar_t kTaskbarCreatedMessage[] = L"TaskbarCreated";

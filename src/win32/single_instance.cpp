@@ -1,7 +1,7 @@
-#include "platform/win32/single_instance.h"
+#include "win32/single_instance.h"
 
-#include "platform/win32/folder_key.h"
-#include "platform/win32/names.h"
+#include "win32/folder_key.h"
+#include "win32/names.h"
 
 namespace gv::win32 {
 namespace {
@@ -18,8 +18,8 @@ enum class Answer { Taken, Hung, None };
 // Windows of other folders' clocks are asked too, as nothing else tells them apart.
 Answer AskRunningClocks(UINT message, std::uint32_t tag) {
     bool hung = false;
-    for (HWND form = FindWindowExW(nullptr, nullptr, kFormClass, nullptr); form != nullptr;
-         form = FindWindowExW(nullptr, form, kFormClass, nullptr)) {
+    for (HWND form = FindWindowExW(nullptr, nullptr, kSettingsWindowClass, nullptr); form != nullptr;
+         form = FindWindowExW(nullptr, form, kSettingsWindowClass, nullptr)) {
         DWORD process = 0;
         GetWindowThreadProcessId(form, &process);
         // Only a process that has the foreground may hand it on; without this the running clock

@@ -1,4 +1,4 @@
-#include "platform/win32/system_events.h"
+#include "win32/system_events.h"
 
 #include <cwchar>
 

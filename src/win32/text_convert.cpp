@@ -1,8 +1,8 @@
-#include "platform/win32/text_convert.h"
+#include "win32/text_convert.h"
 
 #include <climits>
 
-#include "platform/win32/windows_api.h"
+#include "win32/windows_api.h"
 
 namespace gv::win32 {
 

@@ -1,6 +1,6 @@
-#include "platform/win32/window_icon.h"
+#include "win32/window_icon.h"
 
-#include "platform/win32/gdi_tally.h"
+#include "win32/icon_canvas.h"
 
 namespace gv::win32 {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "platform/win32/windows_api.h"
-#include "render/pixels.h"
+#include "win32/windows_api.h"
+#include "face/pixels.h"
 
 namespace gv::win32 {
 

@@ -1,11 +1,11 @@
-#include "platform/win32/win32_files.h"
+#include "win32/file_system.h"
 
 #include <algorithm>
 #include <climits>
 
-#include "platform/win32/folder_key.h"
-#include "platform/win32/text_convert.h"
-#include "platform/win32/windows_api.h"
+#include "win32/folder_key.h"
+#include "win32/text_convert.h"
+#include "win32/windows_api.h"
 
 namespace gv::win32 {
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/files.h"
+#include "ports/code_page.h"
+#include "ports/files.h"
 
 namespace gv::win32 {
 

@@ -1,10 +1,10 @@
-#include "platform/win32/win32_clock.h"
+#include "win32/system_clock.h"
 
-#include "platform/win32/text_convert.h"
+#include "win32/text_convert.h"
 
 namespace gv::win32 {
 
-LocalTime Win32Clock::Now() {
+LocalTime SystemClock::Now() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
     LocalTime time;
@@ -18,13 +18,13 @@ LocalTime Win32Clock::Now() {
     return time;
 }
 
-void Win32Timer::SetInterval(std::int32_t milliseconds) {
+void WindowTimer::SetInterval(std::int32_t milliseconds) {
     // The timer stays one timer: a new interval replaces the old one and restarts its period.
     if (milliseconds <= 0) {
-        KillTimer(window_, kTimerId);
+        KillTimer(window_, id_);
         return;
     }
-    SetTimer(window_, kTimerId, static_cast<UINT>(milliseconds), nullptr);
+    SetTimer(window_, id_, static_cast<UINT>(milliseconds), nullptr);
 }
 
 namespace {

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "face/pixels.h"
+#include "win32/windows_api.h"
+
+namespace gv::win32 {
+
+// The RGB value the screen shows for a colour of the program: a system colour (top bit set) is
+// looked up by the index in its low byte, any other value keeps its low three bytes.
+COLORREF PaintedColour(std::int32_t colour);
+
+using FaceMask = std::array<bool, kFaceSize * kFaceSize>;
+
+// The two bitmaps that icons are made from, kept for the next icon of the same size: an icon
+// takes copies of its bitmaps, so one pair serves every icon, and a refresh makes no bitmaps
+// (nor any memory) of its own. Made again when the size changes; deleted with the canvas.
+class IconCanvas {
+  public:
+    IconCanvas() = default;
+    ~IconCanvas();
+    IconCanvas(const IconCanvas&) = delete;
+    IconCanvas& operator=(const IconCanvas&) = delete;
+
+    // An icon of `painted` (plain 0x00BBGGRR values, no system colours) enlarged to `size` x
+    // `size` in solid blocks (EnlargeFace); where `transparent` is true the background shows
+    // through. Null when the system refuses or the size is outside 16 to kMaxIconSize.
+    HICON MakeIcon(const Pixels& painted, const FaceMask& transparent, int size = kFaceSize);
+
+    static constexpr int kMaxIconSize = 256;
+
+  private:
+    bool Ready(int size);
+    void Release();
+
+    int size_ = 0;
+    HBITMAP colour_ = nullptr;
+    std::uint32_t* colourBits_ = nullptr;
+    HBITMAP mask_ = nullptr;
+    std::vector<std::uint8_t> transparent_;  // size x size, one per pixel
+    std::vector<std::uint8_t> maskBits_;     // the mask's rows, padded to 16 bits
+};
+
+// A 16x16 icon of `pixels`, painted as the screen shows them; where `transparent` is true the
+// background shows through. For an icon made once: its bitmaps go when it has been made.
+HICON MakeFaceIcon(const Pixels& pixels, const FaceMask& transparent);
+
+}  // namespace gv::win32

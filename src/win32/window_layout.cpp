@@ -1,0 +1,195 @@
+// The settings window's controls at the DPI of the monitor it is on: made once, then placed,
+// given their font and measured again whenever the DPI changes; and the preview's painting.
+#include <algorithm>
+#include <array>
+#include <span>
+#include <cwchar>
+#include <utility>
+
+#include "base/twips.h"
+#include "face/enlarge.h"
+#include "win32/dpi_api.h"
+#include "win32/names.h"
+#include "win32/text_convert.h"
+#include "win32/settings_window.h"
+#include "win32/icon_canvas.h"
+
+namespace gv::win32 {
+namespace {
+
+constexpr int kDropDownRows = 6;  // every display mode in view at once
+constexpr wchar_t kUnitText[] = L"秒";
+constexpr wchar_t kApplyText[] = L"設定";
+const wchar_t* const kSwatchTexts[8] = {L"１", L"２", L"３", L"４", L"５", L"６", L"７", L"８"};
+
+TextExtent Measure(HDC dc, const wchar_t* text) {
+    SIZE size{};
+    if (!GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size)) return {};
+    return {static_cast<int>(size.cx), static_cast<int>(size.cy)};
+}
+
+void Place(HWND control, const PixelRect& rect) {
+    if (control == nullptr) return;
+    SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, rect.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+
+// A drop-down combo box's window height includes its open list; the closed box keeps the
+// height its font gives it.
+void FitDropDown(HWND combo, const PixelRect& field) {
+    if (combo == nullptr) return;
+    SendMessageW(combo, CB_SETMINVISIBLE, kDropDownRows, 0);
+    const auto fieldHeight = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+    const auto item = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+    if (fieldHeight <= 0 || item <= 0) return;
+    const int height = fieldHeight + 8 + kDropDownRows * item + 2;
+    MoveWindow(combo, field.left, field.top, field.width, height, FALSE);
+}
+
+}  // namespace
+
+HWND Win32SettingsWindow::MakeControl(const wchar_t* className, const wchar_t* text, DWORD style,
+                              DWORD exStyle, int id) {
+    return CreateWindowExW(exStyle, className, text,
+                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, window_,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+}
+
+void Win32SettingsWindow::CreateControls() {
+    // Creation order is the tab order among the tab stops (interval, Apply, the two lists),
+    // and puts the swatches above their frames. ApplyDpi places them.
+    preview_ = MakeControl(kPreviewClass, L"", 0, 0, kPreviewId);
+    if (preview_ != nullptr)
+        SetWindowLongPtrW(preview_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    unitLabel_ = MakeControl(WC_STATICW, kUnitText, SS_LEFT, 0, kUnitLabelId);
+    interval_ =
+        MakeControl(WC_EDITW, Widen(kDefaultInterval).c_str(),
+                    WS_TABSTOP | WS_GROUP | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kIntervalId);
+    apply_ = MakeControl(WC_BUTTONW, kApplyText, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0,
+                            kApplyId);
+    const DWORD comboStyle = WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+    topModes_ = MakeControl(WC_COMBOBOXW, L"", comboStyle, 0, kTopModesId);
+    bottomModes_ = MakeControl(WC_COMBOBOXW, L"", comboStyle, 0, kBottomModesId);
+    for (int i = 0; i < 8; ++i) {
+        swatches_[static_cast<std::size_t>(i)] =
+            MakeControl(WC_STATICW, kSwatchTexts[i], SS_CENTER | SS_NOTIFY, 0, kSwatchFirstId + i);
+    }
+    topFrame_ = MakeControl(WC_BUTTONW, L"", BS_GROUPBOX, 0, kTopFrameId);
+    bottomFrame_ = MakeControl(WC_BUTTONW, L"", BS_GROUPBOX, 0, kBottomFrameId);
+    lastFocus_ = interval_;
+}
+
+void Win32SettingsWindow::ApplyDpi(int dpi, const RECT* suggested) {
+    if (window_ == nullptr) return;
+    dpi_ = dpi < 72 ? 96 : dpi;
+    twipsPerPixelX_ = TwipsPerPixelAt(dpi_);
+    twipsPerPixelY_ = twipsPerPixelX_;
+    if (suggested != nullptr) {
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    // The new font goes to every control before the old one is deleted.
+    LOGFONTW logical{};
+    UniqueFont font(MessageFontForDpi(logical, dpi_) ? CreateFontIndirectW(&logical) : nullptr);
+    for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    }
+    font_ = std::move(font);
+
+    layout_ = LayoutWindow(dpi_, MeasureTexts());
+    const auto previewSize = static_cast<std::size_t>(std::max(layout_.preview.width, 0));
+    previewBits_.assign(previewSize * previewSize, 0);
+    PlaceControls();
+
+    // The system's suggestion keeps the window where the user put it; at start-up the window
+    // takes the layout's client size and the program places it afterwards.
+    if (suggested == nullptr) {
+        RECT frame{0, 0, layout_.clientWidth, layout_.clientHeight};
+        AdjustWindowRectForDpi(frame, kStyle, kExStyle, dpi_);
+        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+MeasuredTexts Win32SettingsWindow::MeasureTexts() const {
+    MeasuredTexts texts;
+    WindowDc dc(window_);
+    if (dc.Get() == nullptr || !font_) return texts;
+    Selected font(dc.Get(), font_.Get());
+    texts.unit = Measure(dc.Get(), kUnitText);
+    texts.interval = Measure(dc.Get(), Widen(kDefaultInterval).c_str());
+    texts.apply = Measure(dc.Get(), kApplyText);
+    for (const wchar_t* digit : kSwatchTexts) {
+        const TextExtent extent = Measure(dc.Get(), digit);
+        texts.swatch.width = std::max(texts.swatch.width, extent.width);
+        texts.swatch.height = std::max(texts.swatch.height, extent.height);
+    }
+    return texts;
+}
+
+void Win32SettingsWindow::PlaceControls() {
+    Place(preview_, layout_.preview);
+    Place(unitLabel_, layout_.unitLabel);
+    Place(interval_, layout_.interval);
+    Place(apply_, layout_.apply);
+    Place(topFrame_, layout_.topFrame);
+    Place(bottomFrame_, layout_.bottomFrame);
+    for (std::size_t i = 0; i < swatches_.size(); ++i) Place(swatches_[i], layout_.swatches[i]);
+    Place(topModes_, layout_.topModes);
+    Place(bottomModes_, layout_.bottomModes);
+    FitDropDown(topModes_, layout_.topModes);
+    FitDropDown(bottomModes_, layout_.bottomModes);
+}
+
+LRESULT CALLBACK Win32SettingsWindow::PreviewProc(HWND window, UINT message, WPARAM wParam,
+                                                  LPARAM lParam) {
+    if (message == WM_PAINT) {
+        auto* self =
+            reinterpret_cast<Win32SettingsWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self != nullptr) {
+            self->PaintPreview(window);
+            return 0;
+        }
+    } else if (message == WM_ERASEBKGND) {
+        return TRUE;  // every pixel is painted
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Win32SettingsWindow::PaintPreview(HWND preview) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(preview, &paint);
+    if (dc == nullptr) return;
+    std::array<std::uint32_t, kFaceSize * kFaceSize> bits{};
+    if (previewFace_) {
+        for (std::size_t i = 0; i < bits.size(); ++i) {
+            const COLORREF rgb = PaintedColour((*previewFace_)[i]);
+            bits[i] = (static_cast<std::uint32_t>(GetRValue(rgb)) << 16) |
+                      (static_cast<std::uint32_t>(GetGValue(rgb)) << 8) | GetBValue(rgb);
+        }
+    } else {
+        bits.fill(PaintedColour(kButtonFace));
+    }
+    // The face in solid blocks at the preview's size: no stretching by the system, which may
+    // smooth.
+    const int size = layout_.preview.width;
+    EnlargeFace(bits, size, std::span<std::uint32_t>(previewBits_));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = size;
+    info.bmiHeader.biHeight = -size;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    if (previewBits_.size() >= static_cast<std::size_t>(size) * static_cast<std::size_t>(size))
+        SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(size), static_cast<DWORD>(size), 0, 0, 0,
+                          static_cast<UINT>(size), previewBits_.data(), &info, DIB_RGB_COLORS);
+    EndPaint(preview, &paint);
+}
+
+}  // namespace gv::win32

@@ -1,0 +1,37 @@
+// The eight colour swatches and the colour dialog behind them.
+#include "win32/icon_canvas.h"
+#include "win32/settings_window.h"
+
+namespace gv::win32 {
+
+std::optional<LRESULT> Win32SettingsWindow::ColourSwatch(HDC dc, HWND control) const {
+    for (std::size_t i = 0; i < swatches_.size(); ++i) {
+        if (control != swatches_[i]) continue;
+        SetTextColor(dc, PaintedColour(swatchColours_[i]));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    return std::nullopt;
+}
+
+void Win32SettingsWindow::SetSwatchColour(int index, Colour colour) {
+    if (index < 0 || index >= static_cast<int>(swatches_.size())) return;
+    swatchColours_[static_cast<std::size_t>(index)] = colour;
+    InvalidateRect(swatches_[static_cast<std::size_t>(index)], nullptr, TRUE);
+}
+
+void Win32SettingsWindow::ShowColorDialog() {
+    CHOOSECOLORW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = window_;
+    dialog.rgbResult = dialogColour_;
+    dialog.lpCustColors = customColours_.data();
+    dialog.Flags = CC_ANYCOLOR | CC_RGBINIT;
+    if (ChooseColorW(&dialog)) dialogColour_ = dialog.rgbResult;
+}
+
+Colour Win32SettingsWindow::ColorDialogColour() const {
+    return static_cast<Colour>(dialogColour_);
+}
+
+}  // namespace gv::win32

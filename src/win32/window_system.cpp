@@ -1,0 +1,56 @@
+// What the settings window hears from outside the program: a second start from the same
+// folder, a new taskbar, changes of the clock, the density and the regional formats, a wake-up.
+#include "win32/names.h"
+#include "win32/settings_window.h"
+#include "win32/single_instance.h"
+#include "win32/system_clock.h"
+#include "win32/system_events.h"
+#include "win32/tray_icon.h"
+
+namespace gv::win32 {
+
+bool Win32SettingsWindow::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                          LRESULT& result) {
+    if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        // A new taskbar: the shell restarted and has forgotten the icon, or the scaling changed
+        // and the tray now draws icons at another size.
+        if (tray_ != nullptr) tray_->FollowTray(true);
+        result = 0;
+        return true;
+    }
+    if (message == secondStart_ && secondStart_ != 0) {
+        // Started again from this folder: this clock comes forward instead of a second one.
+        const bool taken = events_ != nullptr && IsThisFolder(wParam) && events_->OnSecondStart();
+        result = taken ? kSecondStartTaken : 0;
+        return true;
+    }
+    switch (message) {
+        case WM_DPICHANGED:
+            // The window moved to a monitor of another DPI, or the scaling changed.
+            if (tray_ != nullptr) tray_->FollowTray(false);
+            ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            result = 0;
+            return true;
+        case WM_DISPLAYCHANGE:
+            if (tray_ != nullptr) tray_->FollowTray(false);
+            return false;  // the default handling follows
+        case WM_SETTINGCHANGE:
+            // The tray's icon size may have changed with it too.
+            if (tray_ != nullptr) tray_->FollowTray(false);
+            if (events_ != nullptr && IsRegionalChange(lParam))
+                events_->OnLocaleChanged(LoadUserLocale());
+            return false;
+        case WM_TIMECHANGE:
+            if (events_ != nullptr) events_->OnClockChanged();
+            result = 0;
+            return true;
+        case WM_POWERBROADCAST:
+            if (events_ != nullptr && IsResume(wParam)) events_->OnClockChanged();
+            result = TRUE;
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace gv::win32
