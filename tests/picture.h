@@ -1,14 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
-#include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "common/clock_state.h"
 #include "fake/fake_platform.h"
-#include "render/pixels.h"
 
 namespace gv::test {
 
@@ -20,89 +19,75 @@ inline std::array<Colour, 8> SlotColours() {
 
 inline std::string Repeat(const std::string& s, int n) {
     std::string out;
-    for (int i = 0; i < n; ++i) out += s;
+    while (n-- > 0) out += s;
     return out;
-}
-
-// A program started with `file` in place (or none, when it is empty), as far as its first
-// tick. Held by pointer: the form refers to the fakes beside it.
-inline std::unique_ptr<fake::Program> Started(const std::string& file) {
-    auto p = std::make_unique<fake::Program>();
-    if (!file.empty()) p->fake.files.entries[p->fake.files.SettingsPath()].bytes = file;
-    p->form.Form_Load();
-    return p;
-}
-
-// The settings file as the program writes it.
-inline std::string SettingsFile(const std::string& interval, int top, int bottom,
-                                const std::array<Colour, 8>& clr = SlotColours()) {
-    auto line = [](long long n) { return (n < 0 ? "" : " ") + std::to_string(n) + " \r\n"; };
-    std::string s = "yyyy/mm/dd hh:mm aaa\r\n" + interval + "\r\n" + line(top) + line(bottom);
-    for (Colour c : clr) s += line(c);
-    return s;
 }
 
 inline std::string Picture(const Pixels& pixels) {
     const auto slots = SlotColours();
     std::string out;
-    for (int y = 0; y < kFaceSize; ++y) {
-        for (int x = 0; x < kFaceSize; ++x) {
-            const Colour c = pixels[static_cast<std::size_t>(y * kFaceSize + x)];
-            char ch = '?';
-            if (c == kButtonFace) ch = '.';
-            for (std::size_t s = 0; s < slots.size(); ++s) {
-                if (c == slots[s]) ch = static_cast<char>('a' + s);
-            }
-            out += ch;
-        }
-        out += '\n';
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const auto slot = std::find(slots.begin(), slots.end(), pixels[i]) - slots.begin();
+        out += pixels[i] == kButtonFace ? '.' : slot < 8 ? static_cast<char>('a' + slot) : '?';
+        if (i % kFaceSize == kFaceSize - 1) out += '\n';
     }
     return out;
 }
 
-inline std::string Lines(std::initializer_list<const char*> rows) {
-    std::string out;
-    for (const char* r : rows) out += std::string(r) + '\n';
-    return out;
+// The settings file as the program writes it.
+inline std::string SettingsFile(const std::string& interval, int top, int bottom,
+                                const std::array<Colour, 8>& colours = SlotColours()) {
+    auto line = [](long long n) { return (n < 0 ? "" : " ") + std::to_string(n) + " \r\n"; };
+    std::string s = "yyyy/mm/dd hh:mm aaa\r\n" + interval + "\r\n" + line(top) + line(bottom);
+    for (Colour c : colours) s += line(c);
+    return s;
 }
 
-// The digits as pictures, written out independently of the program's font strings.
-inline const std::array<std::array<const char*, 7>, 10>& GlyphPictures() {
-    static const std::array<std::array<const char*, 7>, 10> glyphs = {{
-        {"###", "#.#", "#.#", "#.#", "#.#", "#.#", "###"},
-        {".#.", "##.", ".#.", ".#.", ".#.", ".#.", "###"},
-        {"###", "..#", "..#", "###", "#..", "#..", "###"},
-        {"###", "..#", "..#", "###", "..#", "..#", "###"},
-        {"#.#", "#.#", "#.#", "###", "..#", "..#", "..#"},
-        {"###", "#..", "#..", "###", "..#", "..#", "###"},
-        {"###", "#..", "#..", "###", "#.#", "#.#", "###"},
-        {"###", "#.#", "#.#", "..#", "..#", "..#", "..#"},
-        {"###", "#.#", "#.#", "###", "#.#", "#.#", "###"},
-        {"###", "#.#", "#.#", "###", "..#", "..#", "..#"},
-    }};
-    return glyphs;
+// A clock started with `file` in place (none when it is empty). Held by pointer: the clock
+// refers to the fakes beside it.
+inline std::unique_ptr<fake::Program> Started(const std::string& file) {
+    auto p = std::make_unique<fake::Program>();
+    if (!file.empty()) p->fake.files.Settings() = file;
+    p->clock.Start();
+    return p;
 }
 
-struct Stamp {
-    int digit;
-    int column;
-    int row;
-    char colour;  // 'a' to 'h'
-};
+// Digit `digit` stamped in slot colour `colour` ('a' to 'h') with its top-left cell at
+// (column, row).
+struct Stamp { int digit, column, row; char colour; };
 
-// The expected picture of digits stamped onto an empty face (or onto `base`).
-inline std::string Expected(std::vector<Stamp> stamps,
-                            std::string base = std::string(16 * 17, '.')) {
-    for (int y = 0; y < 16; ++y) base[static_cast<std::size_t>(y * 17 + 16)] = '\n';
-    for (const Stamp& s : stamps) {
-        for (int r = 0; r < 7; ++r) {
+// A digital face: the digits of `top` at pixel row `row` in slots a to d, and those of `bottom`
+// at `bottomRow` in slots e to h, at columns 0, 4, 9 and 13; a space leaves its place blank.
+inline std::vector<Stamp> Digits(std::string_view top, int row = 4, std::string_view bottom = "",
+                                 int bottomRow = 9) {
+    static constexpr int kColumns[4] = {0, 4, 9, 13};
+    std::vector<Stamp> stamps;
+    for (std::size_t k = 0; k < 8; ++k) {
+        const std::string_view text = k < 4 ? top : bottom;
+        if (k % 4 < text.size() && text[k % 4] != ' ')
+            stamps.push_back({text[k % 4] - '0', kColumns[k % 4], k < 4 ? row : bottomRow,
+                              static_cast<char>('a' + k)});
+    }
+    return stamps;
+}
+
+// The expected picture of digits stamped onto an empty face (or onto `base`). The digits are
+// written out here independently of the program's font.
+inline std::string Expected(const std::vector<Stamp>& stamps,
+                            std::string base = Repeat(std::string(16, '.') + "\n", 16)) {
+    static const char* const kGlyphs[10] = {
+        "### #.# #.# #.# #.# #.# ###", ".#. ##. .#. .#. .#. .#. ###",
+        "### ..# ..# ### #.. #.. ###", "### ..# ..# ### ..# ..# ###",
+        "#.# #.# #.# ### ..# ..# ..#", "### #.. #.. ### ..# ..# ###",
+        "### #.. #.. ### #.# #.# ###", "### #.# #.# ..# ..# ..# ..#",
+        "### #.# #.# ### #.# #.# ###", "### #.# #.# ### ..# ..# ..#"};
+    for (const Stamp& s : stamps)
+        for (int r = 0; r < 7; ++r)
             for (int c = 0; c < 3; ++c) {
-                if (GlyphPictures()[static_cast<std::size_t>(s.digit)][r][c] != '#') continue;
                 const int x = s.column + c, y = s.row + r;
-                if (x < 16 && y < 16) base[static_cast<std::size_t>(y * 17 + x)] = s.colour;
+                if (kGlyphs[s.digit][r * 4 + c] == '#' && x < 16 && y < 16)
+                    base[static_cast<std::size_t>(y * 17 + x)] = s.colour;
             }
-        }
-    }
     return base;
 }
 

@@ -8,193 +8,156 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
-#include "platform/notify_filter.h"
-#include "platform/platform.h"
+#include "clock/tray_clock.h"
+#include "ports/tray_keeper.h"
 
 namespace gv::fake {
 
-// One log shared by the fakes, so that tests can check the order of effects across them.
-using Log = std::vector<std::string>;
+// One log shared by the fakes, so that tests can check the order of effects across them. A
+// quiet log keeps nothing, nor does the tray's record: a simulated day must not grow.
+struct Log {
+    std::vector<std::string> lines;
+    bool quiet = false;
+    void Add(const char* line) { if (!quiet) lines.emplace_back(line); }
+};
 
 inline constexpr Colour kButtonText = static_cast<Colour>(0x80000012u);
 
-class FakeWindow final : public Window {
+class FakeWindow final : public SettingsWindow {
   public:
-    explicit FakeWindow(Log& log) : log_(log) {}
-
-    WindowHandle Handle() const override { return handle; }
+    explicit FakeWindow(Log& log) : log_(log) { swatches.fill(kButtonText); }
     bool Visible() const override { return visible; }
-    void SetVisible(bool v) override;
-    void RestoreNormal() override;
-    void Show() override;
-    void SetFocus() override;
+    void SetVisible(bool v) override { visible = v; log_.Add(v ? "window shown" : "window hidden"); }
+    void RestoreNormal() override { log_.Add("window normal"); }
+    void Show() override { visible = true; log_.Add("window show"); }
+    void SetFocus() override { log_.Add("window focus"); }
+    void MakeTopmost() override { visible = topmost = true; log_.Add("window topmost"); }
     float Width() const override { return width; }
     float Height() const override { return height; }
     void SetLeft(float twips) override { left = twips; }
     void SetTop(float twips) override { top = twips; }
     float TwipsPerPixelX() const override { return twipsPerPixel; }
     float TwipsPerPixelY() const override { return twipsPerPixelY; }
-    void AddComboItem(ComboId combo, std::string_view text) override;
-    void SelectComboIndex(ComboId combo, std::int16_t index) override;
-    std::int16_t ComboIndex(ComboId combo) const override;
-    void EnableCombo(ComboId combo, bool enabled) override;
+    bool GetWorkArea(WorkArea& area) const override {
+        if (!workAreaFails) area = workArea;
+        return !workAreaFails;
+    }
+    void AddModeItem(ModeList list, std::string_view text) override { Of(list).items.emplace_back(text); }
+    void SelectMode(ModeList list, std::int16_t index) override {
+        List& l = Of(list);
+        l.selected = index >= 0 && static_cast<std::size_t>(index) < l.items.size() ? index : -1;
+    }
+    std::int16_t SelectedMode(ModeList list) const override { return Of(list).selected; }
+    void EnableModeList(ModeList list, bool enabled) override { Of(list).enabled = enabled; }
     std::string IntervalText() const override { return interval; }
     void SetIntervalText(std::string_view text) override { interval = text; }
-    void SetSwatchColour(int index, Colour colour) override;
+    void SetSwatchColour(int index, Colour colour) override { swatches.at(index) = colour; }
     void ShowPreview(const Pixels& face) override { preview = face; }
-    void ShowMessage(std::string_view text) override;
-    void ShowColorDialog() override;
+    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+    void ShowColorDialog() override {
+        if (whileDialogOpen) whileDialogOpen();
+        if (dialogAnswers.empty()) return;  // closed without a choice: a cancel
+        if (dialogAnswers.front()) dialogColour = *dialogAnswers.front();
+        dialogAnswers.pop_front();
+    }
     Colour ColorDialogColour() const override { return dialogColour; }
 
-    struct Combo {
-        std::vector<std::string> items;
-        std::int16_t selected = -1;
-        bool enabled = true;
-    };
-    Combo& Of(ComboId id) { return id == ComboId::Top ? top_ : bottom_; }
-    const Combo& Of(ComboId id) const { return id == ComboId::Top ? top_ : bottom_; }
+    struct List { std::vector<std::string> items; std::int16_t selected = -1; bool enabled = true; };
+    List& Of(ModeList id) { return lists_[id == ModeList::Bottom]; }
+    const List& Of(ModeList id) const { return lists_[id == ModeList::Bottom]; }
 
-    WindowHandle handle = 0x2A0;
-    bool visible = false;
-    bool minimised = false;
-    bool topmost = false;
+    bool visible = false, topmost = false;
     float left = 0, top = 0, width = 2505, height = 2685;
-    float twipsPerPixel = 15;
-    float twipsPerPixelY = 15;
-    std::string interval = "1.0";  // the text box's text before anything sets it
-    std::array<Colour, 8> swatches = {kButtonText, kButtonText, kButtonText, kButtonText,
-                                      kButtonText, kButtonText, kButtonText, kButtonText};
+    float twipsPerPixel = 15, twipsPerPixelY = 15;
+    WorkArea workArea{0, 0, 1024, 740};
+    bool workAreaFails = false;
+    std::string interval{kDefaultInterval};
+    std::array<Colour, 8> swatches{};  // the labels' own colour until something sets them
     Pixels preview{};
     std::vector<std::string> messages;
-    // The user's answers to the colour dialog, one per showing: a colour confirms it, nullopt
-    // cancels. `whileDialogOpen` runs inside the modal dialog (timer ticks go on there).
+    // The user's answers to the colour dialog, one per showing: a colour confirms, nullopt
+    // cancels. `whileDialogOpen` runs inside the modal dialog, where timer ticks go on.
     std::deque<std::optional<Colour>> dialogAnswers;
     std::function<void()> whileDialogOpen;
     Colour dialogColour = 0;
 
   private:
     Log& log_;
-    Combo top_, bottom_;
+    std::array<List, 2> lists_;
 };
 
-// The notification area and window manager: which icons exist, with which picture and tooltip.
-class FakeImageList;
-class FakeShell final : public Shell {
+// The notification area with the program's one icon. Like the real one it refuses an add while
+// the icon is there and a modify or a delete while it is not.
+class FakeNotifyArea final : public NotifyArea {
   public:
-    FakeShell(Log& log, FakeWindow& window, FakeImageList& images)
-        : log_(log), window_(window), images_(images) {}
+    explicit FakeNotifyArea(Log& log) : log_(log) {}
+    // System colours are shaded by `systemShade`: a change of it is a change of theme.
+    IconPicture Paint(const IconPicture& picture) const override;
+    bool Send(TrayCommand command, const IconPicture* painted, const TipBytes& tip) override;
 
-    bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) override;
-    // Answered by the same filter as the Windows shell's, told of every call and its answer.
-    bool ModifyWouldChange(const NotifyIconData& data,
-                           const std::optional<IconPicture>& picture) override;
-    std::int32_t SetWindowPos(WindowHandle window, std::int32_t after,
-                              std::uint32_t flags) override;
-    bool GetWorkArea(WorkArea& area) override;
-
-    int modifiesAsked = 0;
-    int modifiesDeclined = 0;  // asked and answered false
-    struct Sent {
-        std::uint32_t message;
-        NotifyIconData data;
-        bool accepted;
-    };
-    struct TrayIcon {
-        Pixels picture{};
-        std::array<bool, 256> transparent{};
-        std::array<char, 64> tip{};
-        std::uint32_t callback = 0;
-        std::string Tip() const { return std::string(tip.data()); }
-    };
-    std::vector<Sent> sent;
-    std::optional<TrayIcon> icon;  // the program's one icon, identifier 1, when present
-    WorkArea workArea{0, 0, 1024, 740};
-    bool workAreaFails = false;
-    struct ZOrder {
-        WindowHandle window;
-        std::int32_t after;
-        std::uint32_t flags;
-    };
-    std::vector<ZOrder> zorder;
+    struct Icon { Pixels picture{}; std::array<bool, 256> transparent{}; TipBytes tip{}; };
+    std::optional<Icon> icon;
+    std::vector<TrayCommand> sent;  // taken or not
+    Colour systemShade = 0;
 
   private:
-    void TakeIcon(const NotifyIconData& data, TrayIcon& icon);
-    NotifyFilter filter_;
     Log& log_;
-    FakeWindow& window_;
-    FakeImageList& images_;
-};
-
-class FakeImageList final : public ImageList {
-  public:
-    void Clear() override { images.clear(); }
-    void SetBackColor(Colour) override {}
-    void Add(const Pixels& picture) override { images.push_back(picture); }
-    void SetMaskColor(Colour colour) override { maskColour = colour; }
-    std::optional<IconPicture> Picture() const override;  // the colours as drawn
-    IconHandle MakeIcon() override;
-    void DestroyIcon(IconHandle icon) override;
-
-    struct Icon {
-        Pixels picture;
-        Colour mask;
-    };
-    const Icon* Find(IconHandle handle) const;
-
-    std::vector<Pixels> images;
-    Colour maskColour = 0;
-    std::map<IconHandle, Icon> live;
-    int made = 0;
-    int destroyed = 0;
-
-  private:
-    IconHandle next_ = 0x100;
 };
 
 class FakeTimer final : public Timer {
   public:
-    void SetInterval(std::int32_t ms) override;
-    std::int32_t interval = 1000;  // the timer's design-time interval
-    long long nextTick = 1000;     // in the clock's milliseconds
-    std::function<long long()> now;
+    explicit FakeTimer(const long long& now) : now_(now) {}
+    // Setting the interval restarts the period.
+    void SetInterval(std::int32_t ms) override { interval = ms; nextTick = now_ + ms; }
+    std::int32_t interval = 1000;  // as designed, until the clock sets it
+    long long nextTick = 1000;
+
+  private:
+    const long long& now_;  // the clock's milliseconds
 };
 
-// A virtual clock: a start instant plus elapsed milliseconds. Scripted readings, when queued,
-// are handed out first, one per reading, so a test can make readings straddle a minute.
+// A simulated clock: a start plus elapsed milliseconds. Scripted readings, when queued, come
+// first, one per reading, so a test can make readings straddle a minute.
 class FakeClock final : public Clock {
   public:
     LocalTime Now() override;
     LocalTime start = MakeLocalTime(2002, 3, 2, 15, 7, 0);
     long long elapsedMs = 0;
     std::deque<LocalTime> scripted;
+
+  private:
+    LocalTime cachedStart_{}, cached_{};  // the date is worked out once a second
+    long long cachedSecond_ = -1;
 };
 
 class FakeFiles final : public FileSystem {
   public:
     std::string ExecutableDirectory() override { return directory; }
-    bool IsOrdinaryFile(std::string_view path) override;
+    bool IsOrdinaryFile(std::string_view path) override {
+        auto it = entries.find(path);
+        return it != entries.end() && !it->second.hidden;
+    }
     std::unique_ptr<InputFile> OpenForReading(std::string_view path) override;
-    bool WriteWhole(std::string_view path, std::string_view bytes) override;
+    bool WriteWhole(std::string_view path, std::string_view bytes) override {
+        entries[std::string(path)] = Entry{std::string(bytes)};
+        ++written;
+        return true;
+    }
 
-    struct Entry {
-        std::string bytes;
-        bool directory = false;
-        bool hidden = false;
-        bool system = false;
-    };
+    struct Entry { std::string bytes; bool hidden = false; };
     std::string directory = "C:\\Tools\\Gorvandel";
     std::map<std::string, Entry, std::less<>> entries;
-    bool replaceFails = false;
-    int replaced = 0;
-    std::string SettingsPath() const { return directory + "\\Gorvandel.ini"; }
+    int written = 0;
+    Entry& SettingsEntry() { return entries[directory + "\\Gorvandel.ini"]; }
+    std::string& Settings() { return SettingsEntry().bytes; }
 };
 
-// Code page 932 in miniature: ASCII stays one byte, every other character takes two bytes (a
-// lead byte 0x81-0x9F or 0xE0-0xFC and a trail byte 0x40-0xFC), assigned as characters are met.
-// Bytes that are no character read back as U+FFFD.
+// A double-byte code page in miniature: ASCII stays one byte, every other character takes two
+// (a lead byte from 0x81, a trail byte from 0x40), assigned as characters are met. What is no
+// character becomes '?'; bytes that are no character read back as U+FFFD.
 class FakeCodePage final : public CodePage {
   public:
+    FakeCodePage() { characters_.reserve(4096); }  // so that a refresh never allocates
     void ToAnsi(std::string_view utf8, std::string& out) override;
     std::string FromAnsi(std::string_view bytes) override;
 
@@ -202,35 +165,35 @@ class FakeCodePage final : public CodePage {
     std::vector<std::string> characters_;
 };
 
-// The whole fake platform with the program on it.
+// The whole platform. The tray is the real keeper over the fake notification area.
 struct FakePlatform {
-    FakePlatform();
-    gv::Platform Platform();
+    gv::Platform Platform() { return {window, tray, timer, clock, *locale, files, codePage}; }
+    // A refresh hands the tray a picture and a tooltip, whether it goes further or not.
+    std::uint64_t Refreshes() const { return tray.Counts().modifiesAsked; }
 
     Log log;
     FakeWindow window{log};
-    FakeImageList images;
-    FakeShell shell{log, window, images};
-    FakeTimer timer;
+    FakeNotifyArea area{log};
     FakeClock clock;
+    FakeTimer timer{clock.elapsedMs};
     FakeFiles files;
     FakeCodePage codePage;
-    const DateLocale* locale;
+    TrayKeeper tray{area, codePage};
+    const DateLocale* locale = &JapaneseLocale();
 };
 
-class Program {
-  public:
-    Program() : form(fake.Platform()) {}
-    // Runs the timer for `ms` milliseconds of simulated time, one tick handler call per tick.
-    // Returns the number of refreshes (tray modifications attempted) during that time.
-    int Run(long long ms);
-    int Refreshes() const;
+// The clock on the fake platform.
+struct Program {
+    Program() : clock(fake.Platform()) {}
+    // Runs the timer for `ms` of simulated time, one tick event per tick and `afterTick` after
+    // each. The number of refreshes in that time.
+    std::uint64_t Run(long long ms, const std::function<void()>& afterTick = {});
     void Click(std::uint32_t mouseMessage) {
-        form.Form_MouseMove(0, 0, static_cast<float>(mouseMessage) * fake.window.twipsPerPixel, 0);
+        clock.OnMouseMove(static_cast<float>(mouseMessage) * fake.window.twipsPerPixel);
     }
 
     FakePlatform fake;
-    Form1 form;
+    TrayClock clock;
 };
 
 }  // namespace gv::fake
