@@ -1,258 +1,183 @@
-#include "render/face.h"
+#include "face/face.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "fake/fake_platform.h"
+#include "face/enlarge.h"
+#include "face/glyphs.h"
 #include "picture.h"
-#include "render/digits.h"
 
 namespace gv {
 namespace {
 
 using test::Expected;
-using test::Lines;
-using test::Picture;
+using Stamps = std::vector<test::Stamp>;
 
 class Face : public ::testing::Test {
   protected:
-    Face() {
-        state.Pi = kSinglePi;
-        state.Clr = test::SlotColours();
-        surface.Erase(kButtonFace);
-    }
+    Face() { settings.colours = test::SlotColours(); }
     std::string Draw(std::int16_t top, std::int16_t bottom, LocalTime at) {
-        state.Hyo1 = top;
-        state.Hyo2 = bottom;
+        settings.topMode = top;
+        settings.bottomMode = bottom;
         clock.start = at;
         DrawFace(face);
-        return Picture(surface.Image());
+        return test::Picture(surface.Image());
+    }
+    // The pixels of one slot's colour ('a' to 'h'), row by row: "x,y x,y ...".
+    std::string PixelsOf(char slot) const {
+        std::string out;
+        for (int y = 0; y < kFaceSize; ++y)
+            for (int x = 0; x < kFaceSize; ++x)
+                if (surface.At(x, y) == settings.colours[static_cast<std::size_t>(slot - 'a')])
+                    out += (out.empty() ? "" : " ") + std::to_string(x) + "," + std::to_string(y);
+        return out;
     }
 
-    ClockState state;
+    FaceSettings settings;
     Surface surface;
     fake::FakeClock clock;
-    FaceContext face{state, surface, clock, JapaneseLocale()};
+    FaceContext face{settings, surface, clock, JapaneseLocale()};
 };
 
-TEST_F(Face, DegiPlacesTheGlyphAndClipsNothingOnTheSurface) {
-    state.Hyo1 = 2;
-    Degi(state, surface, "7", 13, state.Clr[4], 9);
-    EXPECT_EQ(Picture(surface.Image()), Expected({{7, 13, 9, 'e'}}));
-    EXPECT_EQ(surface.At(15, 15), state.Clr[4]);  // the glyph's last cell is the corner pixel
-
-    surface.Erase(kButtonFace);
-    state.Hyo1 = 0;  // an analog top row pulls every digit up to row 0
-    Degi(state, surface, "7", 13, state.Clr[4], 9);
-    EXPECT_EQ(Picture(surface.Image()), Expected({{7, 13, 0, 'e'}}));
-}
-
-TEST_F(Face, DegiWithOddDigitTexts) {
-    struct Case {
-        const char* digit;
-        int drawn;  // the glyph drawn, or -1 for nothing
-    } cases[] = {{"", 0},    {"x", 0},   {"A", 0},    {" 5", 5},  {"9", 9},
-                 {"10", -1}, {"-1", -1}, {"2.5", -1}, {"3.0", 3}, {"\t1", 1}};
-    state.Hyo1 = 2;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.digit);
+TEST_F(Face, AGlyphIsDrawnForAWholeDigitAndPlotsOnlyItsOnes) {
+    const std::pair<const char*, int> cases[] = {  // the text, and the glyph drawn or -1
+        {"", 0}, {"x", 0}, {" 5", 5}, {"9", 9}, {"\t1", 1}, {"10", -1}, {"-1", -1}, {"2.5", -1}, {"3.0", 3}};
+    for (const auto& [text, drawn] : cases) {
         surface.Erase(kButtonFace);
-        Degi(state, surface, c.digit, 4, state.Clr[1], 9);
-        EXPECT_EQ(Picture(surface.Image()),
-                  c.drawn < 0 ? Expected({}) : Expected({{c.drawn, 4, 9, 'b'}}));
+        DrawGlyph(surface, text, 13, 9, settings.colours[1]);
+        EXPECT_EQ(test::Picture(surface.Image()), Expected(drawn < 0 ? Stamps() : Stamps{{drawn, 13, 9, 'b'}}))
+            << text;
     }
+    surface.Erase(kButtonFace);
+    PlotGlyph(surface, "0x2 111", 2, 3, settings.colours[0]);  // only '1' paints
+    PlotGlyph(surface, std::string(21, '0') + "111", 2, 3, settings.colours[0]);  // past 21: none
+    EXPECT_EQ(PixelsOf('a'), "3,4 4,4 2,5");
 }
 
-TEST_F(Face, DegiPPaintsOnlyTheCellsMarkedOne) {
-    state.DgX = 2;
-    state.DgY = 3;
-    state.DgClr = state.Clr[0];
-    DegiP(state, surface, "1");
-    DegiP(state, surface, "");
-    DegiP(state, surface, "0x2 111");  // "x", "2" and " " paint nothing
-    std::string expected = Expected({});
-    expected[3 * 17 + 2] = 'a';
-    expected[4 * 17 + 3] = 'a';
-    expected[4 * 17 + 4] = 'a';
-    expected[5 * 17 + 2] = 'a';
-    EXPECT_EQ(Picture(surface.Image()), expected);
-    DegiP(state, surface, std::string(22, '1') + "1111");  // cells past the 21st are ignored
-    EXPECT_EQ(surface.At(2, 10), kButtonFace);
-}
-
-TEST_F(Face, LoneDigitalTopRowSitsInTheMiddle) {
-    EXPECT_EQ(Draw(2, 0, MakeLocalTime(2024, 5, 1, 9, 41)), Lines({
-                                                                "................",
-                                                                "................",
-                                                                "................",
-                                                                "................",
-                                                                "....bbb..c.c..d.",
-                                                                "....b.b..c.c.dd.",
-                                                                "....b.b..c.c..d.",
-                                                                "....bbb..ccc..d.",
-                                                                "......b....c..d.",
-                                                                "......b....c..d.",
-                                                                "......b....c.ddd",
-                                                                "................",
-                                                                "................",
-                                                                "................",
-                                                                "................",
-                                                                "................",
-                                                            }));
-}
-
-TEST_F(Face, DigitalModesInTable) {
-    struct Case {
-        const char* name;
-        std::int16_t top, bottom;
-        LocalTime at;
-        std::vector<test::Stamp> stamps;
-    } cases[] = {
-        // clang-format off
-        {"12-hour at 12:30", 1, 0, MakeLocalTime(2024, 5, 1, 12, 30),
-         {{0, 4, 4, 'b'}, {3, 9, 4, 'c'}, {0, 13, 4, 'd'}}},
-        {"12-hour at 23:59", 1, 0, MakeLocalTime(2024, 5, 1, 23, 59),
-         {{1, 4, 4, 'b'}, {1, 0, 4, 'a'}, {5, 9, 4, 'c'}, {9, 13, 4, 'd'}}},
-        {"12-hour at 00:00", 1, 0, MakeLocalTime(2024, 5, 1, 0, 0),
-         {{0, 4, 4, 'b'}, {0, 9, 4, 'c'}, {0, 13, 4, 'd'}}},
-        {"24-hour at 00:05", 2, 0, MakeLocalTime(2024, 5, 1, 0, 5),
-         {{0, 4, 4, 'b'}, {0, 9, 4, 'c'}, {5, 13, 4, 'd'}}},
-        {"2 March without zeros", 3, 0, MakeLocalTime(2024, 3, 2, 10, 0),
-         {{3, 4, 4, 'b'}, {2, 13, 4, 'd'}}},
-        {"2 March with zeros", 4, 0, MakeLocalTime(2024, 3, 2, 10, 0),
-         {{3, 4, 4, 'b'}, {0, 0, 4, 'a'}, {2, 13, 4, 'd'}, {0, 9, 4, 'c'}}},
-        {"year 2002", 5, 0, MakeLocalTime(2002, 6, 1, 10, 0),
-         {{2, 0, 4, 'a'}, {0, 4, 4, 'b'}, {0, 9, 4, 'c'}, {2, 13, 4, 'd'}}},
-        {"two rows", 2, 4, MakeLocalTime(2024, 3, 2, 18, 47),
-         {{8, 4, 0, 'b'}, {1, 0, 0, 'a'}, {4, 9, 0, 'c'}, {7, 13, 0, 'd'},
-          {3, 4, 9, 'f'}, {0, 0, 9, 'e'}, {2, 13, 9, 'h'}, {0, 9, 9, 'g'}}},
-        {"12-hour bottom row", 5, 1, MakeLocalTime(2019, 1, 1, 13, 2),
-         {{2, 0, 0, 'a'}, {0, 4, 0, 'b'}, {1, 9, 0, 'c'}, {9, 13, 0, 'd'},
-          {1, 4, 9, 'f'}, {0, 9, 9, 'g'}, {2, 13, 9, 'h'}}},
-        {"mode 6 draws nothing", 6, 0, MakeLocalTime(2024, 3, 2, 18, 47), {}},
-        {"mode -1 draws nothing", -1, 0, MakeLocalTime(2024, 3, 2, 18, 47), {}},
-        // clang-format on
+TEST_F(Face, DigitalModes) {
+    const struct { const char* name; std::int16_t top, bottom; LocalTime at; Stamps digits; } cases[] = {
+        // A lone row sits in the middle, row 4; an hour's leading zero is left out.
+        {"12-hour at 12:30", 1, 0, MakeLocalTime(2024, 5, 1, 12, 30), test::Digits(" 030")},
+        {"12-hour at 23:59", 1, 0, MakeLocalTime(2024, 5, 1, 23, 59), test::Digits("1159")},
+        {"24-hour at 9:41", 2, 0, MakeLocalTime(2024, 5, 1, 9, 41), test::Digits(" 941")},
+        {"2 March without zeros", 3, 0, MakeLocalTime(2024, 3, 2, 10, 0), test::Digits(" 3 2")},
+        {"2 March with zeros", 4, 0, MakeLocalTime(2024, 3, 2, 10, 0), test::Digits("0302")},
+        {"year 2002", 5, 0, MakeLocalTime(2002, 6, 1, 10, 0), test::Digits("2002")},
+        {"two rows", 2, 4, MakeLocalTime(2024, 3, 2, 18, 47), test::Digits("1847", 0, "0302")},
+        {"12-hour below", 5, 1, MakeLocalTime(2019, 1, 1, 13, 2), test::Digits("2019", 0, " 102")},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(Draw(c.top, c.bottom, c.at), Expected(c.stamps));
-    }
+    for (const auto& c : cases) EXPECT_EQ(Draw(c.top, c.bottom, c.at), Expected(c.digits)) << c.name;
 }
 
-TEST_F(Face, AnalogAtThreeOClock) {
-    EXPECT_EQ(Draw(0, 0, MakeLocalTime(2024, 5, 1, 3, 0)), Lines({
-                                                               "................",
-                                                               "........c.......",
-                                                               "....c...a...c...",
-                                                               "........a.......",
-                                                               "..c.....a.....c.",
-                                                               "........a.......",
-                                                               "........a.......",
-                                                               "........a.......",
-                                                               ".c......abbbbbbc",
-                                                               "................",
-                                                               "................",
-                                                               "................",
-                                                               "..c...........c.",
-                                                               "................",
-                                                               "....c.......c...",
-                                                               "........c.......",
-                                                           }));
-}
-
-TEST_F(Face, AnalogHandsAtOtherTimes) {
-    // Hand ends worked out by hand from the hand lengths and the nearest-pixel rule.
-    struct Case {
-        int hour, minute;
-        int x, y;
-        int slot;
-    } cases[] = {
-        {6, 30, 6, 14, 1},  // hour hand at 195 degrees
-        {6, 30, 8, 14, 0},  // minute hand straight down, its end hidden by the 6 o'clock tick
-        {9, 45, 2, 6, 1},   // 292.5 degrees rounds to 292
-        {1, 11, 12, 3, 1},  // 35.5 degrees rounds to 36
-        {9, 45, 2, 8, 0},  {12, 0, 8, 2, 0},  // both hands up: the minute hand covers the hour hand
-        {1, 10, 11, 3, 1},                    // 35 degrees
-        {1, 10, 14, 5, 0},                    // 60 degrees, short of the 2 o'clock tick
+TEST_F(Face, AnalogHandsPixelByPixel) {
+    // The minute hand ('a') is drawn over the hour hand ('b'), the ticks over both. Among these
+    // are hands where the line's next step is a tie between two pixels (0:04, 0:10, 2:40), and
+    // hour angles that round half to even (0:09 is 4.5 degrees, drawn as 4; 1:11 35.5, as 36).
+    const struct { int hour, minute; const char* minuteHand; const char* hourHand; } cases[] = {
+        {0, 0, "8,2 8,3 8,4 8,5 8,6 8,7 8,8", ""},
+        {0, 4, "11,2 11,3 10,4 10,5 9,6 9,7 8,8", "8,2 8,3 8,4 8,5 8,6 8,7"},
+        {0, 9, "13,4 12,5 10,6 11,6 9,7 8,8", "8,2 8,3 8,4 8,5 8,6 8,7"},
+        {0, 10, "13,5 14,5 11,6 12,6 9,7 10,7 8,8", "9,2 9,3 9,4 9,5 8,6 8,7"},
+        {1, 10, "13,5 14,5 11,6 12,6 9,7 10,7 8,8", "11,3 10,4 10,5 9,6"},
+        {1, 11, "13,5 14,5 11,6 12,6 9,7 10,7 8,8", "12,3 11,4 10,5 10,6"},
+        {2, 40, "8,8 6,9 7,9 4,10 5,10 2,11 3,11", "11,7 12,7 13,7 14,7 9,8 10,8"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << c.hour << ":" << c.minute << " at " << c.x << "," << c.y);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.hour << ":" << c.minute);
         Draw(0, 0, MakeLocalTime(2024, 5, 1, c.hour, c.minute));
-        EXPECT_EQ(surface.At(c.x, c.y), state.Clr[static_cast<std::size_t>(c.slot)]);
-        EXPECT_EQ(surface.At(8, 8), state.Clr[0]);  // the minute hand is drawn over the hour
+        EXPECT_EQ(PixelsOf('a'), c.minuteHand);
+        EXPECT_EQ(PixelsOf('b'), c.hourHand);
+        EXPECT_EQ(PixelsOf('c'), "8,1 4,2 12,2 2,4 14,4 1,8 15,8 2,12 14,12 4,14 12,14 8,15");
     }
 }
 
 TEST_F(Face, EachReadingOfTheClockIsFresh) {
     // The hour is read at 10:59, the two minute digits on either side of 11:00.
-    state.Hyo1 = 2;
+    settings.topMode = kModeTime24;
     clock.scripted = {MakeLocalTime(2024, 5, 1, 10, 59, 59), MakeLocalTime(2024, 5, 1, 10, 59, 59),
                       MakeLocalTime(2024, 5, 1, 11, 0, 0)};
     DrawFace(face);
-    EXPECT_EQ(Picture(surface.Image()),
-              Expected({{0, 4, 4, 'b'}, {1, 0, 4, 'a'}, {5, 9, 4, 'c'}, {0, 13, 4, 'd'}}));
-
-    // Analog: the hour angle takes hour 3 and minute 59 (119.5 degrees, rounded to 120), the
-    // minute hand the next reading's 0.
-    state.Hyo1 = 0;
+    EXPECT_EQ(test::Picture(surface.Image()), Expected(test::Digits("1050")));
+    // Analog: the hour hand takes 3:59 (119.5 degrees, rounded to 120), the minute hand 4:00.
+    settings.topMode = kModeAnalog;
     clock.scripted = {MakeLocalTime(2024, 5, 1, 3, 59, 59), MakeLocalTime(2024, 5, 1, 3, 59, 59),
                       MakeLocalTime(2024, 5, 1, 4, 0, 0)};
     DrawFace(face);
-    EXPECT_EQ(surface.At(8, 3), state.Clr[0]);    // minute hand straight up
-    EXPECT_EQ(surface.At(13, 11), state.Clr[1]);  // hour hand toward 4 o'clock
+    EXPECT_EQ(PixelsOf('a'), "8,2 8,3 8,4 8,5 8,6 8,7 8,8");
+    EXPECT_EQ(PixelsOf('b'), "9,9 10,9 11,10 12,10 13,11");
 }
 
 TEST_F(Face, ASlotOutsideTheEightEndsTheRow) {
-    state.Hyo1 = 2;
-    state.Hyo2 = 5;
+    settings.topMode = kModeTime24;
+    settings.bottomMode = kModeYear;
     clock.start = MakeLocalTime(2024, 5, 1, 18, 47);
-    std::int32_t row = 0;
-    SlctHyo(face, 2, row, 5);  // slots 5, 6, 7 and then 8: the last digit is not drawn
-    EXPECT_EQ(Picture(surface.Image()), Expected({{8, 4, 0, 'g'}, {1, 0, 0, 'f'}, {4, 9, 0, 'h'}}));
-
     surface.Erase(kButtonFace);
-    SlctHyo(face, 5, row, -1);  // the year's first slot is already outside
-    EXPECT_EQ(Picture(surface.Image()), Expected({}));
-    SlctHyo(face, 5, row, 32767);  // the sum leaves the 16-bit range: nothing, and no crash
-    EXPECT_EQ(Picture(surface.Image()), Expected({}));
+    std::int32_t row = 0;
+    DrawRow(face, kModeTime24, row, 5);  // slots 5, 6, 7 and then 8: the last digit is not drawn
+    EXPECT_EQ(test::Picture(surface.Image()), Expected({{8, 4, 0, 'g'}, {1, 0, 0, 'f'}, {4, 9, 0, 'h'}}));
+    surface.Erase(kButtonFace);
+    DrawRow(face, kModeYear, row, -1);     // the first slot is already outside
+    DrawRow(face, kModeYear, row, 32767);  // the sum leaves the 16-bit range: nothing either
+    EXPECT_EQ(test::Picture(surface.Image()), Expected({}));
 }
 
-TEST(Surface, PositionsMapToTheNearestPixelAndClip) {
+TEST(Surface, PositionsGoToTheNearestPixelAndLinesIncludeBothEnds) {
     Surface s;
     s.Erase(kButtonFace);
     s.PSet(7.4f, 7.5f, 1);      // (0.49, 0.5) -> (0, 1)
-    s.PSet(-8.0f, 0, 2);        // off the left edge
-    s.PSet(240.0f, 0, 2);       // pixel 16: off the right edge
     s.PSet(232.4f, 232.4f, 3);  // pixel 15.49: the corner
-    s.PSet(1e30f, -1e30f, 2);
-    s.PSet(std::nanf(""), 0, 2);
+    for (float x : {-8.0f, 240.0f, 1e30f, -1e30f, std::nanf("")}) s.PSet(x, x, 2);  // all off
     EXPECT_EQ(s.At(0, 1), 1);
     EXPECT_EQ(s.At(15, 15), 3);
-    int painted = 0;
-    for (Colour c : s.Image()) painted += c != kButtonFace;
-    EXPECT_EQ(painted, 2);
-}
+    EXPECT_EQ(std::count(s.Image().begin(), s.Image().end(), kButtonFace), 254);
 
-TEST(Surface, LinesAreSolidAndIncludeBothEnds) {
-    struct Case {
-        float x1, y1, x2, y2;
-        int pixels;
-    } cases[] = {{120, 120, 210, 120, 7},  {120, 120, 120, 20, 8}, {0, 0, 225, 225, 16},
-                 {225, 0, 0, 225, 16},     {30, 30, 30, 30, 1},    {0, 30, 225, 60, 16},
-                 {-300, 120, 600, 120, 16}};
-    for (const Case& c : cases) {
-        Surface s;
+    // A single point is both ends; a line far off both sides is clipped, not walked forever.
+    const struct { float x1, y1, x2, y2; int pixels; } lines[] = {{30, 30, 30, 30, 1}, {-300, 120, 600, 120, 16}};
+    for (const auto& c : lines) {
         s.Erase(kButtonFace);
         s.Line(c.x1, c.y1, c.x2, c.y2, 5);
-        int painted = 0;
-        for (Colour p : s.Image()) painted += p == 5;
-        EXPECT_EQ(painted, c.pixels) << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2;
-        if (c.x1 >= 0 && c.x2 < 240) {
-            EXPECT_EQ(s.At(Surface::TwipsToPixel(c.x1), Surface::TwipsToPixel(c.y1)), 5);
-            EXPECT_EQ(s.At(Surface::TwipsToPixel(c.x2), Surface::TwipsToPixel(c.y2)), 5);
+        EXPECT_EQ(std::count(s.Image().begin(), s.Image().end(), 5), c.pixels) << c.x1 << "," << c.y1;
+    }
+}
+
+
+TEST(Enlarge, EveryPixelComesFromOneFacePixelInSolidBlocks) {
+    Pixels face{};  // every pixel a colour of its own, so each copy names the pixel it came from
+    for (std::size_t i = 0; i < face.size(); ++i) face[i] = static_cast<Colour>(i);
+    const std::pair<int, std::string> cases[] = {  // the size, and each block's width and height
+        {16, "1111111111111111"}, {20, "1112111211121112"}, {24, "1212121212121212"},
+        {32, "2222222222222222"}, {40, "2323232323232323"}, {48, "3333333333333333"}};
+    for (const auto& [size, blocks] : cases) {
+        SCOPED_TRACE(size);
+        const auto n = static_cast<std::size_t>(size);
+        std::vector<Colour> out(n * n, -1);
+        EnlargeFace<Colour>(face, size, out);
+        // Each destination pixel shows the face column of its column's top pixel and the face
+        // row of its row's left pixel, and these go through the face in order.
+        std::vector<int> widths(kFaceSize), heights(kFaceSize);
+        for (std::size_t y = 0; y < n; ++y)
+            for (std::size_t x = 0; x < n; ++x) {
+                const Colour c = out[y * n + x];
+                ASSERT_TRUE(c >= 0 && c < 256 && c == out[y * n] / 16 * 16 + out[x] % 16) << x << "," << y;
+                if (y == 0) ++widths[static_cast<std::size_t>(c % 16)];
+                if (x == 0) ++heights[static_cast<std::size_t>(c / 16)];
+                ASSERT_TRUE((x == 0 || out[x - 1] <= out[x]) && (y == 0 || out[(y - 1) * n] <= out[y * n]));
+            }
+        std::string w, h;
+        for (int f = 0; f < kFaceSize; ++f) {
+            w += std::to_string(widths[static_cast<std::size_t>(f)]);
+            h += std::to_string(heights[static_cast<std::size_t>(f)]);
         }
+        EXPECT_EQ(w, blocks);
+        EXPECT_EQ(h, blocks);
+    }
+    // A wrong buffer or a size below 16 is left alone.
+    for (const auto& [size, length] : {std::pair{24, 24 * 24 - 1}, {24, 24 * 24 + 1}, {15, 15 * 15},
+                                       {0, 0}, {-16, 256}}) {
+        std::vector<Colour> out(static_cast<std::size_t>(length), 7);
+        EnlargeFace<Colour>(face, size, out);
+        EXPECT_EQ(out, std::vector<Colour>(static_cast<std::size_t>(length), 7)) << size;
     }
 }
 

@@ -1,298 +1,247 @@
+// The clock on the fake platform, driven by its window's events as a user and the system would.
 #include <gtest/gtest.h>
 
-#include "fake/fake_platform.h"
+#include "features/settings_window.h"
 #include "picture.h"
-#include "settings/settings_window.h"
 
 namespace gv {
 namespace {
 
 using fake::Program;
-
-const std::string kDefaultFile =
-    "yyyy/mm/dd hh:mm aaa\r\n1.0\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
-    " 0 \r\n 0 \r\n";
-
 using test::SettingsFile;
+using test::Started;
+using Lines = std::vector<std::string>;
 
-class Scenario : public ::testing::Test {
-  protected:
-    void StartWith(const std::string& file) {
-        p.fake.files.entries[p.fake.files.SettingsPath()].bytes = file;
-        p.form.Form_Load();
-    }
-    std::string& FileBytes() { return p.fake.files.entries[p.fake.files.SettingsPath()].bytes; }
-    std::string Tooltip() {
-        return p.fake.shell.icon ? p.fake.codePage.FromAnsi(p.fake.shell.icon->Tip()) : "(none)";
-    }
+const std::string kDefaultFile = SettingsFile("1.0", 0, 0, {});
+// An hour between refreshes, the time in 24 hours on top: the icon goes stale at the next minute.
+const std::string kHourly = SettingsFile("3600", 2, 0);
 
-    Program p;
-};
+std::string Tooltip(Program& p) {
+    return p.fake.area.icon ? p.fake.codePage.FromAnsi(p.fake.area.icon->tip.data()) : "(none)";
+}
 
-TEST_F(Scenario, FirstRunShowsTheWindowAtTheCornerOnTop) {
-    p.form.Form_Load();
-    const auto& w = p.fake.window;
-    EXPECT_TRUE(w.visible);
-    EXPECT_TRUE(w.topmost);
-    EXPECT_FALSE(p.fake.shell.icon);
+TEST(Scenario, AFirstRunMeetsTheUserOnTopAtTheCornerAndWritesTheDefaultFileOnClosing) {
+    auto p = Started("");
+    const auto& w = p->fake.window;
+    EXPECT_TRUE(w.visible && w.topmost);
+    EXPECT_FALSE(p->fake.area.icon);
     EXPECT_EQ(w.left, 1024 * 15 - w.width);
     EXPECT_EQ(w.top, 740 * 15 - w.height);
-    EXPECT_EQ(w.Of(ComboId::Top).items,
-              (std::vector<std::string>{"アナログ", "デジタル [12]", "デジタル [24]", "月日 [ 1 1]",
-                                        "月日 [0101]", "西暦"}));
-    EXPECT_EQ(w.Of(ComboId::Bottom).items,
-              (std::vector<std::string>{"なし", "デジタル [12]", "デジタル [24]", "月日 [ 1 1]",
-                                        "月日 [0101]", "西暦"}));
-    EXPECT_EQ(w.Of(ComboId::Top).selected, 0);
-    EXPECT_EQ(w.Of(ComboId::Bottom).selected, 0);
-    EXPECT_FALSE(w.Of(ComboId::Bottom).enabled);
-    EXPECT_EQ(w.interval, "1.0");
-    EXPECT_EQ(w.swatches, (std::array<Colour, 8>{}));
-    // Black hands and ticks on the button face, in the preview and in the only image.
-    int black = 0;
-    for (Colour c : w.preview) {
-        EXPECT_TRUE(c == kBlack || c == kButtonFace);
-        black += c == kBlack;
+    const Lines modes = {"デジタル [12]", "デジタル [24]", "月日 [ 1 1]", "月日 [0101]", "西暦"};
+    for (ModeList list : {ModeList::Top, ModeList::Bottom}) {
+        Lines items = modes;
+        items.insert(items.begin(), list == ModeList::Top ? "アナログ" : "なし");
+        EXPECT_EQ(w.Of(list).items, items);
     }
-    EXPECT_GT(black, 12);
-    ASSERT_EQ(p.fake.images.images.size(), 1u);
-    EXPECT_EQ(p.fake.images.images[0], w.preview);
-
-    p.form.Form_QueryUnload();  // closing at once writes the default file
-    EXPECT_EQ(FileBytes(), kDefaultFile);
+    p->clock.OnClosing();
+    EXPECT_EQ(p->fake.files.Settings(), kDefaultFile);
 }
 
-TEST_F(Scenario, StartWithAFileGoesStraightToTheTray) {
-    StartWith(kDefaultFile);
-    EXPECT_FALSE(p.fake.window.visible);
-    ASSERT_TRUE(p.fake.shell.icon);
-    EXPECT_EQ(p.fake.shell.icon->callback, kWmMouseMove);
-    EXPECT_EQ(Tooltip(), "");
-    EXPECT_EQ(p.Run(1000), 0);  // "1.0": the first refresh comes on the second tick
-    EXPECT_EQ(Tooltip(), "");
-    EXPECT_EQ(p.Run(1000), 1);
-    EXPECT_EQ(Tooltip(), "2002/03/02 15:07 土");
+TEST(Scenario, WithASettingsFileTheClockStartsInTheTray) {
+    auto p = Started(kDefaultFile);
+    EXPECT_FALSE(p->fake.window.visible);
+    EXPECT_EQ(Tooltip(*p), "");
+    EXPECT_EQ(p->Run(1000), 0u);  // "1.0": the first refresh comes on the second tick
+    EXPECT_EQ(p->Run(1000), 1u);
+    EXPECT_EQ(Tooltip(*p), "2002/03/02 15:07 土");
+    p->clock.OnClosing();
+    p->clock.OnClosed();
+    EXPECT_FALSE(p->fake.area.icon);
+
+    Program hidden;  // a hidden file is read, but it is no settings file
+    hidden.fake.files.SettingsEntry() = {SettingsFile("2.5", 0, 0), true};
+    hidden.clock.Start();
+    EXPECT_EQ(hidden.fake.window.interval, "2.5");
+    EXPECT_TRUE(hidden.fake.window.visible);
 }
 
-TEST_F(Scenario, AHiddenFileIsReadButIsNoSettingsFile) {
-    p.fake.files.entries[p.fake.files.SettingsPath()] = {SettingsFile("2.5", 0, 0), false, true};
-    p.form.Form_Load();
-    EXPECT_EQ(p.fake.window.interval, "2.5");
-    EXPECT_TRUE(p.fake.window.visible);
-    EXPECT_FALSE(p.fake.shell.icon);
-}
-
-TEST_F(Scenario, EitherButtonsReleaseBringsTheWindowBackFromTheTray) {
-    StartWith(kDefaultFile);
-    p.Click(kWmLButtonUp);
-    EXPECT_TRUE(p.fake.window.visible);
-    EXPECT_TRUE(p.fake.window.topmost);
-    EXPECT_FALSE(p.fake.shell.icon);
-
-    p.form.Command1_Click();  // "1.0": back to the tray
-    EXPECT_FALSE(p.fake.window.visible);
-    p.Click(kWmRButtonUp);
-    EXPECT_TRUE(p.fake.window.visible);
-    EXPECT_FALSE(p.fake.shell.icon);
-}
-
-TEST_F(Scenario, ApplyChecksTheInterval) {
-    struct Case {
-        const char* text;
-        bool accepted;
-        std::int32_t interval;
-    } cases[] = {
-        {"0.001", true, 1},  {"1.0", true, 1000},  {" 2 ", true, 1000},  {"1e-3", true, 1},
-        {"2秒", true, 1000}, {"0.0009", false, 0}, {"0", false, 0},      {"-5", false, 0},
-        {"", false, 0},      {"abc", false, 0},    {"9e99", true, 1000},
-    };
-    for (const Case& c : cases) {
+TEST(Scenario, ApplyChecksTheInterval) {
+    const struct { const char* text; std::int32_t interval; } cases[] = {  // 0: refused
+        {"0.001", 1},   {"1.0", 1000}, {" 2 ", 1000}, {"1e-3", 1}, {"2秒", 1000},
+        {"9e99", 1000}, {"0.0009", 0}, {"0", 0},      {"-5", 0},   {"abc", 0}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        Program program;
-        program.form.Form_Load();
-        program.fake.timer.interval = 777;
-        program.fake.window.interval = c.text;
-        program.form.Command1_Click();
-        EXPECT_EQ(program.fake.window.visible, !c.accepted);
-        EXPECT_EQ(program.fake.shell.icon.has_value(), c.accepted);
-        EXPECT_EQ(program.fake.window.interval, c.text);
-        if (c.accepted) {
-            EXPECT_TRUE(program.fake.window.messages.empty());
-            EXPECT_EQ(program.fake.timer.interval, c.interval);
-            EXPECT_EQ(program.fake.shell.icon->Tip(), "");
-        } else {
-            EXPECT_EQ(program.fake.window.messages,
-                      (std::vector<std::string>{"更新時間を 0.001 以上に設定して下さい"}));
-            EXPECT_EQ(program.fake.timer.interval, 777);
-        }
+        auto p = Started("");
+        p->fake.timer.interval = 777;
+        p->fake.window.interval = c.text;
+        p->clock.OnApply();
+        const bool accepted = c.interval != 0;
+        EXPECT_EQ(p->fake.window.visible, !accepted);
+        EXPECT_EQ(p->fake.timer.interval, accepted ? c.interval : 777);
+        EXPECT_EQ(p->fake.window.messages, Lines(accepted ? 0 : 1, std::string(kIntervalTooShort)));
     }
 }
 
-TEST_F(Scenario, ApplyingTheSameIntervalRestartsTheCount) {
-    StartWith(SettingsFile("3", 2, 0));
-    p.Run(3000);  // three of the four ticks of a cycle
-    p.Click(kWmLButtonUp);
-    p.form.Command1_Click();
-    EXPECT_EQ(p.Run(3000), 0);
-    EXPECT_EQ(p.Run(1000), 1);
-}
-
-TEST_F(Scenario, SwatchTakesTheDialogsColourEvenOnCancel) {
-    StartWith(SettingsFile("1.0", 0, 0));
-    auto& w = p.fake.window;
-    w.dialogAnswers = {std::nullopt, 0xFF0000, std::nullopt};
-    p.form.Lb1_Click(3);  // cancelled before any confirmation: black, not the slot's colour
-    EXPECT_EQ(p.form.State().Clr[3], 0);
-    EXPECT_EQ(w.swatches[3], 0);
-    p.form.Lb1_Click(2);  // blue confirmed
-    EXPECT_EQ(p.form.State().Clr[2], 0xFF0000);
-    EXPECT_EQ(w.swatches[2], 0xFF0000);
-    p.form.Lb1_Click(6);  // cancelled: the last confirmed colour
-    EXPECT_EQ(p.form.State().Clr[6], 0xFF0000);
-    EXPECT_EQ(w.swatches[6], 0xFF0000);
-    const ClockState before = p.form.State();
-    p.form.Lb1_Click(8);  // no such swatch: nothing
-    EXPECT_EQ(p.form.State().Clr, before.Clr);
-}
-
-TEST_F(Scenario, ARefreshDuringTheColourDialogUsesTheOldColour) {
-    StartWith(SettingsFile("0.5", 5, 0, {}));
-    p.Click(kWmLButtonUp);
-    p.fake.window.dialogAnswers = {0x00FF00};
-    p.fake.window.whileDialogOpen = [this] { p.Run(500); };
-    p.form.Lb1_Click(0);
-    const Pixels during = p.fake.window.preview;
-    EXPECT_EQ(during[4 * 16 + 0], kBlack);  // the year's first digit, in the old colour
-    p.Run(500);
-    EXPECT_EQ(p.fake.window.preview[4 * 16 + 0], 0x00FF00);
-}
-
-TEST_F(Scenario, ListsKeepTheAnalogRule) {
-    p.form.Form_Load();
-    auto& w = p.fake.window;
-    w.SelectComboIndex(ComboId::Top, 2);
-    p.form.Combo1_Click();
-    w.SelectComboIndex(ComboId::Bottom, 5);
-    p.form.Combo2_Click();
-    EXPECT_EQ(p.form.State().Hyo2, 5);
-    w.SelectComboIndex(ComboId::Top, 0);  // analog: the bottom list jumps to none and greys
-    p.form.Combo1_Click();
-    EXPECT_EQ(p.form.State().Hyo1, 0);
-    EXPECT_EQ(p.form.State().Hyo2, 0);
-    EXPECT_EQ(w.Of(ComboId::Bottom).selected, 0);
-    EXPECT_FALSE(w.Of(ComboId::Bottom).enabled);
-    w.SelectComboIndex(ComboId::Top, 2);
-    p.form.Combo1_Click();
-    EXPECT_TRUE(w.Of(ComboId::Bottom).enabled);
-    EXPECT_EQ(w.Of(ComboId::Bottom).selected, 0);
-}
-
-TEST_F(Scenario, ModesFromTheFileFirstAsReadThenAsTheListsSelectThem) {
-    const std::string analog =
-        test::Picture(test::Started(SettingsFile("0.5", 0, 0))->fake.window.preview);
-    const std::string none = test::Expected({});
-    // 15:07 on 2 March.
-    auto time = [](int row) {
-        return test::Expected(
-            {{1, 0, row, 'a'}, {5, 4, row, 'b'}, {0, 9, row, 'c'}, {7, 13, row, 'd'}});
+TEST(Scenario, ASwatchTakesTheDialogsColourEvenOnACancel) {
+    auto p = Started(SettingsFile("0.5", 5, 0, {}));
+    auto& w = p->fake.window;
+    p->Click(kWmLButtonUp);
+    w.dialogAnswers = {std::nullopt, 0x00FF00, std::nullopt};
+    std::vector<Colour> during;  // the year's first digit, as refreshed while the dialog is open
+    w.whileDialogOpen = [&] {
+        p->Run(500);
+        during.push_back(w.preview[4 * 16]);
     };
-    const std::string day = test::Expected({{3, 4, 9, 'f'}, {2, 13, 9, 'h'}});
-    struct Case {
+    const struct { std::int16_t swatch; Colour colour; } clicks[] = {
+        {3, 0},          // cancelled before any confirmation: black
+        {0, 0x00FF00},   // confirmed
+        {6, 0x00FF00}};  // cancelled: the last confirmed colour
+    for (const auto& c : clicks) {
+        p->clock.OnSwatchClicked(c.swatch);
+        EXPECT_EQ(p->clock.State().face.colours[c.swatch], c.colour);
+        EXPECT_EQ(w.swatches[c.swatch], c.colour);
+    }
+    p->clock.OnSwatchClicked(8);  // no such swatches: no dialog
+    p->clock.OnSwatchClicked(-1);
+    EXPECT_EQ(during, (std::vector<Colour>{kBlack, kBlack, 0x00FF00}));
+}
+
+TEST(Scenario, TheListsKeepTheAnalogRule) {
+    auto p = Started("");
+    auto& w = p->fake.window;
+    auto choose = [&](ModeList list, std::int16_t mode) {
+        w.SelectMode(list, mode);
+        list == ModeList::Top ? p->clock.OnTopModeChosen() : p->clock.OnBottomModeChosen();
+    };
+    choose(ModeList::Top, 2);
+    choose(ModeList::Bottom, 5);
+    EXPECT_EQ(p->clock.State().face.bottomMode, 5);
+    choose(ModeList::Top, 0);  // analog: the bottom list goes back to none and greys out
+    EXPECT_EQ(p->clock.State().face.topMode, 0);
+    EXPECT_EQ(p->clock.State().face.bottomMode, 0);
+    EXPECT_EQ(w.Of(ModeList::Bottom).selected, 0);
+    EXPECT_FALSE(w.Of(ModeList::Bottom).enabled);
+    choose(ModeList::Top, 2);
+    EXPECT_TRUE(w.Of(ModeList::Bottom).enabled);
+    EXPECT_EQ(w.Of(ModeList::Bottom).selected, 0);
+}
+
+TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
+    const std::string analog = test::Picture(Started(SettingsFile("0.5", 0, 0))->fake.window.preview);
+    const std::string none = test::Expected({});
+    auto time = [](int row) { return test::Expected(test::Digits("1507", row)); };
+    const std::string day = test::Expected(test::Digits("", 0, " 3 2"));  // 2 March
+    const struct {
         int top, bottom;
-        std::string first, later;  // the face of start-up's refresh, and of the next one
-        std::int16_t hyo1, hyo2;   // as the lists left them
+        std::string first, later;  // the face of the start's refresh, and of the next one
+        std::int16_t topList, bottomList;
         bool bottomEnabled;
     } cases[] = {
         // -1 selects no item and draws no row, now and later.
         {2, -1, time(0), time(0), 2, -1, true},
         {-1, 3, day, day, -1, 3, true},
-        {-1, -1, none, none, -1, -1, true},
         // Other modes outside the lists fall back to the first item.
         {9, -1, none, analog, 0, 0, false},
         {2, 7, time(0), time(4), 2, 0, true},
         // An analog top row takes no bottom row, but the first face draws both (digits at row 0).
-        {0, 3, test::Expected({{3, 4, 0, 'f'}, {2, 13, 0, 'h'}}, analog), analog, 0, 0, false},
-        {0, -1, analog, analog, 0, 0, false},
+        {0, 3, test::Expected(test::Digits("", 0, " 3 2", 0), analog), analog, 0, 0, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.top << ", " << c.bottom);
-        const auto started = test::Started(SettingsFile("0.5", c.top, c.bottom));
-        Program& program = *started;
-        EXPECT_EQ(test::Picture(program.fake.images.images[0]), c.first);
-        const auto& w = program.fake.window;
-        EXPECT_EQ(w.Of(ComboId::Top).selected, c.hyo1);
-        EXPECT_EQ(w.Of(ComboId::Bottom).selected, c.hyo2);
-        EXPECT_EQ(w.Of(ComboId::Bottom).enabled, c.bottomEnabled);
-        program.Run(500);
-        EXPECT_EQ(test::Picture(program.fake.shell.icon->picture), c.later);
-        program.form.Form_QueryUnload();
-        // What the lists hold is what is saved.
-        EXPECT_EQ(program.fake.files.entries[program.fake.files.SettingsPath()].bytes,
-                  SettingsFile("0.5", c.hyo1, c.hyo2));
+        auto p = Started(SettingsFile("0.5", c.top, c.bottom));
+        EXPECT_EQ(test::Picture(p->fake.area.icon->picture), c.first);
+        const auto& w = p->fake.window;
+        EXPECT_EQ(w.Of(ModeList::Top).selected, c.topList);
+        EXPECT_EQ(w.Of(ModeList::Bottom).selected, c.bottomList);
+        EXPECT_EQ(w.Of(ModeList::Bottom).enabled, c.bottomEnabled);
+        p->Run(500);
+        EXPECT_EQ(test::Picture(p->fake.area.icon->picture), c.later);
+        p->fake.window.interval = "7.5";  // typed, never applied
+        p->clock.OnClosing();  // what the lists and the box hold is what is saved
+        EXPECT_EQ(p->fake.files.Settings(), SettingsFile("7.5", c.topList, c.bottomList));
     }
 }
 
-TEST_F(Scenario, TheTrayIconIsTransparentWhereTheFaceHasTheButtonFace) {
-    auto clr = test::SlotColours();
-    clr[1] = kButtonFace;  // the hour's units digit, the "5" of 15:07, vanishes as well
-    StartWith(SettingsFile("0.5", 2, 0, clr));
-    p.Run(500);
-    ASSERT_TRUE(p.fake.shell.icon);
-    std::string opaque;
-    for (int i = 0; i < 256; ++i) {
-        opaque += p.fake.shell.icon->transparent[static_cast<std::size_t>(i)] ? '.' : '#';
-        if (i % 16 == 15) opaque += '\n';
+// The events that refresh at once; the locale change brings the same locale again.
+void (*const kRefreshEvents[])(TrayClock&) = {
+    [](TrayClock& c) { c.OnClockChanged(); },
+    [](TrayClock& c) { c.OnLocaleChanged(JapaneseLocale()); },
+};
+
+TEST(Scenario, AnEventRefreshesAsATimerRefreshWouldAndKeepsTheRhythm) {
+    for (const auto raise : kRefreshEvents) {
+        auto p = Started(kHourly);
+        p->fake.window.left = 300;  // where it was left
+        p->Run(61000);              // 15:08:01, the face still shows 15:07
+        auto twin = Started(SettingsFile("0.5", 2, 0));  // refreshes at every tick
+        twin->Run(61000);
+        ASSERT_NE(p->fake.window.preview, twin->fake.window.preview);
+        const long long nextTick = p->fake.timer.nextTick;
+        raise(p->clock);
+        EXPECT_EQ(p->fake.Refreshes(), 2u);
+        EXPECT_EQ(p->fake.window.preview, twin->fake.window.preview);
+        EXPECT_EQ(p->fake.area.icon->picture, twin->fake.area.icon->picture);
+        EXPECT_EQ(Tooltip(*p), "2002/03/02 15:08 土");
+        EXPECT_EQ(p->fake.timer.nextTick, nextTick);
+        EXPECT_EQ(p->fake.window.left, 300);
+        // The regular refresh still comes on the 3601st tick after the start.
+        EXPECT_EQ(p->Run((3600 - 61) * 1000), 0u);
+        EXPECT_EQ(p->Run(1000), 1u);
+        EXPECT_EQ(Tooltip(*p), "2002/03/02 16:07 土");
     }
-    EXPECT_EQ(opaque, test::Expected({{1, 0, 4, '#'}, {0, 9, 4, '#'}, {7, 13, 4, '#'}}));
 }
 
-TEST_F(Scenario, ClosingRemovesTheTrayIcon) {
-    StartWith(kDefaultFile);
-    p.form.Form_QueryUnload();
-    p.form.Form_Unload();
-    EXPECT_FALSE(p.fake.shell.icon);
+TEST(Scenario, ANewLocaleWritesTheTooltipFromThenOnEvenWhenItCameBeforeTheStart) {
+    Program p;
+    p.fake.files.Settings() = SettingsFile("1", 2, 0);
+    DateLocale changed = JapaneseLocale();
+    changed.timeSeparator = "時";
+    p.clock.OnLocaleChanged(changed);
+    p.clock.Start();
+    p.Run(2000);
+    EXPECT_EQ(Tooltip(p), "2002/03/02 15時07 土");
+    changed = EnglishLocale();
+    changed.dateSeparator = "-";
+    p.clock.OnLocaleChanged(changed);
+    EXPECT_EQ(Tooltip(p), "2002-03-02 15:07 Sat");
+    p.Run(59000);  // the regular refreshes go on with it
+    EXPECT_EQ(Tooltip(p), "2002-03-02 15:08 Sat");
 }
 
-TEST_F(Scenario, CloseSavesWhatTheBoxHoldsAppliedOrNot) {
-    StartWith(SettingsFile("1.0", 2, 4));
-    p.Click(kWmLButtonUp);
-    p.fake.window.interval = "7.5";  // typed, never applied
-    p.form.Form_QueryUnload();
-    EXPECT_NE(FileBytes().find("\r\n7.5\r\n 2 \r\n 4 \r\n"), std::string::npos);
-    Program next;
-    next.fake.files.entries[next.fake.files.SettingsPath()].bytes = FileBytes();
-    next.form.Form_Load();
-    EXPECT_EQ(next.fake.timer.interval, 1000);
-    EXPECT_EQ(next.form.State().TmrSkip, 8);
+TEST(Scenario, BeforeTheStartAndAfterClosingEventsDoNothing) {
+    for (int e = 0; e < 3; ++e) {
+        SCOPED_TRACE(e);
+        auto raise = [e](TrayClock& c) {
+            if (e < 2) return kRefreshEvents[e](c);
+            EXPECT_FALSE(c.OnSecondStart());
+        };
+        Program before;
+        before.fake.files.Settings() = kHourly;
+        raise(before.clock);
+        EXPECT_TRUE(before.fake.area.sent.empty());
+
+        auto after = Started(kHourly);
+        after->Run(61000);
+        after->clock.OnClosing();
+        const Lines log = after->fake.log.lines;
+        raise(after->clock);
+        EXPECT_EQ(after->fake.log.lines, log);
+    }
 }
 
-TEST_F(Scenario, TheIconComesBackWhenTheTaskbarIsRecreated) {
-    StartWith(kDefaultFile);
-    p.fake.shell.icon.reset();  // the shell restarted and forgot it
-    p.form.TaskbarCreated();
-    ASSERT_TRUE(p.fake.shell.icon);
-    EXPECT_EQ(p.fake.shell.icon->callback, kWmMouseMove);
-    p.Click(kWmLButtonUp);
-    EXPECT_TRUE(p.fake.window.visible);
-}
-
-TEST_F(Scenario, ANewTaskbarThatKeptTheIconGetsTheNewPictureAndNoSecondIcon) {
-    StartWith(kDefaultFile);
-    p.Run(3000);
-    const std::string tip = p.fake.shell.icon->Tip();
-    ASSERT_FALSE(tip.empty());
-    p.fake.shell.sent.clear();
-    Pixels larger{};  // what the list now makes at the tray's new size
-    larger.fill(0x123456);
-    p.fake.images.Clear();
-    p.fake.images.Add(larger);
-    p.form.TaskbarCreated();
-    ASSERT_EQ(p.fake.shell.sent.size(), 1u);
-    EXPECT_EQ(p.fake.shell.sent[0].message, kNimModify);
-    ASSERT_TRUE(p.fake.shell.icon);
-    EXPECT_EQ(p.fake.shell.icon->picture, larger);
-    EXPECT_EQ(p.fake.shell.icon->Tip(), tip);  // the tooltip stays until the next refresh
-    EXPECT_EQ(p.fake.shell.icon->callback, kWmMouseMove);
+TEST(Scenario, ASecondStartBringsTheWindowUpAsAReleaseOnTheIconWouldOrOnlyToTheFront) {
+    auto started = Started(kHourly), clicked = Started(kHourly), firstRun = Started("");
+    for (auto* p : {started.get(), clicked.get()}) {
+        p->fake.window.left = 40;  // wherever it was when it went into the tray
+        p->fake.log.lines.clear();
+    }
+    EXPECT_TRUE(started->clock.OnSecondStart());
+    clicked->Click(kWmRButtonUp);
+    EXPECT_TRUE(started->fake.window.visible);
+    EXPECT_EQ(started->fake.log.lines, clicked->fake.log.lines);
+    EXPECT_EQ(started->fake.window.left, clicked->fake.window.left);
+    EXPECT_EQ(started->fake.window.top, clicked->fake.window.top);
+    EXPECT_EQ(started->fake.files.written, 0);
+    // Up already, from the tray or since a first run: only to the front, where it is.
+    for (auto* p : {started.get(), firstRun.get()}) {
+        p->fake.window.left = 300;
+        p->fake.log.lines.clear();
+        const std::size_t sent = p->fake.area.sent.size();
+        EXPECT_TRUE(p->clock.OnSecondStart());
+        EXPECT_EQ(p->fake.window.left, 300);
+        EXPECT_EQ(p->fake.area.sent.size(), sent);
+        EXPECT_EQ(p->fake.log.lines, (Lines{"window normal", "window show", "window focus"}));
+    }
 }
 
 }  // namespace

@@ -1,238 +1,256 @@
 #include <gtest/gtest.h>
 
-#include <string>
+#include <functional>
 
-#include "common/twips.h"
-#include "fake/fake_platform.h"
+#include "base/twips.h"
+#include "face/face.h"
+#include "fake/allocation_counter.h"
+#include "features/refresh.h"
+#include "features/tray_presence.h"
 #include "picture.h"
-#include "tray/tray_callback.h"
-#include "tray/tray_commands.h"
+#include "time/date_format.h"
 
 namespace gv {
 namespace {
 
-class Tray : public ::testing::Test {
-  protected:
-    Tray() { fake.images.Add(Pixels{}); }
-    // The window's twips per pixel at `dpi`, on both axes.
-    float AtDensity(int dpi) {
-        fake.window.twipsPerPixel = fake.window.twipsPerPixelY = TwipsPerPixelAt(dpi);
-        return fake.window.twipsPerPixel;
-    }
+std::string Names(const std::vector<TrayCommand>& sent, std::size_t from) {
+    static const char* const kNames[] = {"add", "modify", "picture", "delete"};
+    std::string out;
+    for (std::size_t i = from; i < sent.size(); ++i)
+        out += (out.empty() ? "" : " ") + std::string(kNames[static_cast<int>(sent[i])]);
+    return out;
+}
+
+TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
     fake::FakePlatform fake;
-    Platform platform = fake.Platform();
-};
-
-TEST_F(Tray, RecordsCarryExactlyTheirFields) {
-    HideToTray(platform, "");
-    ModTray(platform, "12:30");
-    ShowWnd(platform);
-    ASSERT_EQ(fake.shell.sent.size(), 3u);
-
-    const NotifyIconData& add = fake.shell.sent[0].data;
-    EXPECT_EQ(fake.shell.sent[0].message, kNimAdd);
-    EXPECT_EQ(add.cbSize, 88u);
-    EXPECT_EQ(add.hWnd, fake.window.handle);
-    EXPECT_EQ(add.uID, 1u);
-    EXPECT_EQ(add.uFlags, 7u);
-    EXPECT_EQ(add.uCallbackMessage, 512u);
-    EXPECT_NE(add.hIcon, 0u);
-    EXPECT_EQ(add.szTip, (std::array<char, 64>{}));  // empty tooltip: all zero
-
-    const NotifyIconData& modify = fake.shell.sent[1].data;
-    EXPECT_EQ(fake.shell.sent[1].message, kNimModify);
-    EXPECT_EQ(modify.uFlags, 6u);
-    EXPECT_EQ(modify.uCallbackMessage, 0u);
-    EXPECT_EQ(std::string(modify.szTip.data()), "12:30");
-    for (std::size_t i = 5; i < 64; ++i) EXPECT_EQ(modify.szTip[i], 0) << i;
-
-    NotifyIconData expectedDelete;
-    expectedDelete.cbSize = 88;
-    expectedDelete.hWnd = fake.window.handle;
-    expectedDelete.uID = 1;
-    EXPECT_EQ(fake.shell.sent[2].message, kNimDelete);
-    EXPECT_EQ(fake.shell.sent[2].data, expectedDelete);
-
-    // Every icon handed to the shell was destroyed afterwards.
-    EXPECT_EQ(fake.images.made, 2);
-    EXPECT_EQ(fake.images.destroyed, 2);
+    TrayKeeper& keeper = fake.tray;
+    const IconPicture a{Pixels{}, kButtonFace};
+    IconPicture b = a, otherMask = a, system = a;
+    b.pixels[17] = otherMask.pixels[17] = 0xFF;
+    otherMask.mask = system.pixels[3] = fake::kButtonText;
+    auto modify = [&](const IconPicture& p, const char* tip) {
+        return [&keeper, &p, tip] { keeper.Modify(p, tip); };
+    };
+    auto remove = [&] { keeper.Remove(); };
+    auto handAgain = [&] { keeper.HandAgain(); };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        const char* sent;
+        const char* tip;  // what the icon then shows, "-" with no icon
+    } steps[] = {
+        {"a modify before the add", modify(a, "12:00"), "modify", "-"},
+        {"add", [&] { keeper.Add(a, ""); }, "add", ""},
+        {"the same as the add", modify(a, ""), "", ""},
+        {"a new tooltip", modify(a, "12:00"), "modify", "12:00"},
+        {"nothing new", modify(a, "12:00"), "", "12:00"},
+        {"one pixel", modify(b, "12:00"), "modify", "12:00"},
+        {"the transparent colour", modify(otherMask, "12:00"), "modify", "12:00"},
+        {"a system colour", modify(system, "12:00"), "modify", "12:00"},
+        {"nothing new", modify(system, "12:00"), "", "12:00"},
+        {"the theme changes it", [&] { fake.area.systemShade = 1; keeper.Modify(system, "12:00"); },
+         "modify", "12:00"},
+        {"a new taskbar that kept the icon", handAgain, "picture", "12:00"},
+        {"nothing is known to be shown", modify(system, ""), "modify", ""},
+        {"a new taskbar without it", [&] { fake.area.icon.reset(); keeper.HandAgain(); },
+         "picture add", ""},
+        {"nothing new", modify(system, ""), "", ""},
+        {"the window comes up", remove, "delete", "-"},
+        {"a refresh meanwhile", modify(a, "12:01"), "", "-"},
+        {"a new taskbar meanwhile", handAgain, "", "-"},
+        {"a second remove, refused", remove, "delete", "-"},
+        {"still up", modify(a, "12:02"), "", "-"},
+        {"back in the tray", [&] { keeper.Add(a, ""); }, "add", ""},
+        {"a refresh", modify(a, "12:02"), "modify", "12:02"},
+        {"up again", remove, "delete", "-"},
+        {"an add the tray refuses", [&] { fake.area.icon = fake::FakeNotifyArea::Icon{}; keeper.Add(a, ""); }, "add", ""},
+        {"still known to be deleted", modify(a, "12:02"), "", ""},
+        {"a new taskbar", handAgain, "picture", ""},
+        {"in the tray again", modify(a, "12:02"), "modify", "12:02"},
+        {"gone behind our back", [&] { fake.area.icon.reset(); keeper.Modify(a, "12:03"); },
+         "modify", "-"},
+        {"refused, so sent again", modify(a, "12:03"), "modify", "-"},
+        {"a remove the tray refuses", remove, "delete", "-"},
+        {"not known to be deleted", modify(a, "12:04"), "modify", "-"},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.what);
+        const std::size_t before = fake.area.sent.size();
+        s.act();
+        EXPECT_EQ(Names(fake.area.sent, before), s.sent);
+        EXPECT_EQ(fake.area.icon ? std::string(fake.area.icon->tip.data()) : "-", s.tip);
+    }
+    const TrayCounts& c = keeper.Counts();  // asked, sent, skipped, refused
+    EXPECT_EQ((std::array{c.modifiesAsked, c.modifiesSent, c.modifiesSkipped, c.refused}),
+              (std::array<std::uint64_t, 4>{19, 15, 7, 8}));
 }
 
-TEST_F(Tray, TooltipBytesAreCutAtACharacterBoundary) {
+TEST(TrayKeeper, RecordFieldsAndTheTipCutAtACharacterBoundary) {
+    // The shell's own numbers: the message, the flags (message 1, icon 2, tip 4), the callback.
+    const std::pair<TrayCommand, std::array<std::uint32_t, 3>> records[] = {
+        {TrayCommand::Add, {0, 7, 512}}, {TrayCommand::Modify, {1, 6, 0}},
+        {TrayCommand::ModifyPicture, {1, 2, 0}}, {TrayCommand::Delete, {2, 0, 0}}};
+    for (const auto& [command, fields] : records) {
+        const NotifyRecordFields got = RecordFieldsFor(command);
+        EXPECT_EQ((std::array<std::uint32_t, 3>{got.message, got.flags, got.callbackMessage}), fields);
+    }
+
+    fake::FakeCodePage codePage;
     const std::string kanji = "時";  // two bytes in the code page
-    struct Case {
-        std::string tip;
-        std::size_t bytes;  // bytes stored before the terminator
-    } cases[] = {
-        {std::string(63, 'a'), 63},
-        {std::string(64, 'a'), 63},
-        {std::string(200, 'a'), 63},
-        {test::Repeat(kanji, 31) + "a", 63},
-        {test::Repeat(kanji, 32), 62},
-        {"a" + test::Repeat(kanji, 32), 63},
-        {"", 0},
-        {"\xff\xfe", 2},  // stray bytes still advance
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.tip.size());
-        std::array<char, 64> tip;
-        tip.fill('x');
-        FillTip(fake.codePage, c.tip, tip);
-        EXPECT_EQ(std::string(tip.data()).size(), c.bytes);
-        for (std::size_t i = c.bytes; i < 64; ++i) EXPECT_EQ(tip[i], 0) << i;
-        // The kept bytes read back as whole characters.
-        EXPECT_EQ(fake.codePage.FromAnsi(tip.data()).find("\xEF\xBF\xBD"), std::string::npos);
+    const std::pair<std::string, std::size_t> tips[] = {  // the text, the bytes kept
+        {std::string(63, 'a'), 63}, {std::string(200, 'a'), 63}, {test::Repeat(kanji, 31) + "a", 63},
+        {test::Repeat(kanji, 32), 62}, {"a" + test::Repeat(kanji, 32), 63}, {"", 0},
+        {test::Repeat("\xF0\xA0\x80\x8B", 32), 62},  // 4 bytes in UTF-8, 2 here
+        {"\xff\xfe", 2}};                              // stray bytes still advance
+    for (const auto& [text, bytes] : tips) {
+        SCOPED_TRACE(text.size());
+        const TipBytes tip = EncodeTip(codePage, text);
+        EXPECT_EQ(std::string(tip.data()).size(), bytes);
+        EXPECT_EQ(std::count(tip.begin() + static_cast<long>(bytes), tip.end(), 0), 64 - static_cast<long>(bytes));
+        EXPECT_EQ(codePage.FromAnsi(tip.data()).find("\xEF\xBF\xBD"), std::string::npos);
     }
 }
 
-TEST_F(Tray, ShowWndBringsTheWindowUpBeforeRemovingTheIconAndEndsTopmost) {
-    HideToTray(platform, "");
-    fake.window.minimised = true;
-    fake.log.clear();
-    ShowWnd(platform);
-    EXPECT_EQ(fake.log, (fake::Log{"window normal", "window show", "window shown", "icon delete",
-                                   "window focus", "z-order -1"}));
-}
-
-TEST_F(Tray, SetZPosModes) {
-    struct Case {
-        std::int16_t mode;
-        std::int32_t result;
-        std::optional<std::int32_t> after;
-    } cases[] = {{0, 1, kHwndNoTopmost},
-                 {1, 1, kHwndTopmost},
-                 {2, 1, kHwndTop},
-                 {3, 0, std::nullopt},
-                 {-1, 0, std::nullopt}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.mode);
-        fake.shell.zorder.clear();
-        EXPECT_EQ(SetZPos(fake.shell, fake.window.handle, c.mode), c.result);
-        if (c.after) {
-            ASSERT_EQ(fake.shell.zorder.size(), 1u);
-            EXPECT_EQ(fake.shell.zorder[0].after, *c.after);
-            EXPECT_EQ(fake.shell.zorder[0].flags, 67u);
-        } else {
-            EXPECT_TRUE(fake.shell.zorder.empty());
-        }
+TEST(TrayKeeper, ALongTooltipIsCutAsTheWholeTextWouldBe) {
+    const std::string kanji = "時", wide = "\xF0\xA0\x80\x8B";  // 3 and 4 bytes in UTF-8
+    for (const std::string& pattern : {test::Repeat("-", 300), test::Repeat(kanji, 100),
+                                       "yyyy/mm/dd " + test::Repeat(wide, 80),
+                                       std::string("dddddd dddddd dddddd dddddd dddddd dddddd")}) {
+        SCOPED_TRACE(pattern.substr(0, 24));
+        fake::FakePlatform fake;
+        const ClockState state{{}, pattern, {}};
+        Surface surface;
+        fake.tray.Add(TrayPicture(surface), "");
+        Refresh(state, surface, fake.Platform());
+        std::string whole;
+        StringSink sink(whole);
+        FormatDate(pattern, fake.clock.Now(), *fake.locale, sink);
+        EXPECT_EQ(fake.area.icon->tip, EncodeTip(fake.codePage, whole));
+        EXPECT_TRUE(fake.area.icon->transparent[0]);  // the background
+        EXPECT_GT(std::string(fake.area.icon->tip.data()).size(), 60u);
     }
 }
 
-TEST_F(Tray, OnlyAButtonReleaseBringsTheWindowUp) {
-    struct Case {
-        float x;
-        float twipsPerPixel;
-        bool comesUp;
-    } cases[] = {
-        // The exact message numbers are decoded at every density below; here what lies between.
-        {514 * 15 + 14, 15, true},   {514 * 15 - 1, 15, false}, {158 * 15, 15, false},
-        {514 * 15, 0, false},        {-514 * 15, -15, true},    {3e10f, 15, false},
-        {-2147483648.0f, -1, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.x << " / " << c.twipsPerPixel);
-        fake.shell.icon.reset();
-        HideToTray(platform, "");
-        fake.window.twipsPerPixel = c.twipsPerPixel;
-        Form_MouseMove(platform, 1, 0, c.x, 0);
-        EXPECT_EQ(fake.window.visible, c.comesUp);
-        EXPECT_EQ(fake.shell.icon.has_value(), !c.comesUp);
-    }
-}
-
-TEST_F(Tray, WindowGoesToTheWorkAreasCorner) {
-    struct Case {
-        WorkArea area;
-        bool fails;
-        float left, top;
-    } cases[] = {
-        {{0, 0, 1024, 740}, false, 12860, 8300},
-        {{200, 30, 1024, 740}, false, 12860, 8300},     // a taskbar on the left or on top
-        {{0, 0, 1024, 740}, true, -2500, -2800},        // no work area: out of sight
-        {{0, 0, 200000000, 740}, false, -1, 8300 - 1},  // overflow: the rest is not done
-    };
-    fake.window.width = 2500;
-    fake.window.height = 2800;
-    for (const Case& c : cases) {
-        fake.window.left = fake.window.top = -1;
-        fake.shell.workArea = c.area;
-        fake.shell.workAreaFails = c.fails;
-        GetWrk(platform);
-        EXPECT_EQ(fake.window.left, c.left);
-        EXPECT_EQ(fake.window.top, c.top == 8300 - 1 ? -1 : c.top);
-    }
-}
-
-// The densities the program meets: 100 % to 300 %, including those where a pixel is not a
+// The densities the program meets, 100 % to 300 %, among them those where a pixel is not a
 // whole number of twips (168, 192 and 216 DPI).
 constexpr int kDensities[] = {96, 120, 144, 168, 192, 216, 240, 288};
 
-TEST_F(Tray, ReleasesDecodeAtEveryDensity) {
+TEST(Presence, OnlyAButtonReleaseBringsTheWindowUpAndTheIconAway) {
+    fake::FakePlatform fake;
+    const Platform platform = fake.Platform();
+    auto& w = fake.window;
+    auto inTray = [&] {
+        fake.area.icon.reset();
+        HideToTray(platform, IconPicture{Pixels{}, kButtonFace});
+    };
+    inTray();
+    fake.log.lines.clear();
+    BringUpWindow(platform);
+    EXPECT_EQ(fake.log.lines, (std::vector<std::string>{"window normal", "window show", "window shown",
+                                                        "tray delete", "window focus", "window topmost"}));
+    const struct { float x, twipsPerPixel; bool comesUp; } cases[] = {
+        {514 * 15 + 14, 15, true}, {514 * 15 - 1, 15, false}, {158 * 15, 15, false},
+        {514 * 15, 0, false},      {-514 * 15, -15, true},    {3e10f, 15, false},
+        {-2147483648.0f, -1, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << " / " << c.twipsPerPixel);
+        inTray();
+        w.twipsPerPixel = c.twipsPerPixel;
+        HandleMouseMove(platform, c.x);
+        EXPECT_EQ(w.visible, c.comesUp);
+        EXPECT_EQ(fake.area.icon.has_value(), !c.comesUp);
+    }
+    // The exact message numbers, as the window makes them (the number times its twips per
+    // pixel, in float), decode at every density.
     for (int dpi : kDensities) {
-        const float twipsPerPixel = AtDensity(dpi);
+        w.twipsPerPixel = TwipsPerPixelAt(dpi);
         for (std::uint32_t message = kWmMouseMove; message <= kWmRButtonUp + 1; ++message) {
             SCOPED_TRACE(testing::Message() << dpi << " DPI, message " << message);
-            fake.shell.icon.reset();
-            HideToTray(platform, "");
-            // As the window sends it: the message number times its twips per pixel, in float.
-            Form_MouseMove(platform, 0, 0, static_cast<float>(message) * twipsPerPixel, 0);
+            inTray();
+            HandleMouseMove(platform, static_cast<float>(message) * w.twipsPerPixel);
             const bool release = message == kWmLButtonUp || message == kWmRButtonUp;
-            EXPECT_EQ(fake.window.visible, release);
-            EXPECT_EQ(fake.shell.icon.has_value(), !release);
+            EXPECT_EQ(w.visible, release);
+            EXPECT_EQ(fake.area.icon.has_value(), !release);
+        }
+    }
+    // A work area too far out to reach does not keep the window away.
+    inTray();
+    w.workArea.right = 2000000000;
+    HandleMouseMove(platform, 514 * w.twipsPerPixel);
+    EXPECT_TRUE(w.visible);
+    // A release while up moves the window back to the corner, and tries to remove the icon.
+    w.workArea.right = 1024;
+    w.left = 5;
+    HandleMouseMove(platform, 517 * w.twipsPerPixel);
+    EXPECT_EQ(w.left, 1024 * w.twipsPerPixel - w.width);
+    EXPECT_EQ(fake.area.sent.back(), TrayCommand::Delete);
+}
+
+TEST(Presence, TheWindowGoesToTheWorkAreasCorner) {
+    fake::FakePlatform fake;
+    const Platform platform = fake.Platform();
+    auto& w = fake.window;
+    const struct { WorkArea area; bool fails; float left, top; } cases[] = {
+        {{200, 30, 1024, 740}, false, 12860, 8300},  // a taskbar on the left or on top
+        {{0, 0, 1024, 740}, true, -2500, -2800},     // no work area: out of sight
+        {{0, 0, 200000000, 740}, false, -1, -1},     // overflow: the rest is not done
+        {{0, 0, 1024, 2000000000}, false, 12860, -1}};
+    w.width = 2500;
+    w.height = 2800;
+    for (const auto& c : cases) {
+        w.left = w.top = -1;
+        w.workArea = c.area;
+        w.workAreaFails = c.fails;
+        EXPECT_EQ(MoveToWorkAreaCorner(platform), c.left != -1 && c.top != -1);
+        EXPECT_EQ(w.left, c.left);
+        EXPECT_EQ(w.top, c.top);
+    }
+    // At every density the whole window ends exactly in the corner, each axis converted with
+    // its own twips per pixel (here the next density's for the height).
+    for (std::size_t i = 0; i + 1 < std::size(kDensities); ++i) {
+        const int dpi = kDensities[i], dpiY = kDensities[i + 1];
+        w.twipsPerPixel = TwipsPerPixelAt(dpi);
+        w.twipsPerPixelY = TwipsPerPixelAt(dpiY);
+        const int width = 167 * dpi / 96 + 1, height = 179 * dpiY / 96 + 1;
+        w.width = static_cast<float>(width) * w.twipsPerPixel;
+        w.height = static_cast<float>(height) * w.twipsPerPixelY;
+        const int screen = 1024 * dpi / 96, taskbar = 30 * dpi / 96;
+        for (const WorkArea& area : {WorkArea{0, 0, screen, screen - taskbar},
+                                     WorkArea{0, taskbar, screen, screen},
+                                     WorkArea{-screen, 0, -taskbar, screen}}) {
+            SCOPED_TRACE(testing::Message() << dpi << " DPI, right " << area.right);
+            w.workArea = area;
+            EXPECT_TRUE(MoveToWorkAreaCorner(platform));
+            EXPECT_EQ(TwipsToPixels(w.left, w.twipsPerPixel) + width, area.right);
+            EXPECT_EQ(TwipsToPixels(w.top, w.twipsPerPixelY) + height, area.bottom);
         }
     }
 }
 
-TEST_F(Tray, TheWholeWindowSitsInTheWorkAreasCornerAtEveryDensity) {
-    for (int dpi : kDensities) {
-        const float twipsPerPixel = AtDensity(dpi);
-        // A screen and a window that grow with the density, the window's size in twips as the
-        // window reports it (its pixels times its twips per pixel).
-        const int screenWidth = 1024 * dpi / 96, screenHeight = 768 * dpi / 96;
-        const int taskbar = 30 * dpi / 96;
-        const int width = 167 * dpi / 96 + 1, height = 179 * dpi / 96 + 1;
-        fake.window.width = static_cast<float>(width) * twipsPerPixel;
-        fake.window.height = static_cast<float>(height) * twipsPerPixel;
-        const WorkArea areas[] = {
-            {0, 0, screenWidth, screenHeight - taskbar},  // taskbar at the bottom
-            {0, taskbar, screenWidth, screenHeight},      // on top
-            {-screenWidth, 0, -taskbar, screenHeight},    // a second monitor left of the first
-        };
-        for (const WorkArea& area : areas) {
-            SCOPED_TRACE(testing::Message() << dpi << " DPI, area " << area.left << "," << area.top
-                                            << "," << area.right << "," << area.bottom);
-            fake.shell.workArea = area;
-            EXPECT_TRUE(GetWrk(platform));
-            // Where the window lands in pixels, converted as the window converts.
-            const int left = TwipsToPixels(fake.window.left, twipsPerPixel);
-            const int top = TwipsToPixels(fake.window.top, twipsPerPixel);
-            EXPECT_EQ(left + width, area.right);
-            EXPECT_EQ(top + height, area.bottom);
-            EXPECT_GE(left, area.left);
-            EXPECT_GE(top, area.top);
+
+TEST(Allocation, DrawingAndRefreshingAllocateNothing) {
+    fake::FakePlatform fake;
+    fake.log.quiet = true;
+    fake.clock.start = MakeLocalTime(2024, 12, 31, 23, 59);
+    ClockState state;
+    state.tipPattern = "yyyy年mm月dd日(aaaa) hh:nn:ss ggge年";  // longer than a string keeps in place
+    Surface surface;
+    FaceContext face{state.face, surface, fake.clock, *fake.locale};
+    const Platform platform = fake.Platform();
+    fake.tray.Add(TrayPicture(surface), "");
+    const long before = fake::Allocations();
+    for (std::int16_t top = -1; top <= 6; ++top)
+        for (std::int16_t bottom = 0; bottom <= 5; ++bottom) {
+            state.face = {{}, top, bottom};
+            DrawFace(face);
         }
+    state.face = {{}, kModeTime24, kModeYear};
+    for (int i = 0; i < 5000; ++i) {
+        fake.clock.elapsedMs += 1000;  // through midnight and into a new year
+        Refresh(state, surface, platform);
     }
-}
-
-TEST_F(Tray, TheCornerUsesEachAxisOwnTwips) {
-    fake.window.twipsPerPixel = 10;
-    fake.window.twipsPerPixelY = 7.5f;
-    fake.window.width = 300 * 10;
-    fake.window.height = 200 * 7.5f;
-    fake.shell.workArea = {0, 0, 1536, 1100};
-    GetWrk(platform);
-    EXPECT_EQ(TwipsToPixels(fake.window.left, 10), 1536 - 300);
-    EXPECT_EQ(TwipsToPixels(fake.window.top, 7.5f), 1100 - 200);
-}
-
-TEST_F(Tray, ASecondReleaseWhileUpMovesTheWindowBackAndFindsNoIcon) {
-    HideToTray(platform, "");
-    Form_MouseMove(platform, 0, 0, 514 * 15, 0);
-    fake.window.left = 5;
-    Form_MouseMove(platform, 0, 0, 517 * 15, 0);
-    EXPECT_EQ(fake.window.left, 1024 * 15 - fake.window.width);
-    EXPECT_EQ(fake.shell.sent.back().message, kNimDelete);
-    EXPECT_TRUE(fake.window.visible);
+    EXPECT_EQ(fake::Allocations() - before, 0);
+    EXPECT_GT(fake.tray.Counts().modifiesSent, 4000u);  // the refreshes did reach the tray
 }
 
 }  // namespace

@@ -1,0 +1,170 @@
+#include "features/settings_file.h"
+#include "features/update_timer.h"
+
+#include <gtest/gtest.h>
+
+#include "fake/fake_platform.h"
+
+namespace gv {
+namespace {
+
+struct Loaded { ClockState state; std::string interval; std::array<Colour, 8> swatches; };
+
+Loaded Load(const std::string& bytes, bool exists = true) {
+    fake::FakePlatform fake;
+    if (exists) fake.files.Settings() = bytes;
+    Loaded out;
+    out.state.tipPattern = kDefaultTipPattern;
+    LoadSettings(out.state, fake.Platform());
+    out.interval = fake.window.interval;
+    out.swatches = fake.window.swatches;
+    return out;
+}
+
+std::vector<std::string> Items(const std::string& bytes) {
+    fake::FakeFiles files;
+    files.Settings() = bytes;
+    const auto file = files.OpenForReading(SettingsPath(files));
+    SettingsItemReader next(file.get());
+    std::vector<std::string> items;
+    while (auto item = next()) items.push_back(*item);
+    EXPECT_FALSE(next().has_value());  // once the items are gone, they stay gone
+    return items;
+}
+
+TEST(SettingsFile, ItemSyntax) {
+    using V = std::vector<std::string>;
+    const struct { const char* name; std::string bytes; V items; } cases[] = {
+        {"CR LF lines, no final line end", "a\r\nb\r\nc", V{"a", "b", "c"}},
+        {"LF only", "a\nb\n", V{"a", "b"}},
+        {"CR only", "a\rb\r", V{"a", "b"}},
+        {"commas split items", "a,b\r\nc\r\n", V{"a", "b", "c"}},
+        {"leading spaces skipped, trailing kept", "   a  \r\n 0 \r\n\tb", V{"a  ", "0 ", "\tb"}},
+        {"empty lines are empty items", "\r\n\r\nx\r\n", V{"", "", "x"}},
+        {"quoted", "\"a,b\"\r\n\" x\"\r\n", V{"a,b", " x"}},
+        {"doubled quotes", "\"say \"\"hi\"\"\"\r\nz\r\n", V{"say \"hi\"", "z"}},
+        {"text after the closing quote is dropped", "\"a\"junk,more\r\nb\r\n", V{"a", "more", "b"}},
+        {"an open quote ends at the line end", "\"abc\r\nd\r\n", V{"abc", "d"}},
+        {"only spaces", "   ", V{}},
+        {"NUL bytes are ordinary", std::string("a\0b\r\n", 5), V{std::string("a\0b", 3)}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Items(c.bytes), c.items) << c.name;
+}
+
+TEST(SettingsFile, ReadingFillsWhatItCanAndLeavesTheRest) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool exists;
+        std::string tip, interval;
+        std::int16_t top, bottom;
+        std::array<Colour, 8> colours;
+    } cases[] = {
+        {"no file", "", false, "yyyy/mm/dd hh:mm aaa", "1.0", 0, 0, {}},
+        {"empty file", "", true, "yyyy/mm/dd hh:mm aaa", "1.0", 0, 0, {}},
+        {"four lines", "hh:nn\r\n2.5\r\n 2 \r\n 4 \r\n", true, "hh:nn", "2.5", 2, 4, {}},
+        {"empty first line", "\r\n1.0\r\n", true, "", "1.0", 0, 0, {}},
+        {"modes without spaces, rounded", "p\r\n1\r\n3\r\n3.5\r\n", true, "p", "1", 3, 4, {}},
+        {"too large keeps the old value, the next line stays in line",
+         "p\r\n1\r\n 40000 \r\n 3 \r\n 9999999999 \r\n 16777215 \r\n-2147483633 \r\n", true,
+         "p", "1", 0, 3, {0, 16777215, -2147483633, 0, 0, 0, 0, 0}},
+        {"all twelve",
+         "x\r\n0.5\r\n 1 \r\n 5 \r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n"
+         "-2147483648 \r\n extra \r\n", true,
+         "x", "0.5", 1, 5, {1, 2, 3, 4, 5, 6, 7, -2147483647 - 1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Loaded l = Load(c.bytes, c.exists);
+        EXPECT_EQ(l.state.tipPattern, c.tip);
+        EXPECT_EQ(l.interval, c.interval);
+        EXPECT_EQ(l.state.face.topMode, c.top);
+        EXPECT_EQ(l.state.face.bottomMode, c.bottom);
+        EXPECT_EQ(l.state.face.colours, c.colours);
+        EXPECT_EQ(l.swatches, c.colours);  // every swatch shows its slot, black when none was read
+    }
+    // A first line of 3 MB: the pattern is cut, and the scan stops long before the other items.
+    const Loaded big = Load(std::string(3 << 20, 'y') + "\r\n2\r\n 5 \r\n");
+    EXPECT_EQ(big.state.tipPattern.size(), kMaxItemBytes);
+    EXPECT_EQ(big.interval, "1.0");
+    // Long lines within the bound are read to their end and the rest stays in line.
+    const Loaded longLine = Load(std::string(100000, 'y') + "\r\n2\r\n 5 \r\n");
+    EXPECT_EQ(longLine.interval, "2");
+    EXPECT_EQ(longLine.state.face.topMode, 5);
+}
+
+TEST(SettingsFile, ASwatchKeepsItsColourForAValueItRefuses) {
+    const struct { std::uint32_t value; bool taken; } cases[] = {
+        {0x00FFFFFF, true},  {0x80000000, true},  {0x8000001E, true},  // scroll bar, menu bar
+        {0x8000001F, false}, {0x80000019, false}, {0xFFFFFFFF, false}, {0x80000100, false},
+        {0x12345678, false}, {0x01000000, false}, {0x7F000000, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.value);
+        const auto value = static_cast<Colour>(c.value);
+        const Loaded l = Load("p\r\n1\r\n 0 \r\n 0 \r\n" + std::to_string(value) + "\r\n 255 \r\n");
+        EXPECT_EQ(l.state.face.colours[0], value);  // kept as read, to be saved as it is
+        EXPECT_EQ(l.swatches[0], c.taken ? value : fake::kButtonText);
+        EXPECT_EQ(l.swatches[1], 255);
+    }
+}
+
+TEST(SettingsFile, WhatIsWrittenReadsBackTheSame) {
+    fake::FakePlatform fake;
+    ClockState state;
+    state.face.topMode = -32768;
+    state.face.colours = {16777215, -1, -2147483647 - 1, 2147483647, 0, 0, 0, 0};
+    EXPECT_EQ(SettingsFileBytes(state, "1", fake.codePage),
+              "\r\n1\r\n-32768 \r\n 0 \r\n 16777215 \r\n-1 \r\n-2147483648 \r\n"
+              " 2147483647 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+
+    state.face = {{1, -1, 16777215, 0, 5, 6, 7, 8}, 3, -7};
+    for (const std::string text : {"yyyy/mm/dd hh:mm aaa", "a,b", " leading", "\"quoted\"",
+                                    "mid\"quote", "trailing  ", "", ",", "\"", "時刻 hh:nn", "   ",
+                                    "x\"\",y"}) {
+        for (const std::string& interval : {std::string("1.0"), text}) {
+            SCOPED_TRACE(text + " | " + interval);
+            state.tipPattern = text;
+            fake.files.Settings() = SettingsFileBytes(state, interval, fake.codePage);
+            ClockState read;
+            LoadSettings(read, fake.Platform());
+            EXPECT_EQ(read.tipPattern, text);
+            EXPECT_EQ(fake.window.interval, interval);
+            EXPECT_EQ(read.face.topMode, 3);
+            EXPECT_EQ(read.face.bottomMode, -7);
+            EXPECT_EQ(read.face.colours, state.face.colours);
+        }
+    }
+}
+
+TEST(UpdateTimer, TheIntervalTextSetsTheTimerAndWhichTicksRefresh) {
+    const struct {
+        const char* text;
+        std::int32_t interval, toSkip;
+        const char* due;  // the first ten ticks after arming: 'x' refreshes
+    } cases[] = {
+        {"0.5", 500, 0, "xxxxxxxxxx"},    {"0.9994", 999, 0, "xxxxxxxxxx"}, {"0.9995", 1000, 1, ".x.x.x.x.x"},
+        {"1.4", 1000, 1, ".x.x.x.x.x"},   {"1.5", 1000, 2, "..x..x..x."},   {"2.5", 1000, 2, "..x..x..x."},
+        {"3.5", 1000, 4, "....x....x"},   {"5 秒", 1000, 5, ".....x...."},  {"60", 1000, 60, ".........."},
+        {"0.0015", 2, 0, "xxxxxxxxxx"},   {"0.001", 1, 0, "xxxxxxxxxx"},    {"0.0005", 0, 0, "xxxxxxxxxx"},
+        // Beyond the timer's range: limited to the largest interval it takes.
+        {"2147483.647", 1000, 2147484, ".........."}, {"2147483.648", 1000, 2147484, ".........."},
+        {"1e400", 1000, 2147484, ".........."},
+        // Negative counts come only from a damaged file: no ticks, like 0.
+        {"-5", 0, 0, "xxxxxxxxxx"},       {"-1e400", 0, 0, "xxxxxxxxxx"},
+    };
+    fake::FakePlatform fake;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        TickCount ticks{7, 3};
+        fake.window.interval = c.text;
+        ArmUpdateTimer(ticks, fake.Platform());
+        EXPECT_EQ(fake.timer.interval, c.interval);
+        EXPECT_EQ(ticks.toSkip, c.toSkip);
+        std::string due;
+        for (int i = 0; i < 10; ++i) due += TickDue(ticks) ? 'x' : '.';
+        EXPECT_EQ(due, c.due);
+    }
+}
+
+}  // namespace
+}  // namespace gv
