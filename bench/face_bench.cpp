@@ -1,12 +1,11 @@
-// Drawing each display mode, and a whole refresh through a lean in-memory platform, with the
-// heap allocations per iteration reported beside the time.
+// Drawing each display mode, and a whole refresh through the fake platform (quiet, so that it
+// keeps nothing), with the heap allocations per iteration reported beside the time.
 #include <benchmark/benchmark.h>
 
+#include "face/face.h"
 #include "fake/allocation_counter.h"
-#include "fake/lean_platform.h"
-#include "platform/notify_filter.h"
-#include "render/face.h"
-#include "render/refresh.h"
+#include "fake/fake_platform.h"
+#include "features/refresh.h"
 
 namespace {
 
@@ -15,17 +14,22 @@ void Report(benchmark::State& state, long allocations) {
         benchmark::Counter(static_cast<double>(allocations), benchmark::Counter::kAvgIterations);
 }
 
-void BM_DrawFace(benchmark::State& state) {
-    gv::fake::LeanPlatform platform;
+gv::ClockState Modes(const benchmark::State& state) {
     gv::ClockState clock;
-    clock.Pi = gv::kSinglePi;
-    clock.Hyo1 = static_cast<std::int16_t>(state.range(0));
-    clock.Hyo2 = static_cast<std::int16_t>(state.range(1));
+    clock.tipPattern = gv::kDefaultTipPattern;
+    clock.face.topMode = static_cast<std::int16_t>(state.range(0));
+    clock.face.bottomMode = static_cast<std::int16_t>(state.range(1));
+    return clock;
+}
+
+void BM_DrawFace(benchmark::State& state) {
+    gv::fake::FakePlatform fake;
+    const gv::ClockState clock = Modes(state);
     gv::Surface surface;
-    gv::FaceContext face{clock, surface, platform, gv::JapaneseLocale()};
+    gv::FaceContext face{clock.face, surface, fake.clock, *fake.locale};
     const long before = gv::fake::Allocations();
     for (auto _ : state) {
-        platform.Advance(1);  // a new second every thousand iterations
+        ++fake.clock.elapsedMs;  // a new second every thousand iterations
         gv::DrawFace(face);
         benchmark::DoNotOptimize(surface.Image().data());
     }
@@ -42,55 +46,47 @@ BENCHMARK(BM_DrawFace)
     ->Args({2, 5})
     ->Args({0, 5});
 
+// A refresh in the tray: drawing, the preview, the tooltip and the tray keeper, which sends
+// the notification area a modify only when the picture or the tooltip changed.
 void BM_Refresh(benchmark::State& state) {
-    gv::fake::LeanPlatform platform;
-    gv::ClockState clock;
-    clock.Pi = gv::kSinglePi;
-    clock.TipFmt = gv::kDefaultTipFmt;
-    clock.Hyo1 = static_cast<std::int16_t>(state.range(0));
-    clock.Hyo2 = static_cast<std::int16_t>(state.range(1));
+    gv::fake::FakePlatform fake;
+    fake.log.quiet = true;
+    const gv::ClockState clock = Modes(state);
     gv::Surface surface;
-    const gv::Platform p = platform.Platform();
+    const gv::Platform platform = fake.Platform();
+    fake.tray.Add(gv::TrayPicture(surface), "");
     const long before = gv::fake::Allocations();
     for (auto _ : state) {
-        platform.Advance(1);  // a new second every thousand iterations
-        gv::Lng(clock, surface, p);
+        ++fake.clock.elapsedMs;  // a new second every thousand iterations
+        gv::Refresh(clock, surface, platform);
     }
     Report(state, gv::fake::Allocations() - before);
 }
 BENCHMARK(BM_Refresh)->ArgNames({"top", "bottom"})->Args({0, 0})->Args({2, 5});
 
-// The shell's share at the shortest interval: how many tray calls one simulated minute makes
-// with every refresh handed over, and with the calls that would change nothing skipped.
-void BM_ShellCallsPerMinute(benchmark::State& state) {
-    long long unfiltered = 0, filtered = 0;
+// The tray's share at the shortest interval: the refreshes of one simulated minute, and how
+// many of them reached the notification area.
+void BM_TrayCallsPerMinute(benchmark::State& state) {
+    gv::TrayCounts counts;
     for (auto _ : state) {
-        gv::fake::LeanPlatform platform;
-        platform.Start(gv::MakeLocalTime(2024, 5, 1, 12, 0, 0));
+        gv::fake::FakePlatform fake;
+        fake.log.quiet = true;
+        fake.clock.start = gv::MakeLocalTime(2024, 5, 1, 12, 0, 0);
         gv::ClockState clock;
-        clock.Pi = gv::kSinglePi;
-        clock.TipFmt = gv::kDefaultTipFmt;
-        clock.Hyo1 = gv::kModeTime24;
+        clock.tipPattern = gv::kDefaultTipPattern;
+        clock.face.topMode = gv::kModeTime24;
         gv::Surface surface;
-        const gv::Platform p = platform.Platform();
-        gv::NotifyFilter filter;
-        unfiltered = filtered = 0;
+        const gv::Platform platform = fake.Platform();
+        fake.tray.Add(gv::TrayPicture(surface), "");
         for (int tick = 0; tick < 60000; ++tick) {  // one minute of 1 ms ticks
-            platform.Advance(1);
-            const long long before = platform.notifications;
-            gv::Lng(clock, surface, p);
-            if (platform.notifications == before) continue;
-            ++unfiltered;
-            const gv::NotifyFilter::Picture picture{platform.image, gv::BackgroundColour()};
-            if (filter.ShouldSend(gv::kNimModify, platform.last, picture)) {
-                ++filtered;
-                filter.Sent(gv::kNimModify, platform.last, picture, true);
-            }
+            ++fake.clock.elapsedMs;
+            gv::Refresh(clock, surface, platform);
         }
+        counts = fake.tray.Counts();
     }
-    state.counters["calls/min"] = static_cast<double>(unfiltered);
-    state.counters["filtered/min"] = static_cast<double>(filtered);
+    state.counters["refreshes/min"] = static_cast<double>(counts.modifiesAsked);
+    state.counters["sent/min"] = static_cast<double>(counts.modifiesSent);
 }
-BENCHMARK(BM_ShellCallsPerMinute)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrayCallsPerMinute)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

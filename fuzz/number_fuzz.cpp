@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-#include "common/number.h"
+#include "base/number.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fake/fake_platform.h"
-#include "settings/settings_file.h"
+#include "features/settings_file.h"
 
 namespace {
 
@@ -15,11 +15,11 @@ struct Read {
 };
 
 Read Load(gv::fake::FakePlatform& fake, const std::string& bytes) {
-    fake.files.entries[fake.files.SettingsPath()].bytes = bytes;
-    fake.window.interval = "1.0";
+    fake.files.Settings() = bytes;
+    fake.window.interval = gv::kDefaultInterval;
     Read r;
-    r.state.TipFmt = gv::kDefaultTipFmt;
-    gv::LdDat(r.state, fake.Platform());
+    r.state.tipPattern = gv::kDefaultTipPattern;
+    gv::LoadSettings(r.state, fake.Platform());
     r.interval = fake.window.interval;
     return r;
 }
@@ -33,12 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const Read second = Load(fake, written);
 
     std::string tip, interval;
-    fake.codePage.ToAnsi(first.state.TipFmt, tip);
+    fake.codePage.ToAnsi(first.state.tipPattern, tip);
     fake.codePage.ToAnsi(first.interval, interval);
     const bool fits = tip.size() + 2 < gv::kMaxItemBytes && interval.size() + 2 < gv::kMaxItemBytes;
-    if (fits && (second.state.TipFmt != first.state.TipFmt || second.interval != first.interval ||
-                 second.state.Hyo1 != first.state.Hyo1 || second.state.Hyo2 != first.state.Hyo2 ||
-                 second.state.Clr != first.state.Clr)) {
+    const gv::FaceSettings& a = first.state.face;
+    const gv::FaceSettings& b = second.state.face;
+    if (fits && (second.state.tipPattern != first.state.tipPattern ||
+                 second.interval != first.interval || a.topMode != b.topMode ||
+                 a.bottomMode != b.bottomMode || a.colours != b.colours)) {
         std::abort();
     }
     // Writing what was read back must not change the file any more.

@@ -5,13 +5,9 @@
 //   face_dump TOP BOTTOM C0 C1 C2 C3 C4 C5 C6 C7 YYYY-MM-DD [HH:MM]
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
-#include "common/clock_state.h"
-#include "common/date_locale.h"
-#include "common/local_time.h"
-#include "render/face.h"
-#include "render/surface.h"
+#include "face/face.h"
+#include "time/date_locale.h"
 
 namespace {
 
@@ -33,13 +29,11 @@ int Usage() {
 
 int main(int argc, char** argv) {
     if (argc != 12 && argc != 13) return Usage();
-    gv::ClockState state;
-    state.Pi = gv::kSinglePi;
-    state.TipFmt = std::string(gv::kDefaultTipFmt);
-    state.Hyo1 = static_cast<std::int16_t>(std::atoi(argv[1]));
-    state.Hyo2 = static_cast<std::int16_t>(std::atoi(argv[2]));
+    gv::FaceSettings settings;
+    settings.topMode = static_cast<std::int16_t>(std::atoi(argv[1]));
+    settings.bottomMode = static_cast<std::int16_t>(std::atoi(argv[2]));
     for (int i = 0; i < 8; ++i)
-        state.Clr[static_cast<std::size_t>(i)] =
+        settings.colours[static_cast<std::size_t>(i)] =
             static_cast<gv::Colour>(std::strtoll(argv[3 + i], nullptr, 0));
 
     int year = 0, month = 0, day = 0, hour = 12, minute = 0;
@@ -48,7 +42,7 @@ int main(int argc, char** argv) {
     FixedClock clock(gv::MakeLocalTime(year, month, day, hour, minute, 0));
 
     gv::Surface surface;
-    gv::FaceContext face{state, surface, clock, gv::JapaneseLocale()};
+    gv::FaceContext face{settings, surface, clock, gv::JapaneseLocale()};
     gv::DrawFace(face);
 
     // Only plain colours can be printed; the background is what the icon leaves transparent.
