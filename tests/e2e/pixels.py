@@ -1,13 +1,10 @@
-"""Pixel checks on screenshots of the running clock.
+"""Pixel checks on regions of screenshots of the running clock, as 8-bit binary PPM files.
 
-  pixels.py match-face EXPECTED REGION.ppm BGX BGY
-      EXPECTED is face_dump's output: 16 rows of 16 "rrggbb" or "------" (transparent).
-      Looks for the 16x16 face anywhere in the region: every drawn pixel must have exactly its
-      colour and every transparent pixel the background, read at (BGX, BGY) of the region.
-  pixels.py match-face-scaled EXPECTED REGION.ppm N BGX BGY
-      The same for the face enlarged to N x N in solid blocks: face pixel (x, y) fills the
-      columns x*N//16 to (x+1)*N//16 - 1 and the same rows, with exactly its colour (or the
-      background where it is transparent). N = 16 is match-face.
+  pixels.py face EXPECTED REGION.ppm N
+      EXPECTED is face_dump's output: 16 rows of 16 "rrggbb" or "------" (transparent). The face
+      enlarged to N x N in solid blocks (face pixel x fills columns x*N//16 to (x+1)*N//16 - 1,
+      and the same for rows) lies somewhere in the region: every drawn pixel in exactly its
+      colour, every transparent one in the background, the region's top-left pixel.
   pixels.py count REGION.ppm RRGGBB
       Prints how many pixels of the region have exactly that colour.
 """
@@ -17,98 +14,55 @@ import sys
 def read_ppm(path):
     with open(path, "rb") as f:
         data = f.read()
-    fields = []
-    pos = 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            while data[pos:pos + 1] not in (b"\n", b""):
-                pos += 1
-            continue
-        start = pos
-        while not data[pos:pos + 1].isspace():
-            pos += 1
-        fields.append(data[start:pos])
-    pos += 1
-    if fields[0] != b"P6" or int(fields[3]) != 255:
+    magic, width, height, depth = data.split(maxsplit=4)[:4]
+    if magic != b"P6" or depth != b"255":
         raise SystemExit(f"{path}: not an 8-bit binary PPM")
-    width, height = int(fields[1]), int(fields[2])
-    raw = data[pos:pos + width * height * 3]
-    pixels = [["%02x%02x%02x" % tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3])
-               for x in range(width)] for y in range(height)]
-    return width, height, pixels
+    width, height = int(width), int(height)
+    raw = data[len(data) - width * height * 3:]  # the pixels end the file
+    return [[raw[(y * width + x) * 3:(y * width + x) * 3 + 3].hex() for x in range(width)]
+            for y in range(height)]
 
 
-def enlarged(expected, n):
-    """The face enlarged to n x n by the block rule: each destination row and column names the
-    face row and column it shows."""
-    source = [0] * n
-    for f in range(16):
-        for d in range(f * n // 16, (f + 1) * n // 16):
-            source[d] = f
-    return [[expected[source[y]][source[x]] for x in range(n)] for y in range(n)]
-
-
-def match_face(expected_path, region_path, bgx, bgy, n=16):
+def face(expected_path, region_path, n):
     with open(expected_path) as f:
         expected = [line.split() for line in f if line.strip()]
-    if len(expected) != 16 or any(len(row) != 16 for row in expected):
-        print("expected face is not 16x16")
+    if len(expected) != 16 or any(len(row) != 16 for row in expected) or n < 16:
+        print(f"the expected face is not 16x16, or {n} is smaller")
         return 1
-    drawn = sum(1 for row in expected for p in row if p != "------")
-    if drawn == 0:
-        print("expected face has no drawn pixel: nothing to compare")
+    drawn = {p for row in expected for p in row if p != "------"}
+    pixels = read_ppm(region_path)
+    background = pixels[0][0]
+    # A face with nothing drawn, or drawn in the background's colour, would match blindly.
+    if not drawn or background in drawn:
+        print(f"nothing to compare: face colours {sorted(drawn)}, background {background}")
         return 1
-    if n < 16:
-        print(f"size {n} is smaller than the face")
-        return 1
-    want_picture = enlarged(expected, n)
-    width, height, pixels = read_ppm(region_path)
-    background = pixels[bgy][bgx]
-    if any(p == background for row in expected for p in row if p != "------"):
-        print(f"background {background} is also a face colour: the check would be blind")
-        return 1
+    source = [f for f in range(16) for _ in range(f * n // 16, (f + 1) * n // 16)]
+    want = [[expected[y][x].replace("------", background) for x in source] for y in source]
     best = None
-    for oy in range(height - n + 1):
-        for ox in range(width - n + 1):
-            wrong = 0
-            for y in range(n):
-                for x in range(n):
-                    want = want_picture[y][x]
-                    got = pixels[oy + y][ox + x]
-                    if (want == "------" and got != background) or (
-                            want != "------" and got != want):
-                        wrong += 1
+    for oy in range(len(pixels) - n + 1):
+        for ox in range(len(pixels[0]) - n + 1):
+            wrong = sum(pixels[oy + y][ox + x] != want[y][x] for y in range(n) for x in range(n))
+            if wrong == 0:
+                print(f"face found at {ox},{oy} at {n}x{n} on background {background}")
+                return 0
             if best is None or wrong < best[0]:
                 best = (wrong, ox, oy)
-            if wrong == 0:
-                print(f"face found at {ox},{oy} at {n}x{n}: {drawn} drawn face pixels, "
-                      f"background {background}")
-                return 0
     if best is None:
-        print(f"region {width}x{height} is smaller than {n}x{n}")
+        print(f"the region is smaller than {n}x{n}")
         return 1
     wrong, ox, oy = best
-    print(f"face not found; closest at {ox},{oy} with {wrong} of {n * n} pixels wrong")
+    print(f"face not found; closest at {ox},{oy} with {wrong} of {n * n} pixels wrong:")
     for y in range(n):
-        print(" ".join(pixels[oy + y][ox + x] for x in range(n)))
+        print(" ".join(pixels[oy + y][ox:ox + n]))
     return 1
 
 
-def count(region_path, colour):
-    _, _, pixels = read_ppm(region_path)
-    print(sum(1 for row in pixels for p in row if p == colour.lower()))
-    return 0
-
-
 def main(argv):
-    if len(argv) == 6 and argv[1] == "match-face":
-        return match_face(argv[2], argv[3], int(argv[4]), int(argv[5]))
-    if len(argv) == 7 and argv[1] == "match-face-scaled":
-        return match_face(argv[2], argv[3], int(argv[5]), int(argv[6]), int(argv[4]))
+    if len(argv) == 5 and argv[1] == "face":
+        return face(argv[2], argv[3], int(argv[4]))
     if len(argv) == 4 and argv[1] == "count":
-        return count(argv[2], argv[3])
+        print(sum(row.count(argv[3].lower()) for row in read_ppm(argv[2])))
+        return 0
     print(__doc__)
     return 2
 
