@@ -75,15 +75,11 @@ void DumpCombo(HWND combo, const std::string& id) {
 // The message font at the screen's DPI, which the window's controls use (their own font cannot be
 // read from another process under Wine).
 HFONT MessageFont(int dpi) {
-    using ForDpi = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
-    const auto forDpi = reinterpret_cast<ForDpi>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    const auto size = static_cast<UINT>(sizeof metrics);
-    if (forDpi == nullptr || !forDpi(SPI_GETNONCLIENTMETRICS, size, &metrics, 0, dpi))
-        return nullptr;
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    return SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, dpi)
+               ? CreateFontIndirectW(&metrics.lfMessageFont)
+               : nullptr;
 }
 
 // The settings window: caption, frame, place, every control (identifier, class, place in client
@@ -106,16 +102,14 @@ int Dump() {
     std::string frame;
     for (const auto& [on, name] : flags)
         if (on) frame += (frame.empty() ? "" : ",") + std::string(name);
-    RECT outer{}, client{}, work{};
+    RECT outer{}, client{};
     POINT origin{0, 0};
     GetWindowRect(clock, &outer);
     GetClientRect(clock, &client);
     ClientToScreen(clock, &origin);
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    Print("caption=" + Text(clock) + "\nframe=" + frame);
-    Print("window=" + Num(outer.left) + "," + Num(outer.top) + "\nclient=" + Num(client.right) +
-          "x" + Num(client.bottom) + "\nclient_origin=" + Num(origin.x) + "," + Num(origin.y));
-    Print("corner_gap=" + Num(work.right - outer.right) + "," + Num(work.bottom - outer.bottom));
+    Print("caption=" + Text(clock) + "\nframe=" + frame + "\nwindow=" + Num(outer.left) + "," +
+          Num(outer.top) + "\nclient=" + Num(client.right) + "x" + Num(client.bottom) +
+          "\nclient_origin=" + Num(origin.x) + "," + Num(origin.y));
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     HFONT font = MessageFont(dpi);
