@@ -7,8 +7,8 @@ finish() { echo "$passed passed, $failed failed" && exit $((failed > 0)); }
 setup_failed() { fail "$*" && finish; }
 
 missing=()
-for tool in Xvfb trayer xdotool xwininfo wine wineboot wineserver winepath python3 iconv \
-    x86_64-w64-mingw32-g++-posix /usr/bin/convert /usr/bin/import "$FACE_DUMP"; do
+for tool in Xvfb trayer xdotool xwininfo wine wineboot wineserver winepath iconv basenc \
+    x86_64-w64-mingw32-g++-posix /usr/bin/convert /usr/bin/import /usr/bin/compare "$FACE_DUMP"; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' || missing+=(ja_JP.UTF-8-locale)
@@ -53,10 +53,7 @@ clock_exited() { ! kill -0 "$CLOCK_PID" 2>/dev/null; }
 # start_again DIR [EXE]: a second start, as a user makes it; ends with the program's exit status.
 start_again() { (cd "$1" && exec timeout 20 wine "${2:-Gorvandel.exe}" >>"$OUT/clock.log" 2>&1); }
 # wait_until SECONDS COMMAND...: polls the command until it succeeds.
-wait_until() {
-    local deadline=$((SECONDS + $1))
-    until "${@:2}"; do ((SECONDS < deadline)) && sleep 0.3 || return 1; done
-}
+wait_until() { local end=$((SECONDS + $1)); until "${@:2}"; do ((SECONDS < end)) && sleep 0.3 || return 1; done; }
 # write_settings FILE PATTERN INTERVAL TOP BOTTOM C0..C7: a settings file in the Japanese ANSI code
 # page, the numbers after the interval with a space either side.
 write_settings() { { printf '%s\r\n' "$2" "$3" && printf ' %s \r\n' "${@:4}"; } | iconv -f UTF-8 -t CP932 >"$1"; }
@@ -78,15 +75,8 @@ geometry() {
         /Absolute upper-left Y/ {y=$NF} /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {if (!v) exit 1; print x, y, w, h}'
 }
 # The settings window as X maps it; Wine leaves a window placed wholly off the screen unmapped.
-window_geometry() {
-    local id
-    for id in $(xdotool search --name '^!Gorvandel$' 2>/dev/null); do geometry "$id" && return; done
-    return 1
-}
-window_on_screen() {
-    local x y w h
-    read -r x y w h < <(window_geometry) && ((x >= 0 && y >= 0 && x + w <= 1024 && y + h <= 768))
-}
+window_geometry() { local id; for id in $(xdotool search --name '^!Gorvandel$'); do geometry "$id" && return; done; false; }
+window_on_screen() { local x y w h; read -r x y w h < <(window_geometry) && ((x >= 0 && y >= 0 && x + w <= 1024 && y + h <= 768)); }
 # The docked icons: trayer puts each in a socket window of its panel, Wine's icon window inside.
 docked_icons() {
     local panel socket
@@ -104,10 +94,7 @@ clocks_are() { probe clocks | grep -qx "clocks=$1"; }
 boxes_open() { [[ $(probe popups | grep -c '^box title=') == "$1" ]]; }
 
 # click_icon BUTTON: a click on the docked icon's centre.
-click_icon() {
-    local x y w h
-    read -r x y w h < <(docked_icons) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.2 click "$1"
-}
+click_icon() { local x y w h; read -r x y w h < <(docked_icons) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.2 click "$1"; }
 # click_client X Y: a click on the settings window, at client pixels.
 click_client() {
     local origin
@@ -128,18 +115,23 @@ shot() { /usr/bin/import -window root "$SCREENS/$1.png" 2>/dev/null; }
 crop() { /usr/bin/convert "$SCREENS/$1.png" -crop "$4x$5+$2+$3" +repage -depth 8 "ppm:$WORK/region.ppm"; }
 count_colour() { /usr/bin/convert "$WORK/region.ppm" txt:- | grep -ci " #$1 "; }
 # face_in SHOT X Y W H N TOP BOTTOM C0..C7: that region of a new screenshot shows the face for
-# those settings at that minute, from the program's own drawing code, enlarged to N x N.
+# those settings at that minute, from the program's own drawing code, enlarged to N x N in solid
+# blocks (face pixel x fills columns x*N/16 to (x+1)*N/16 - 1): every pixel in exactly its colour,
+# the transparent ones in the background's, the region's top-left pixel.
 face_in() {
-    local minute
+    local minute bg
     for _ in 1 2; do # taken again when the minute turned meanwhile
         minute=$(date '+%F %H:%M') && shot "$1" && [[ $(date '+%F %H:%M') == "$minute" ]] && break
     done
-    "$FACE_DUMP" "${@:7:10}" "${minute% *}" "${minute#* }" >"$WORK/expected.txt" && crop "$@" &&
-        python3 "$HERE/pixels.py" "$WORK/expected.txt" "$WORK/region.ppm" "$6" >"$OUT/match-$1.txt"
+    "$FACE_DUMP" "${@:7:10}" "${minute% *}" "${minute#* }" >"$WORK/face.txt" && crop "$@" &&
+        bg=$(/usr/bin/convert "$WORK/region.ppm" -format '%[hex:p{0,0}]' info:) || return 1
+    # Nothing drawn, or drawn in the background's colour, would match blindly.
+    grep -q '[0-9a-f]\{6\}' "$WORK/face.txt" && ! grep -qi "$bg" "$WORK/face.txt" &&
+        { printf 'P6 16 16 255\n' && tr -d ' \n' <"$WORK/face.txt" | tr a-f A-F | sed "s/------/$bg/g" |
+            basenc --base16 -d; } | /usr/bin/convert - -define sample:offset=93.75 \
+        -sample "$6x$6" "$OUT/face-$1.png" && /usr/bin/compare -metric AE -subimage-search \
+        "$WORK/region.ppm" "$OUT/face-$1.png" null: 2>"$OUT/match-$1.txt"
 }
 # icon_shows SHOT TOP BOTTOM C0..C7: the docked icon shows that face at the tray's icon size, on the
 # tray's background where it is transparent.
-icon_shows() {
-    local x y w h
-    read -r x y w h < <(docked_icons) && face_in "$1" "$x" "$y" "$w" "$h" "$ICON_SIZE" "${@:2}"
-}
+icon_shows() { local x y w h; read -r x y w h < <(docked_icons) && face_in "$1" "$x" "$y" "$w" "$h" "$ICON_SIZE" "${@:2}"; }

@@ -1,7 +1,6 @@
-// A look from outside at the running clock, the way another program on the desktop sees it: the
-// settings window and its dialogs through ordinary window messages, the tray through the calls any
-// program can make. The end-to-end runner runs it under Wine and reads the lines it prints:
-//   dump | popups | clocks | tray-delete | send all|clock MESSAGE [WPARAM] | hold folder PATH MS
+// A look from outside at the running clock, as another program on the desktop sees it, for the
+// end-to-end runner: probe dump | popups | clocks | tray-delete | send all|clock MESSAGE [WPARAM]
+// | hold folder PATH MS. It prints what it reads, one fact a line; its status says if it could.
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -85,9 +84,9 @@ HFONT MessageFont(int dpi) {
 // The settings window: caption, frame, place, every control (identifier, class, place in client
 // pixels, text) and every text measured against its control's client area, the lists, the tab
 // order.
-int Dump() {
+bool Dump() {
     HWND clock = Clock();
-    if (clock == nullptr) return 1;
+    if (clock == nullptr) return false;
     const LONG style = GetWindowLongW(clock, GWL_STYLE), ex = GetWindowLongW(clock, GWL_EXSTYLE);
     const std::pair<bool, const char*> flags[] = {
         {(style & WS_CAPTION) == WS_CAPTION, "caption"},
@@ -148,7 +147,7 @@ int Dump() {
         if ((item = GetNextDlgTabItem(clock, item, FALSE)) == first) break;
     }
     Print("tab_order=" + order);
-    return 0;
+    return true;
 }
 
 BOOL CALLBACK PrintBoxPart(HWND child, LPARAM) {
@@ -171,7 +170,7 @@ BOOL CALLBACK PrintPopup(HWND window, LPARAM clock) {
 }
 
 // Every running clock: its settings window shown or not, and the program it belongs to.
-int Clocks() {
+bool Clocks() {
     int count = 0;
     for (HWND clock = FindWindowExW(nullptr, nullptr, kClockClass, nullptr); clock != nullptr;
          clock = FindWindowExW(nullptr, clock, kClockClass, nullptr), ++count) {
@@ -184,67 +183,58 @@ int Clocks() {
         Print("clock visible=" + Bit(IsWindowVisible(clock)) + " exe=" + Utf8(path));
     }
     Print("clocks=" + Num(count));
-    return 0;
+    return true;
 }
 
 // Takes the clock's icon away, as a shell that restarts forgets it.
-int TrayDelete() {
+bool TrayDelete() {
     NOTIFYICONDATAA record{};
     record.cbSize = NOTIFYICONDATAA_V1_SIZE;
     record.hWnd = Clock();
     record.uID = 1;
-    const bool done = Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
-    Print("deleted=" + Bit(done));
-    return done ? 0 : 1;
+    return Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
 }
 
 // A message (a number, or the name of a registered one) to every top-level window, as the system
-// broadcasts its events, or to the settings window. Sent, not posted: it has been handled when the
-// probe ends.
-int Send(const wchar_t* to, const wchar_t* message, const wchar_t* wParam) {
+// broadcasts its events, or to the settings window; sent, so handled when the probe ends.
+bool Send(const wchar_t* to, const wchar_t* message, const wchar_t* wParam) {
     wchar_t* end = nullptr;
     UINT number = static_cast<UINT>(std::wcstoul(message, &end, 0));
     if (*end != L'\0') number = RegisterWindowMessageW(message);
     HWND target = std::wcscmp(to, L"all") == 0 ? HWND_BROADCAST : Clock();
-    DWORD_PTR answer = 0;
-    const bool done =
-        target != nullptr && SendMessageTimeoutW(target, number, std::wcstoul(wParam, nullptr, 0),
-                                                 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0;
-    Print("sent=" + Bit(done));
-    return done ? 0 : 1;
+    return target != nullptr &&
+           SendMessageTimeoutW(target, number, std::wcstoul(wParam, nullptr, 0), 0,
+                               SMTO_ABORTIFHUNG, 5000, nullptr) != 0;
 }
 
 // Holds for a while, with no window, what a clock holds: the mutex of a folder's clock, as that
 // clock holds it in its last steps of closing.
-int Hold(const wchar_t* what, const wchar_t* path, const wchar_t* milliseconds) {
+bool Hold(const wchar_t* what, const wchar_t* path, const wchar_t* milliseconds) {
     HANDLE held = nullptr;
-    if (std::wcscmp(what, L"folder") == 0) {
+    if (std::wcscmp(what, L"folder") == 0)
         held = CreateMutexW(nullptr, TRUE,
                             gv::win32::FolderMutexName(gv::win32::FolderKey(path)).c_str());
-        if (held != nullptr && GetLastError() == ERROR_ALREADY_EXISTS)
-            CloseHandle(held), held = nullptr;
-    }
+    if (held != nullptr && GetLastError() == ERROR_ALREADY_EXISTS)
+        CloseHandle(held), held = nullptr;
     Print("held=" + Bit(held != nullptr));
     std::fflush(stdout);
-    if (held == nullptr) return 1;
+    if (held == nullptr) return false;
     Sleep(static_cast<DWORD>(std::wcstoul(milliseconds, nullptr, 10)));
     ReleaseMutex(held);
-    CloseHandle(held);
-    return 0;
+    return CloseHandle(held) != FALSE;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc > 1 ? argv[1] : L"";
-    int result = 2;
-    if (command == L"dump") result = Dump();
-    if (command == L"popups") result = EnumWindows(PrintPopup, (LPARAM)Clock()) ? 0 : 1;
-    if (command == L"clocks") result = Clocks();
-    if (command == L"tray-delete") result = TrayDelete();
-    if (command == L"send" && argc >= 4) result = Send(argv[2], argv[3], argc > 4 ? argv[4] : L"0");
-    if (command == L"hold" && argc == 5) result = Hold(argv[2], argv[3], argv[4]);
-    if (result == 2) Print("usage: see the top of probe.cpp");
+    bool done = false;
+    if (command == L"dump") done = Dump();
+    if (command == L"popups") done = EnumWindows(PrintPopup, (LPARAM)Clock());
+    if (command == L"clocks") done = Clocks();
+    if (command == L"tray-delete") done = TrayDelete();
+    if (command == L"send" && argc >= 4) done = Send(argv[2], argv[3], argc > 4 ? argv[4] : L"0");
+    if (command == L"hold" && argc == 5) done = Hold(argv[2], argv[3], argv[4]);
     std::fflush(stdout);
-    return result;
+    return done ? 0 : 1;
 }
