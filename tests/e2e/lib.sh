@@ -75,7 +75,7 @@ geometry() {
         /Absolute upper-left Y/ {y=$NF} /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {if (!v) exit 1; print x, y, w, h}'
 }
 # The settings window as X maps it; Wine leaves a window placed wholly off the screen unmapped.
-window_geometry() { local id; for id in $(xdotool search --name '^!Gorvandel$'); do geometry "$id" && return; done; false; }
+window_geometry() { local id; for id in $(xdotool search --name '^!Gorvandel$' 2>/dev/null); do geometry "$id" && return; done; false; }
 window_on_screen() { local x y w h; read -r x y w h < <(window_geometry) && ((x >= 0 && y >= 0 && x + w <= 1024 && y + h <= 768)); }
 # The docked icons: trayer puts each in a socket window of its panel, Wine's icon window inside.
 docked_icons() {
@@ -88,7 +88,6 @@ docked_icons() {
 }
 icons_docked() { [[ $(docked_icons | wc -l) == "$1" ]]; }
 icon_gone() { icons_docked 0; }
-window_up() { probe clocks | grep -q '^clock visible=1'; }
 docked_and_hidden() { icons_docked 1 && probe clocks | grep -q '^clock visible=0'; }
 clocks_are() { probe clocks | grep -qx "clocks=$1"; }
 boxes_open() { [[ $(probe popups | grep -c '^box title=') == "$1" ]]; }
