@@ -81,7 +81,8 @@ window_on_screen() { local x y w h; read -r x y w h < <(window_geometry) && ((x 
 docked_icons() {
     local panel socket
     panel=$(xwininfo -root -tree 2>/dev/null | awk '/"panel": \("panel" "trayer"\)/ {print $1; exit}')
-    for socket in $(xwininfo -children -id "${panel:-none}" 2>/dev/null | awk '/^ +0x/ {print $1}'); do
+    [[ -n $panel ]] || return 0 # (xwininfo without a window waits for a click on one)
+    for socket in $(xwininfo -children -id "$panel" 2>/dev/null | awk '/^ +0x/ {print $1}'); do
         geometry "$(xwininfo -children -id "$socket" 2>/dev/null | awk '/"explorer.exe"/ {print $1}')"
     done
     return 0
