@@ -1,220 +1,137 @@
-# Shared by the end-to-end scripts: sourced, never run. It reads the script's arguments
-#   SCRIPT GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]
-# checks the tools, starts a private display, a tray host and a fresh Wine prefix with a Japanese
-# locale, builds the probe, copies the .exe into a folder of its own ($APP), and defines the
-# helpers the scenarios use. Everything it starts is stopped when the script exits.
-# OUTPUT_DIR (default: beside the .exe, e2e/) receives screenshots in screens/ and the logs.
-# FACE_DUMP is the native tools/face_dump program (also taken from $GV_FACE_DUMP); the icon and
-# preview pictures are compared with what it draws. Scripts end with `finish`, which prints
-# "N passed, N failed" and exits non-zero when anything failed.
+# Set-up and helpers of the end-to-end runner, sourced by run.sh once it knows the density ($DPI)
+# and the paths ($EXE, $OUT, $FACE_DUMP). Everything started here is stopped at exit.
+passed=0 failed=0
+fail() { echo "FAIL: $*" && failed=$((failed + 1)); }
+check() { if "${@:2}"; then echo "PASS: $1" && passed=$((passed + 1)); else fail "$1"; fi; }
+finish() { echo "$passed passed, $failed failed" && exit $((failed > 0)); }
+setup_failed() { fail "$*" && finish; }
 
-if [[ $# -lt 1 || ! -f $1 ]]; then
-    echo "usage: $0 GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]" >&2
-    echo "0 passed, 1 failed"
-    exit 2
-fi
-EXE=$(realpath "$1")
-OUT=$(realpath -m "${2:-$(dirname "$EXE")/e2e}")
-FACE_DUMP=${3:-${GV_FACE_DUMP:-}}
-HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-SCREENS=$OUT/screens
-mkdir -p "$SCREENS"
-rm -f "$SCREENS"/*.png
-
-passed=0
-failed=0
-pass() { echo "PASS: $*"; passed=$((passed + 1)); }
-fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
-# check DESCRIPTION COMMAND...: one test result from a command's exit status.
-check() {
-    local description=$1
-    shift
-    if "$@"; then pass "$description"; else fail "$description"; fi
-}
-finish() {
-    echo "$passed passed, $failed failed"
-    [[ $failed -eq 0 ]]
-    exit
-}
-
-# --- What the run needs -------------------------------------------------------------------
 missing=()
-for tool in Xvfb trayer xdotool xwininfo wine wineboot wineserver winepath python3 iconv \
-    x86_64-w64-mingw32-g++-posix; do
+for tool in Xvfb trayer xdotool xwininfo wine wineboot wineserver winepath iconv basenc \
+    x86_64-w64-mingw32-g++-posix /usr/bin/convert /usr/bin/import /usr/bin/compare "$FACE_DUMP"; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
-# The real ImageMagick, not a look-alike earlier in PATH.
-CONVERT=/usr/bin/convert
-IMPORT=/usr/bin/import
-[[ -x $CONVERT && -x $IMPORT ]] || missing+=(imagemagick)
 locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' || missing+=(ja_JP.UTF-8-locale)
-if [[ ${#missing[@]} -gt 0 ]]; then
-    fail "tools missing: ${missing[*]}"
-    finish
-fi
-if [[ -z $FACE_DUMP || ! -x $FACE_DUMP ]]; then
-    fail "face_dump not given (third argument or GV_FACE_DUMP): the pictures cannot be checked"
-fi
+((${#missing[@]} == 0)) || setup_failed "missing (face_dump is the 4th argument): ${missing[*]}"
 
-# --- A private display, tray and Wine prefix ------------------------------------------------
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+SCREENS=$OUT/screens
+mkdir -p "$SCREENS" && rm -f "$SCREENS"/*.png
 WORK=$(mktemp -d /tmp/gorvandel-e2e.XXXXXX)
-CLOCK_PID=
 # shellcheck source=../../tools/wine-desktop.sh
 source "$HERE/../../tools/wine-desktop.sh"
-cleanup() {
-    [[ -n $CLOCK_PID ]] && kill "$CLOCK_PID" 2>/dev/null
-    wd_stop
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
+trap 'wd_stop; rm -rf "$WORK"' EXIT
 trap 'exit 130' INT TERM
-
-if ! wd_start_display "$OUT/xvfb.log"; then
-    fail "Xvfb did not start (see $OUT/xvfb.log)"
-    finish
+# One zone without daylight saving for the clock and for `date`, which says what it must show.
+export TZ=JST-9
+# The tray draws icons at the small-icon size, in a panel tall enough for it and its border.
+ICON_SIZE=$((16 * DPI / 96))
+((DPI == 96)) || export WD_TRAYER_HEIGHT=$((ICON_SIZE + 12))
+wd_start_display "$OUT/xvfb.log" || setup_failed "Xvfb did not start (see $OUT/xvfb.log)"
+wd_start_trayer "$OUT/trayer.log"
+wd_make_prefix "$WORK/prefix" "$OUT/wineboot.log" || setup_failed "wineboot failed (see $OUT/wineboot.log)"
+if ((DPI != 96)); then # read as the server starts: set, then let the server end
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DPI" /f >/dev/null 2>&1
+    wineserver -w
 fi
-SCREEN_W=1024
-SCREEN_H=768
-start_trayer() { wd_start_trayer "$OUT/trayer.log"; }
-start_trayer
-if ! wd_make_prefix "$WORK/prefix" "$OUT/wineboot.log"; then
-    fail "wineboot -i failed (see $OUT/wineboot.log)"
-    finish
-fi
-
+# The probe takes the clock's names from its sources.
 PROBE=$WORK/probe.exe
-if ! x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -static -I "$HERE/../../src" -o "$PROBE" \
-    "$HERE/probe.cpp" -lshell32 -lcomctl32 -lgdi32 >"$OUT/probe-build.log" 2>&1; then
-    fail "the probe did not build (see $OUT/probe-build.log)"
-    finish
-fi
+x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -static -municode -I "$HERE/../../src" -o "$PROBE" \
+    "$HERE/probe.cpp" -lshell32 -lgdi32 >"$OUT/probe-build.log" 2>&1 ||
+    setup_failed "the probe did not build (see $OUT/probe-build.log)"
 probe() { wine "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+APP=$WORK/app INI=$WORK/app/Gorvandel.ini GDI_REPORT=$WORK/gdi-report.txt
+mkdir -p "$APP" && cp "$EXE" "$APP/Gorvandel.exe"
 
-APP=$WORK/app
-mkdir -p "$APP"
-cp "$EXE" "$APP/Gorvandel.exe"
-INI=$APP/Gorvandel.ini
-GDI_REPORT=$WORK/gdi-report.txt
-
-# --- Helpers --------------------------------------------------------------------------------
+# start_clock [DIR]: starts the clock of DIR (default $APP) in the background.
 start_clock() {
-    (cd "$APP" && GORVANDEL_GDI_REPORT=$(winepath -w "$GDI_REPORT" 2>/dev/null) \
+    (cd "${1:-$APP}" && GORVANDEL_GDI_REPORT=$(winepath -w "$GDI_REPORT" 2>/dev/null) \
         exec wine Gorvandel.exe >>"$OUT/clock.log" 2>&1) &
     CLOCK_PID=$!
 }
-clock_running() { [[ -n $CLOCK_PID ]] && kill -0 "$CLOCK_PID" 2>/dev/null; }
+clock_exited() { ! kill -0 "$CLOCK_PID" 2>/dev/null; }
+# start_again DIR [EXE]: a second start, as a user makes it; ends with the program's exit status.
+start_again() { (cd "$1" && exec timeout 20 wine "${2:-Gorvandel.exe}" >>"$OUT/clock.log" 2>&1); }
 # wait_until SECONDS COMMAND...: polls the command until it succeeds.
-wait_until() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS >= deadline)) && return 1
-        sleep 0.3
-    done
-}
-clock_exited() { ! clock_running; }
-window_visible() { probe dump | grep -qx 'visible=1'; }
-window_hidden() { probe dump | grep -qx 'visible=0'; }
-dump_has() { grep -qxF -- "$2" <<<"$1"; }
+wait_until() { local end=$((SECONDS + $1)); until "${@:2}"; do ((SECONDS < end)) && sleep 0.3 || return 1; done; }
+# write_settings FILE PATTERN INTERVAL TOP BOTTOM C0..C7: a settings file in the Japanese ANSI code
+# page, the numbers after the interval with a space either side.
+write_settings() { { printf '%s\r\n' "$2" "$3" && printf ' %s \r\n' "${@:4}"; } | iconv -f UTF-8 -t CP932 >"$1"; }
+settings_file_is() { cmp -s "$INI" <(write_settings /dev/stdout "$@"); }
 field() { sed -n "s/^$2=//p" <<<"$1" | head -n1; }
-
-# viewable_geometry XID: prints "X Y W H" of an X window that is mapped and viewable, or fails.
-viewable_geometry() {
-    local info
-    info=$(xwininfo -id "$1" 2>/dev/null)
-    grep -q 'Map State: IsViewable' <<<"$info" || return 1
-    awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-         /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {print x, y, w, h}' <<<"$info"
+# has_lines TEXT LINE...: TEXT holds every line; a LINE starting with ~ is a regular expression.
+has_lines() {
+    local line status=0
+    for line in "${@:2}"; do
+        if [[ $line == '~'* ]]; then grep -qx -- "${line#\~}"; else grep -qxF -- "$line"; fi <<<"$1" ||
+            { echo "  missing: $line" && status=1; }
+    done
+    return $status
 }
-# The docked icons: trayer puts each client in a socket window of its panel, and Wine's icon
-# window sits inside that. Prints the X ids of the viewable icon windows, one a line.
-docked_icon_ids() {
-    local panel socket icon
+
+# geometry ID: "X Y W H" of a viewable X window.
+geometry() {
+    [[ -n $1 ]] && xwininfo -id "$1" 2>/dev/null | awk '/IsViewable/ {v=1} /Absolute upper-left X/ {x=$NF}
+        /Absolute upper-left Y/ {y=$NF} /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {if (!v) exit 1; print x, y, w, h}'
+}
+# The settings window as X maps it; Wine leaves a window placed wholly off the screen unmapped.
+window_geometry() { local id; for id in $(xdotool search --name '^!Gorvandel$' 2>/dev/null); do geometry "$id" && return; done; false; }
+window_on_screen() { local x y w h; read -r x y w h < <(window_geometry) && ((x >= 0 && y >= 0 && x + w <= 1024 && y + h <= 768)); }
+# The docked icons: trayer puts each in a socket window of its panel, Wine's icon window inside.
+docked_icons() {
+    local panel socket
     panel=$(xwininfo -root -tree 2>/dev/null | awk '/"panel": \("panel" "trayer"\)/ {print $1; exit}')
-    [[ -n $panel ]] || return 0
+    [[ -n $panel ]] || return 0 # (xwininfo without a window waits for a click on one)
     for socket in $(xwininfo -children -id "$panel" 2>/dev/null | awk '/^ +0x/ {print $1}'); do
-        icon=$(xwininfo -children -id "$socket" 2>/dev/null |
-            awk '/"explorer.exe"/ {print $1; exit}')
-        [[ -n $icon ]] && viewable_geometry "$icon" >/dev/null && echo "$icon"
+        geometry "$(xwininfo -children -id "$socket" 2>/dev/null | awk '/"explorer.exe"/ {print $1}')"
     done
     return 0
 }
-# "X Y W H" of the (first) docked icon, or nothing.
-tray_icon_geometry() {
-    local icon
-    icon=$(docked_icon_ids | head -n1)
-    [[ -n $icon ]] && viewable_geometry "$icon"
-}
-icon_docked() { [[ -n $(tray_icon_geometry) ]]; }
-icon_gone() { ! icon_docked; }
+icons_docked() { [[ $(docked_icons | wc -l) == "$1" ]]; }
+icon_gone() { icons_docked 0; }
+docked_and_hidden() { icons_docked 1 && probe clocks | grep -q '^clock visible=0'; }
+clocks_are() { probe clocks | grep -qx "clocks=$1"; }
+boxes_open() { [[ $(probe popups | grep -c '^box title=') == "$1" ]]; }
 
-shot() { "$IMPORT" -window root "$SCREENS/$1.png" 2>/dev/null; }
-# crop SHOT X Y W H OUT.ppm
-crop() { "$CONVERT" "$SCREENS/$1.png" -crop "$4x$5+$2+$3" +repage -depth 8 "ppm:$6"; }
-count_colour() { python3 "$HERE/pixels.py" count "$1" "$2"; }
-
-# Mouse actions on the docked icon's centre.
-icon_centre() {
-    local x y w h
-    read -r x y w h < <(tray_icon_geometry) || return 1
-    echo "$((x + w / 2)) $((y + h / 2))"
-}
-click_icon() {
-    local cx cy
-    read -r cx cy < <(icon_centre) || return 1
-    xdotool mousemove "$cx" "$cy" sleep 0.2 click "$1"
-}
-# A click on the settings window at client coordinates (pixels).
+# click_icon BUTTON: a click on the docked icon's centre.
+click_icon() { local x y w h; read -r x y w h < <(docked_icons) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.2 click "$1"; }
+# click_client X Y: a click on the settings window, at client pixels.
 click_client() {
-    local dump origin
-    dump=$(probe dump)
-    origin=$(field "$dump" client_origin)
+    local origin
+    origin=$(field "$(probe dump)" client_origin)
     xdotool mousemove $((${origin%,*} + $1)) $((${origin#*,} + $2)) sleep 0.1 click 1
 }
-focus_window() {
-    local id
-    id=$(xdotool search --name '^!Gorvandel$' 2>/dev/null | head -n1)
-    [[ -n $id ]] && xdotool windowfocus --sync "$id" 2>/dev/null
-}
-# Replaces the interval text the way a user would: click into it, clear it, type.
+focus_window() { xdotool search --name '^!Gorvandel$' windowfocus --sync 2>/dev/null; }
+# Replaces the interval text as a user would: click into it, clear it, type.
 type_interval() {
-    focus_window
-    click_client 58 17
-    xdotool key --clearmodifiers End BackSpace BackSpace BackSpace BackSpace BackSpace \
-        BackSpace BackSpace BackSpace
+    focus_window && click_client 58 17
+    xdotool key --clearmodifiers End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
     xdotool type --delay 50 "$1"
 }
 press_apply() { click_client 128 14; }
-box_open() { probe boxes | grep -qx 'boxes=1'; }
-box_closed() { probe boxes | grep -qx 'boxes=0'; }
 
-# expected_face TOP BOTTOM C0..C7 [HH:MM]: the face for those settings today, from the
-# program's own drawing code.
-expected_face() {
-    "$FACE_DUMP" "${@:1:10}" "$(date +%F)" ${11:+"${11}"} >"$WORK/expected.txt"
+# crop SHOT X Y W H: that part of the screenshot, as $WORK/region.ppm.
+shot() { /usr/bin/import -window root "$SCREENS/$1.png" 2>/dev/null; }
+crop() { /usr/bin/convert "$SCREENS/$1.png" -crop "$4x$5+$2+$3" +repage -depth 8 "ppm:$WORK/region.ppm"; }
+count_colour() { /usr/bin/convert "$WORK/region.ppm" txt:- | grep -ci " #$1 "; }
+# face_in SHOT X Y W H N TOP BOTTOM C0..C7: that region of a new screenshot shows the face for
+# those settings at that minute, from the program's own drawing code, enlarged to N x N in solid
+# blocks (face pixel x fills columns x*N/16 to (x+1)*N/16 - 1): every pixel in exactly its colour,
+# the transparent ones in the background's, the region's top-left pixel.
+face_in() {
+    local minute bg
+    for _ in 1 2; do # taken again when the minute turned meanwhile
+        minute=$(date '+%F %H:%M') && shot "$1" && [[ $(date '+%F %H:%M') == "$minute" ]] && break
+    done
+    "$FACE_DUMP" "${@:7:10}" "${minute% *}" "${minute#* }" >"$WORK/face.txt" && crop "$@" &&
+        bg=$(/usr/bin/convert "$WORK/region.ppm" -format '%[hex:p{0,0}]' info:) || return 1
+    # Nothing drawn, or drawn in the background's colour, would match blindly.
+    grep -q '[0-9a-f]\{6\}' "$WORK/face.txt" && ! grep -qi "$bg" "$WORK/face.txt" &&
+        { printf 'P6 16 16 255\n' && tr -d ' \n' <"$WORK/face.txt" | tr a-f A-F | sed "s/------/$bg/g" |
+            basenc --base16 -d; } | /usr/bin/convert - -define sample:offset=93.75 \
+        -sample "$6x$6" "$OUT/face-$1.png" && /usr/bin/compare -metric AE -subimage-search \
+        "$WORK/region.ppm" "$OUT/face-$1.png" null: 2>"$OUT/match-$1.txt"
 }
-# match_icon SHOT: the docked icon in the screenshot shows the expected face exactly, on the
-# tray's background where the icon is transparent.
-match_icon() {
-    local x y w h
-    read -r x y w h < <(tray_icon_geometry) || return 1
-    crop "$1" "$x" "$y" "$w" "$h" "$WORK/icon.ppm" &&
-        python3 "$HERE/pixels.py" match-face "$WORK/expected.txt" "$WORK/icon.ppm" 0 0
-}
-# match_preview SHOT: Picture1 at client (8, 8) shows the same face on the button face.
-match_preview() {
-    local dump origin
-    dump=$(probe dump)
-    origin=$(field "$dump" client_origin)
-    crop "$1" $((${origin%,*} + 7)) $((${origin#*,} + 7)) 18 18 "$WORK/preview.ppm" &&
-        python3 "$HERE/pixels.py" match-face "$WORK/expected.txt" "$WORK/preview.ppm" 0 0
-}
-# settings_file_is LINE...: the file holds exactly these lines, in the Japanese ANSI code page.
-settings_file_is() { cmp -s "$INI" <(printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932); }
-
-# set_screen_dpi DPI: the density the next Wine programs see (96, 144, 192, ...). Wine reads it
-# when its server starts, so this waits for the running server to end.
-set_screen_dpi() {
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-    wineserver -w
-}
+# icon_shows SHOT TOP BOTTOM C0..C7: the docked icon shows that face at the tray's icon size, on the
+# tray's background where it is transparent.
+icon_shows() { local x y w h; read -r x y w h < <(docked_icons) && face_in "$1" "$x" "$y" "$w" "$h" "$ICON_SIZE" "${@:2}"; }

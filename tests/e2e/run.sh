@@ -1,358 +1,319 @@
 #!/usr/bin/env bash
-# End-to-end tests: the real Gorvandel.exe under Wine, on a private virtual X display with a
-# real XEmbed tray host (trayer), in a fresh Wine prefix with a Japanese locale.
-#
-#   run.sh GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]
-#
-# The whole life of one clock at the standard screen density: first run, the tray, the window,
-# the settings file, the end of the session. tests/e2e/lib.sh sets up the display, tray and
-# Wine prefix and holds the helpers. The last line printed is "N passed, N failed".
+# End-to-end tests: the real Gorvandel.exe under Wine, on a private X display with a real XEmbed
+# tray host (trayer), in a fresh Wine prefix with a Japanese locale.
+#   run.sh CASE GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]
+# A case is a row of the table: the screen density, set in the prefix before its server starts,
+# and the parts that run in order, each a function below. OUTPUT_DIR (default e2e-CASE beside the
+# .exe) gets the screenshots in screens/ and the logs. FACE_DUMP (or $GV_FACE_DUMP) is the native
+# tools/face_dump, whose faces the icon and the preview must show. Last: "N passed, N failed".
 set -u -o pipefail
-
+declare -A CASES=(
+    [96]="96 first_run tray life_in_tray colours"
+    [144]="144 first_run tray"
+    [192]="192 first_run tray"
+    [instance]="96 second_starts closing_folder two_folders"
+)
+if [[ $# -lt 2 || -z ${CASES[${1:-}]:-} || ! -f $2 ]]; then
+    echo "usage: $0 CASE GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]; CASE: ${!CASES[*]}" >&2
+    echo "0 passed, 1 failed" && exit 2
+fi
+read -r DPI PARTS <<<"${CASES[$1]}"
+EXE=$(realpath "$2")
+OUT=$(realpath -m "${3:-$(dirname "$EXE")/e2e-$1}")
+FACE_DUMP=$(realpath -m "${4:-${GV_FACE_DUMP:-/nonexistent}}")
 # shellcheck source=lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-DEFAULT_LINES=('yyyy/mm/dd hh:mm aaa' '1.0' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' \
-    ' 0 ' ' 0 ')
-
-# --- First run: no settings file -------------------------------------------------------------
-echo "== first run"
-start_clock
-if ! wait_until 30 window_visible; then
-    fail "first run: the settings window did not appear"
-    shot 01-first-run-failed
-    finish
-fi
-pass "first run: the settings window appears"
-sleep 1
-shot 01-first-run
-DUMP=$(probe dump)
-echo "$DUMP" >"$OUT/first-run-dump.txt"
-check "first run: caption is !Gorvandel" dump_has "$DUMP" 'caption=!Gorvandel'
-check "first run: topmost" dump_has "$DUMP" 'topmost=1'
-check "first run: fixed frame with close box only" bash -c '
-    for want in caption_bar=1 system_menu=1 minimize_box=0 maximize_box=0 sizing_border=0 \
-        has_menu=0 taskbar_button=0; do grep -qx "$want" <<<"$1" || exit 1; done' _ "$DUMP"
-check "first run: client area 159x150" dump_has "$DUMP" 'client=0,0,159,150'
-check "first run: outer frame ends at the work area's bottom-right corner" \
-    test "$(field "$DUMP" window_right) $(field "$DUMP" window_bottom)" \
-    = "$(field "$DUMP" work_right) $(field "$DUMP" work_bottom)"
-check "first run: on bare Xvfb that corner is the screen's" bash -c '
-    id=$(xdotool search --name "^!Gorvandel$" | head -n1)
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    [[ $((X + WIDTH)) -eq $1 && $((Y + HEIGHT)) -eq $2 ]]' _ "$SCREEN_W" "$SCREEN_H"
-for want in \
-    'control id=100 class=GorvandelPicture1 rect=8,8,16,16 tabstop=0 text=' \
-    'control id=101 class=Static rect=80,12,12,12 tabstop=0 notify=0 text=秒' \
-    'control id=102 class=Edit rect=40,8,37,18 tabstop=1 centred=1 text=1.0' \
-    'control id=103 class=Button rect=108,4,41,21 tabstop=1 text=設定' \
-    'control id=106 class=Button rect=4,48,149,37 tabstop=0 text=' \
-    'control id=107 class=Button rect=4,108,149,37 tabstop=0 text='; do
-    check "first run: ${want#control }" dump_has "$DUMP" "$want"
-done
-check "first run: top list is a drop-down with edit field at 4,32 width 149" \
-    grep -q '^control id=104 class=ComboBox rect=4,32,149,[0-9]* tabstop=1 dropdown=1 text=アナログ$' \
-    <<<"$DUMP"
-check "first run: bottom list is a drop-down with edit field at 4,92 width 149" \
-    grep -q '^control id=105 class=ComboBox rect=4,92,149,[0-9]* tabstop=1 dropdown=1 text=なし$' \
-    <<<"$DUMP"
-swatch_tops=(64 64 64 64 124 124 124 124)
-swatch_lefts=(16 48 80 112 16 48 80 112)
-digits=(１ ２ ３ ４ ５ ６ ７ ８)
-for i in 0 1 2 3 4 5 6 7; do
-    check "first run: swatch $i" dump_has "$DUMP" \
-        "control id=$((108 + i)) class=Static rect=${swatch_lefts[i]},${swatch_tops[i]},22,13 tabstop=0 notify=1 text=${digits[i]}"
-done
-check "first run: top list items" dump_has "$DUMP" \
-    'combo1.items=アナログ|デジタル [12]|デジタル [24]|月日 [ 1 1]|月日 [0101]|西暦'
-check "first run: bottom list items" dump_has "$DUMP" \
-    'combo2.items=なし|デジタル [12]|デジタル [24]|月日 [ 1 1]|月日 [0101]|西暦'
-check "first run: アナログ selected, なし selected and disabled" bash -c '
-    for want in combo1.selected=0 combo1.enabled=1 combo2.selected=0 combo2.enabled=0; do
-        grep -qx "$want" <<<"$1" || exit 1; done' _ "$DUMP"
-check "first run: the open top list shows all six items" \
-    test "$(field "$DUMP" combo1.list_rows)" -ge 6
-check "first run: tab order Text1, Command1, Combo1 (Combo2 is disabled)" dump_has "$DUMP" \
-    'tab_order=Edit:1.0,Button:設定,ComboBox:アナログ'
-check "first run: no tray icon while the window is up" icon_gone
-# The caption's icon is the program's own clock picture: 12 yellow dots and 11 red hand pixels.
-read -r WX WY < <(probe dump | awk -F'[=,]' '/^window=/ {print $2, $3}')
-read -r CX CY < <(probe dump | awk -F'[=,]' '/^client_origin=/ {print $2, $3}')
-crop 01-first-run "$WX" "$WY" 40 $((CY - WY)) "$WORK/caption.ppm"
-check "first run: the caption shows the clock icon (12 yellow dots, 11 red hand pixels)" \
-    test "$(count_colour "$WORK/caption.ppm" ffff00) $(count_colour "$WORK/caption.ppm" ff0000)" \
-    = "12 11"
-if [[ -x $FACE_DUMP ]]; then
-    # The analog face at this minute; take the picture where the minute cannot turn over.
-    while (($(date +%-S) < 2 || $(date +%-S) > 55)); do sleep 1; done
-    sleep 2.5  # a refresh comes every two seconds with the default interval
-    shot 01-first-run-preview
-    expected_face 0 0 0 0 0 0 0 0 0 0 "$(date +%H:%M)"
-    check "first run: the preview shows the analog face in black" match_preview 01-first-run-preview
-fi
-
-focus_window
-xdotool key --clearmodifiers alt+F4
-check "first run: Alt+F4 ends the program" wait_until 15 clock_exited
-check "first run: closing writes the 77-byte default settings file" \
-    settings_file_is "${DEFAULT_LINES[@]}"
-check "first run: 77 bytes" test "$(stat -c %s "$INI" 2>/dev/null)" = 77
-
-# --- Start with the default file: straight into the tray ------------------------------------
-echo "== start with a settings file"
-start_clock
-check "with a file: the icon docks in the tray" wait_until 30 icon_docked
-check "with a file: the window stays hidden" window_hidden
-sleep 1
-shot 02-tray-default
-if [[ -x $FACE_DUMP ]]; then
-    while (($(date +%-S) < 2 || $(date +%-S) > 55)); do sleep 1; done
-    sleep 2.5
-    shot 02-tray-default
-    expected_face 0 0 0 0 0 0 0 0 0 0 "$(date +%H:%M)"
-    check "with a file: the docked icon is the analog face, transparent around it" \
-        match_icon 02-tray-default
-fi
-
-read -r IX IY IW IH < <(tray_icon_geometry)
-xdotool mousemove $((IX + 3)) $((IY + 3)) sleep 0.3 mousemove $((IX + IW / 2)) $((IY + IH / 2)) \
-    sleep 0.3 mousemove $((IX + IW - 3)) $((IY + IH - 3))
-sleep 1.5
-check "mere movement over the icon leaves the window hidden" window_hidden
-check "mere movement over the icon keeps the icon" icon_docked
-# Resting on the icon shows its tooltip: the default pattern with the locale's weekday, in the
-# Japanese code page on the way to the tray.
-WEEKDAYS=(日 月 火 水 木 金 土)
-tip_now() { echo "tip=$(date '+%Y/%m/%d %H:%M') ${WEEKDAYS[$(date +%w)]}"; }
-TIP_BEFORE=$(tip_now)
-xdotool mousemove $((IX + IW / 2)) $((IY + IH / 2))
-wait_until 5 bash -c '[[ -n $(wine "$1" tips 2>/dev/null | tr -d "\r") ]]' _ "$PROBE"
-TIP=$(probe tips | head -n1)
-TIP_AFTER=$(tip_now)
-shot 02-tooltip
-echo "tooltip: $TIP"
-check "the tooltip reads yyyy/mm/dd hh:mm and the weekday" \
-    test "$TIP" = "$TIP_BEFORE" -o "$TIP" = "$TIP_AFTER"
-
-click_icon 1
-check "left click on the icon brings the window up" wait_until 10 window_visible
-check "left click: the icon is removed" wait_until 10 icon_gone
-DUMP=$(probe dump)
-check "left click: the window is topmost" dump_has "$DUMP" 'topmost=1'
-check "left click: the window is at the work area's corner" \
-    test "$(field "$DUMP" window_right) $(field "$DUMP" window_bottom)" \
-    = "$(field "$DUMP" work_right) $(field "$DUMP" work_bottom)"
-shot 03-after-left-click
-
-type_interval 0
-press_apply
-check "Apply with 0: a message box appears" wait_until 10 box_open
-BOXES=$(probe boxes)
-echo "$BOXES" >"$OUT/message-box.txt"
-check "Apply with 0: the box is titled !Gorvandel" dump_has "$BOXES" 'box.title=!Gorvandel'
-check "Apply with 0: the box asks for 0.001 or more" dump_has "$BOXES" \
-    'box.text=更新時間を 0.001 以上に設定して下さい'
-check "Apply with 0: the box has an OK button only" \
-    test "$(grep -c '^box.button=' <<<"$BOXES")" = 1
-shot 04-message-box
-xdotool key --clearmodifiers Return
-check "Apply with 0: OK closes the box" wait_until 10 box_closed
-check "Apply with 0: the window stays up" window_visible
-check "Apply with 0: the text stays as typed" dump_has "$(probe dump)" \
-    'control id=102 class=Edit rect=40,8,37,18 tabstop=1 centred=1 text=0'
-check "Apply with 0: no tray icon" icon_gone
-
-type_interval 2
-press_apply
-check "Apply with 2: the window goes back to the tray" wait_until 10 window_hidden
-check "Apply with 2: the icon docks again" wait_until 15 icon_docked
-shot 05-back-in-tray
-
-click_icon 3
-check "right click on the icon brings the window up" wait_until 10 window_visible
-check "right click: the icon is removed" wait_until 10 icon_gone
-shot 06-after-right-click
-press_apply
-check "Apply with 2 again: back to the tray" wait_until 10 window_hidden
-check "Apply with 2 again: the icon docks" wait_until 15 icon_docked
-
-# The shell forgets every icon when it restarts and then broadcasts "TaskbarCreated".
-check "an outside delete removes the icon" bash -c '[[ $(wine "$1" tray-delete 2>/dev/null |
-    tr -d "\r") == deleted=1 ]]' _ "$PROBE"
-check "after the delete the tray is empty" wait_until 10 icon_gone
-probe taskbar-created >/dev/null
-check "TaskbarCreated puts the icon back" wait_until 15 icon_docked
-check "TaskbarCreated leaves the window hidden" window_hidden
-
-kill "$WD_TRAYER_PID" 2>/dev/null
-wait "$WD_TRAYER_PID" 2>/dev/null
-sleep 1
-start_trayer
-check "a restarted tray host shows the icon again" wait_until 20 icon_docked
-shot 07-tray-restarted
-
-# Logging off: the session's end saves the settings while the window is hidden.
-wineboot --end-session >"$OUT/end-session.log" 2>&1
-check "end of session ends the program" wait_until 20 clock_exited
-check "end of session saves the settings (the applied interval 2)" settings_file_is \
-    'yyyy/mm/dd hh:mm aaa' '2' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 ' ' 0 '
-
-# --- Digits in colour: year on top, month and day below -------------------------------------
-echo "== year and month-day faces"
+# Settings: the tooltip pattern, the interval, the top and bottom modes, the eight slot colours.
+DEFAULTS=('yyyy/mm/dd hh:mm aaa' 1.0 0 0 0 0 0 0 0 0 0 0)
 COLOURS=(255 65280 16711680 65535 16711935 16776960 8388608 32768)
 HEX=(ff0000 00ff00 0000ff ffff00 ff00ff 00ffff 000080 008000)
-# The tooltip pattern carries kanji, stored in code page 932 like everything in the file.
-COLOUR_LINES=('yyyy年mm月dd日(aaa)' '0.05' ' 5 ' ' 4 ')
-for c in "${COLOURS[@]}"; do COLOUR_LINES+=(" $c "); done
-printf '%s\r\n' "${COLOUR_LINES[@]}" | iconv -f UTF-8 -t CP932 >"$INI"
-rm -f "$GDI_REPORT"
-start_clock
-check "colour faces: the icon docks" wait_until 30 icon_docked
-if [[ -x $FACE_DUMP ]]; then
-    ok=1
-    for _ in 1 2 3; do
-        sleep 1
-        expected_face 5 4 "${COLOURS[@]}"
-        shot 08-tray-year-month-day
-        if match_icon 08-tray-year-month-day >"$OUT/match-icon.txt"; then ok=0; break; fi
-    done
-    cat "$OUT/match-icon.txt"
-    check "colour faces: the docked icon shows year and month-day in the slot colours" test $ok = 0
-fi
-read -r IX IY IW IH < <(tray_icon_geometry)
-xdotool mousemove $((IX + IW / 2 - 2)) $((IY + IH / 2)) sleep 0.3 \
-    mousemove $((IX + IW / 2)) $((IY + IH / 2))
-wait_until 5 bash -c '[[ -n $(wine "$1" tips 2>/dev/null | tr -d "\r") ]]' _ "$PROBE"
-TIP=$(probe tips | head -n1)
-shot 08-tooltip-kanji
-echo "tooltip: $TIP"
-check "a pattern with kanji read from code page 932 formats the tooltip" \
-    test "$TIP" = "tip=$(date +%Y年%m月%d日)(${WEEKDAYS[$(date +%w)]})"
-sleep 2 # a stream of refreshes, twenty a second
-click_icon 1
-check "colour faces: a click brings the window up" wait_until 10 window_visible
-sleep 1
-shot 09-window-colours
-DUMP=$(probe dump)
-check "colour faces: 西暦 and 月日 [0101] selected, bottom list enabled" bash -c '
-    for want in combo1.selected=5 combo2.selected=4 combo2.enabled=1; do
-        grep -qx "$want" <<<"$1" || exit 1; done' _ "$DUMP"
-check "tab order with both lists enabled: Text1, Command1, Combo1, Combo2" dump_has "$DUMP" \
-    'tab_order=Edit:0.05,Button:設定,ComboBox:西暦,ComboBox:月日 [0101]'
-read -r CX CY < <(awk -F'[=,]' '/^client_origin=/ {print $2, $3}' <<<"$DUMP")
-for i in 0 1 2 3 4 5 6 7; do
-    crop 09-window-colours $((CX + swatch_lefts[i])) $((CY + swatch_tops[i])) 22 13 \
-        "$WORK/swatch.ppm"
-    check "swatch $((i + 1)) is written in its slot's colour ${HEX[i]}" \
-        test "$(count_colour "$WORK/swatch.ppm" "${HEX[i]}")" -ge 3
+ITEMS='デジタル [12]|デジタル [24]|月日 [ 1 1]|月日 [0101]|西暦'
+# The settings window as designed, in pixels at 96 DPI.
+SWATCH_X=(16 48 80 112 16 48 80 112) SWATCH_Y=(64 64 64 64 124 124 124 124) DIGITS=(１ ２ ３ ４ ５ ６ ７ ８)
+DESIGNED=('control id=100 class=preview rect=8,8,16,16 tabstop=0 text='
+    'control id=101 class=Static rect=80,12,12,12 tabstop=0 notify=0 text=秒'
+    'control id=102 class=Edit rect=40,8,37,18 tabstop=1 centred=1 text=1.0'
+    'control id=103 class=Button rect=108,4,41,21 tabstop=1 text=設定'
+    'control id=106 class=Button rect=4,48,149,37 tabstop=0 text='
+    'control id=107 class=Button rect=4,108,149,37 tabstop=0 text=')
+for i in {0..7}; do
+    DESIGNED+=("control id=$((108 + i)) class=Static rect=${SWATCH_X[i]},${SWATCH_Y[i]},22,13 tabstop=0 notify=1 text=${DIGITS[i]}")
 done
-if [[ -x $FACE_DUMP ]]; then
-    expected_face 5 4 "${COLOURS[@]}"
-    check "colour faces: the preview shows the same face" match_preview 09-window-colours
-fi
+# The screenshot's name at 96 DPI or at the other densities: the README's pictures come from them.
+named() { if ((DPI == 96)); then echo "$1"; else echo "$2"; fi; }
 
-# The lists: choosing with the keyboard raises the same handlers as the mouse.
-focus_window
-click_client 60 42
-xdotool key --clearmodifiers Up Up Up Up Up
-sleep 0.5
-DUMP=$(probe dump)
-check "choosing アナログ on top sends the bottom list to なし and disables it" bash -c '
-    for want in combo1.selected=0 combo2.selected=0 combo2.enabled=0; do
-        grep -qx "$want" <<<"$1" || exit 1; done' _ "$DUMP"
-xdotool key --clearmodifiers Down Down
-sleep 0.5
-DUMP=$(probe dump)
-check "choosing デジタル [24] next enables the bottom list, still at なし" bash -c '
-    for want in combo1.selected=2 combo2.selected=0 combo2.enabled=1; do
-        grep -qx "$want" <<<"$1" || exit 1; done' _ "$DUMP"
-COLOUR_LINES[2]=' 2 '
-COLOUR_LINES[3]=' 0 '
-
-# A swatch opens the colour dialog; cancelling it before any colour was confirmed in this run
-# makes the slot black.
-click_client $((swatch_lefts[2] + 11)) $((swatch_tops[2] + 6))
-check "a click on swatch 3 opens the colour dialog" wait_until 10 box_open
-shot 10-colour-dialog
-xdotool key --clearmodifiers Escape
-check "Escape closes the colour dialog" wait_until 10 box_closed
-read -r CX CY < <(probe dump | awk -F'[=,]' '/^client_origin=/ {print $2, $3}')
-# Repaints queue behind the stream of refreshes, so look a few times.
-swatch_3_black() {
-    shot 11-swatch-cancelled
-    crop 11-swatch-cancelled $((CX + swatch_lefts[2])) $((CY + swatch_tops[2])) 22 13 \
-        "$WORK/swatch.ppm"
-    (($(count_colour "$WORK/swatch.ppm" 000000) >= 3 &&
-        $(count_colour "$WORK/swatch.ppm" 0000ff) == 0))
+# The window's frame ends at the work area's bottom-right corner: on bare Xvfb, the screen's.
+at_corner() { local x y w h; read -r x y w h < <(window_geometry) && ((x + w == 1024 && y + h == 768)); }
+# Brought up from the tray: the window wholly on the screen at the corner, on top, the icon gone.
+up_from_tray() { window_on_screen && icon_gone && at_corner && [[ $(probe dump) == *frame=*topmost* ]]; }
+# within_a_pixel GOT SIZE96: GOT is SIZE96 scaled from 96 DPI to this density, within a pixel.
+within_a_pixel() { (($1 * 96 - $2 * DPI <= 96 && $2 * DPI - $1 * 96 <= 96)); }
+# preview_shows SHOT TOP BOTTOM C0..C7: the preview shows that face at its size, on the button face.
+preview_shows() {
+    local dump x y size cx cy
+    dump=$(probe dump)
+    read -r x y size < <(awk -F'[ =,]' '/^control id=100 / {print $7, $8, $9}' <<<"$dump")
+    IFS=, read -r cx cy <<<"$(field "$dump" client_origin)"
+    face_in "$1" $((cx + x - 1)) $((cy + y - 1)) $((size + 2)) $((size + 2)) "$size" "${@:2}"
 }
-check "after the cancel swatch 3 is written in black instead of blue" wait_until 10 swatch_3_black
-COLOUR_LINES[6]=' 0 '
-press_apply
-check "colour faces: Apply returns to the tray" wait_until 10 window_hidden
-wait_until 15 icon_docked
-probe close >/dev/null
-check "WM_CLOSE while in the tray ends the program" wait_until 15 clock_exited
-check "WM_CLOSE while in the tray saves the settings unchanged" \
-    settings_file_is "${COLOUR_LINES[@]}"
-if [[ -s $GDI_REPORT ]]; then
-    REPORT=$(tr -d '\r' <"$GDI_REPORT")
-    echo "GDI: $REPORT"
-    read -r made destroyed most bmade bdestroyed bmost sent skipped < <(sed -E \
-        's/icons made ([0-9]+) destroyed ([0-9]+) most-alive ([0-9]+); bitmaps made ([0-9]+) destroyed ([0-9]+) most-alive ([0-9]+); tray modifies sent ([0-9]+) skipped ([0-9]+)/\1 \2 \3 \4 \5 \6 \7 \8/' \
-        <<<"$REPORT")
-    # Twenty refreshes a second, but the face and the tooltip stay the same: icons are made
-    # only for the calls that reach the tray (the adds and a modify when something changed)
-    # and once for the window.
-    check "icons: only calls that reach the tray make icons ($made made, $sent modifies sent)" \
-        test "${made:-99}" -le $((${sent:-0} + 4))
-    check "icons: every icon made was destroyed" test "${made:-0}" = "${destroyed:-x}"
-    check "icons: never more than two alive at once (window icon and one for the tray)" \
-        test "${most:-99}" -le 2
-    check "bitmaps: every bitmap made was deleted" test "${bmade:-0}" = "${bdestroyed:-x}"
-    check "bitmaps: never more than two alive at once" test "${bmost:-99}" -le 2
-    # Two for the window icon, made once, and one pair that every tray icon is made from.
-    check "bitmaps: refreshing makes none of its own ($bmade made in all)" \
-        test "${bmade:-99}" -le 4
-    # In the tray the face and the tooltip stay the same all day: after the icon was added,
-    # refresh after refresh would hand the shell the same picture again.
-    check "tray: modifies that change nothing are skipped ($skipped skipped, $sent sent)" \
-        test "${skipped:-0}" -ge 20
-else
-    fail "no GDI report was written at exit"
-fi
-
-# --- Logging off with the window up: what the box holds is saved, applied or not ------------
-echo "== end of session with the window up"
-start_clock
-wait_until 30 icon_docked
-if [[ -x $FACE_DUMP ]]; then
-    # The time on top and a tooltip of the date alone: when the minute turns, only the picture
-    # changes, and the new face must still reach the tray.
-    DOCKED_AT=$(date +%H:%M)
-    while [[ $(date +%H:%M) == "$DOCKED_AT" ]]; do sleep 0.5; done
-    read -ra SLOTS <<<"${COLOUR_LINES[*]:4:8}"
-    ok=1
-    for _ in 1 2 3; do
-        sleep 1
-        MINUTE=$(date +%H:%M)
-        expected_face 2 0 "${SLOTS[@]}" "$MINUTE"
-        shot 12-tray-next-minute
-        [[ $(date +%H:%M) == "$MINUTE" ]] || continue
-        if match_icon 12-tray-next-minute >"$OUT/match-icon.txt"; then ok=0; break; fi
+# The tooltip the tray shows while the mouse rests on the icon, after moving over it; moved again
+# while there is none (an icon just added has an empty tooltip until its first refresh).
+hover_tooltip() {
+    local x y w h
+    for _ in 1 2 3 4 5 6; do
+        read -r x y w h < <(docked_icons) || return 1
+        xdotool mousemove $((x + 3)) $((y + 3)) sleep 0.3 mousemove $((x + w - 3)) $((y + h - 3)) \
+            sleep 0.3 mousemove $((x + w / 2)) $((y + h / 2)) sleep 1
+        probe popups | grep -m1 '^tip=.' && return
     done
-    cat "$OUT/match-icon.txt"
-    check "a new minute's face reaches the tray while the tooltip stays the same" test $ok = 0
-fi
-click_icon 1
-check "window up again for the session's end" wait_until 10 window_visible
-type_interval 3
-check "the typed interval is in the box" wait_until 5 bash -c \
-    '[[ $(wine "$1" dump 2>/dev/null | tr -d "\r" | grep "^control id=102") == *text=3 ]]' \
-    _ "$PROBE"
-wineboot --end-session >>"$OUT/end-session.log" 2>&1
-check "end of session with the window up ends the program" wait_until 20 clock_exited
-COLOUR_LINES[1]=3
-check "end of session with the window up saves the unapplied interval" \
-    settings_file_is "${COLOUR_LINES[@]}"
+}
+# end_session_saves PATTERN INTERVAL ...: the session's end ends the program, which saves these.
+end_session_saves() {
+    wineboot --end-session >>"$OUT/end-session.log" 2>&1
+    wait_until 20 clock_exited && settings_file_is "$@"
+}
+# The counts the clock wrote at its exit (GORVANDEL_GDI_REPORT).
+read_report() {
+    echo "GDI: $(tr -d '\r' <"$GDI_REPORT")" && read -r MADE DESTROYED MOST BMADE BDESTROYED BMOST \
+        SENT SKIPPED < <(grep -o '[0-9]\+' "$GDI_REPORT" | xargs) && [[ -n $SKIPPED ]]
+}
 
+first_run() {
+    echo "== first run at $DPI DPI"
+    local shot dump cw ch outside unfit x y w h designed=() line
+    shot=$(named 01-first-run "window-$DPI")
+    rm -f "$INI" && start_clock
+    wait_until 30 window_on_screen || setup_failed "first run: no window wholly on the screen"
+    dump=$(probe dump | tee "$OUT/first-run-dump.txt")
+    check "first run: the window is wholly on the screen, at the work area's corner" at_corner
+    check "first run: caption, a fixed frame with a close box only, topmost" has_lines "$dump" 'caption=!Gorvandel' \
+        'frame=caption,sysmenu,topmost'
+    check "first run: the lists' items, アナログ over なし (disabled), all six shown open; tab order" \
+        has_lines "$dump" "combo id=104 selected=0 enabled=1 items=アナログ|$ITEMS" \
+        "combo id=105 selected=0 enabled=0 items=なし|$ITEMS" '~combo id=104 rows=\([6-9]\|[1-9][0-9]\+\)' \
+        'tab_order=Edit:1.0,Button:設定,ComboBox:アナログ'
+    ((DPI == 96)) && check "first run: the client area is 159x150, every control as designed" \
+        has_lines "$dump" 'client=159x150' "${DESIGNED[@]}" \
+        '~control id=104 class=ComboBox rect=4,32,149,[0-9]* tabstop=1 dropdown=1 text=アナログ' \
+        '~control id=105 class=ComboBox rect=4,92,149,[0-9]* tabstop=1 dropdown=1 text=なし'
+    IFS=x read -r cw ch <<<"$(field "$dump" client)"
+    outside=$(awk -F'[ =,]' -v w="$cw" -v h="$ch" '/^control / && ($7 < 0 || $8 < 0 || $7 + $9 > w ||
+        $8 + $10 > h) {printf " %s", $3}' <<<"$dump")
+    check "first run: the client area ${cw}x$ch is 159x150 scaled within a pixel, every control inside${outside:+ (not:$outside)}" \
+        eval 'within_a_pixel "$cw" 159 && within_a_pixel "$ch" 150 && [[ -z $outside ]]'
+    # A measured line ends in a row the glyphs leave blank: a control one row short of it (the
+    # designed unit label at 96 DPI) still shows the whole text, as the layout allows.
+    unfit=$(awk '/^text / {split(substr($3, 8), e, "x"); split(substr($4, 8), c, "x")
+        if (e[1] > c[1] || e[2] - 1 > c[2]) printf " %s", $2}' <<<"$dump")
+    check "first run: eleven texts, measured at $DPI DPI in the message font, fit their controls${unfit:+ (not:$unfit)}" \
+        test "$(field "$dump" dpi) $(grep -c '^text ' <<<"$dump")$unfit" = "$DPI 11"
+    read -r x y w h < <(awk -F'[ =,]' '/^control id=100 / {print $7, $8, $9, $10}' <<<"$dump")
+    check "first run: the preview, ${w}x$h, 16x16 scaled within a pixel, shows the analog face in black" \
+        eval 'within_a_pixel "$w" 16 && [[ $w == "$h" ]] && wait_until 10 preview_shows "$shot" "${DEFAULTS[@]:2}"'
+    if ((DPI == 96)); then
+        # The caption's icon is the program's own clock picture: 12 yellow dots, 11 red hand pixels.
+        IFS=, read -r x y <<<"$(field "$dump" window)"
+        crop "$shot" "$x" "$y" 40 $(($(field "$dump" client_origin | cut -d, -f2) - y))
+        check "first run: the caption shows the clock icon" test "$(count_colour ffff00) $(count_colour ff0000)" = "12 11"
+    else
+        # A change of DPI, which Wine never sends by itself: told 96, the controls are the designed
+        # ones to the pixel (not the frame: Wine draws it for the screen's DPI); told this DPI again,
+        # all is as it came up.
+        for line in "${DESIGNED[@]}"; do designed+=("~${line%% tabstop=*} .*"); done
+        probe send clock 0x2E0 $((96 * 65537)) >/dev/null # WM_DPICHANGED, the DPI twice
+        check "first run: told 96 DPI, every control is where it was designed" \
+            has_lines "$(probe dump | tee "$OUT/told-96-dump.txt")" "${designed[@]}"
+        probe send clock 0x2E0 $((DPI * 65537)) >/dev/null
+        check "first run: told $DPI DPI again, the client area and every control are as they came up" \
+            test "$(grep -E '^(control |client=)' <<<"$dump")" = "$(probe dump | grep -E '^(control |client=)')"
+    fi
+    focus_window && xdotool key --clearmodifiers alt+F4
+    check "first run: Alt+F4 ends the program, which writes the 77-byte default settings file" \
+        eval 'wait_until 15 clock_exited && settings_file_is "${DEFAULTS[@]}"'
+}
+
+tray() {
+    echo "== start with the settings file at $DPI DPI"
+    local shot tip before
+    shot=$(named 02-tray-default dpi-tray)
+    start_clock
+    check "with a file: the icon docks, the window stays hidden" wait_until 30 docked_and_hidden
+    check "with a file: the icon is the analog face in ${ICON_SIZE}x$ICON_SIZE blocks, transparent round it" wait_until 10 \
+        icon_shows "$shot" "${DEFAULTS[@]:2}"
+    # The default pattern with the locale's weekday, through the code page on the way to the tray.
+    before=$(date '+tip=%Y/%m/%d %H:%M %a') && tip=$(hover_tooltip)
+    check "moving over the icon leaves it docked and the window hidden; resting shows the tooltip ($tip)" \
+        eval 'docked_and_hidden && [[ $tip == "$before" || $tip == $(date "+tip=%Y/%m/%d %H:%M %a") ]]'
+    click_icon 1
+    check "left click: the window comes up at the corner, topmost; the icon goes" wait_until 10 up_from_tray
+}
+
+life_in_tray() {
+    echo "== the window and the tray"
+    local boxes
+    type_interval 0 && press_apply && wait_until 10 boxes_open 1
+    boxes=$(probe popups | grep '^box ' | tee "$OUT/message-box.txt")
+    shot 04-message-box
+    check "Apply with 0: a box titled !Gorvandel asks for 0.001 or more, with an OK button only" eval \
+        'has_lines "$boxes" "box title=!Gorvandel" "box Static=更新時間を 0.001 以上に設定して下さい" &&
+        [[ $(grep -c "^box Button=" <<<"$boxes") == 1 ]]'
+    xdotool key --clearmodifiers Return && wait_until 10 boxes_open 0
+    type_interval 2 && press_apply
+    check "OK, then Apply with 2: back to the tray" wait_until 15 docked_and_hidden
+    click_icon 3
+    check "right click: the window comes up, the icon goes" eval 'wait_until 10 window_on_screen && wait_until 10 icon_gone'
+    press_apply && wait_until 15 docked_and_hidden
+    # The shell forgets every icon when it restarts and then broadcasts "TaskbarCreated".
+    check "an outside delete empties the tray; TaskbarCreated docks the icon again, window hidden" \
+        eval 'probe tray-delete && wait_until 10 icon_gone &&
+        probe send all TaskbarCreated >/dev/null && wait_until 15 docked_and_hidden'
+    check "end of session in the tray: the program ends, saving the interval 2" end_session_saves "${DEFAULTS[0]}" 2 \
+        "${DEFAULTS[@]:2}"
+}
+
+colours() {
+    echo "== year over month and day, in colour"
+    # The tooltip pattern carries kanji, stored in code page 932 like everything in the file.
+    local lines=('yyyy年mm月dd日(aaa)' 0.05 5 4 "${COLOURS[@]}") i dump docked tip wrong='' cx cy
+    write_settings "$INI" "${lines[@]}"
+    rm -f "$GDI_REPORT" && start_clock
+    check "colours: the icon docks, the year over month and day in the slot colours" wait_until 30 icon_shows \
+        08-tray-year-month-day "${lines[@]:2}"
+    click_icon 1
+    wait_until 10 window_on_screen && sleep 1 # and painted
+    shot 09-window-colours
+    dump=$(probe dump)
+    check "colours: the lists show 西暦 over 月日 [0101], both enabled; the tab order" has_lines "$dump" \
+        '~combo id=104 selected=5 enabled=1 .*' '~combo id=105 selected=4 enabled=1 .*' \
+        'tab_order=Edit:0.05,Button:設定,ComboBox:西暦,ComboBox:月日 [0101]'
+    IFS=, read -r cx cy <<<"$(field "$dump" client_origin)"
+    for i in {0..7}; do
+        crop 09-window-colours $((cx + SWATCH_X[i])) $((cy + SWATCH_Y[i])) 22 13
+        (($(count_colour "${HEX[i]}") >= 3)) || wrong+=" $((i + 1))"
+    done
+    check "colours: every swatch is written in its slot's colour${wrong:+ (not:$wrong)}" test -z "$wrong"
+    check "colours: the preview shows the same face" wait_until 10 preview_shows 09-window-colours "${lines[@]:2}"
+    # Choosing with the keyboard raises the same handlers as the mouse.
+    check "keyboard: アナログ on top sends the bottom list to なし, disabled; デジタル [24] enables it" \
+        eval 'focus_window && click_client 60 42 && xdotool key --clearmodifiers Up Up Up Up Up && sleep 0.5 &&
+        has_lines "$(probe dump)" "~combo id=104 selected=0 .*" "~combo id=105 selected=0 enabled=0 .*" &&
+        xdotool key --clearmodifiers Down Down && sleep 0.5 &&
+        has_lines "$(probe dump)" "~combo id=104 selected=2 .*" "~combo id=105 selected=0 enabled=1 .*"'
+    # Cancelling the colour dialog before any colour was confirmed in this run makes the slot
+    # black. Repaints queue behind the stream of refreshes, so look a few times.
+    swatch_3_black() {
+        boxes_open 0 && shot 11-swatch-cancelled &&
+            crop 11-swatch-cancelled $((cx + SWATCH_X[2])) $((cy + SWATCH_Y[2])) 22 13 &&
+            (($(count_colour 000000) >= 3 && $(count_colour 0000ff) == 0))
+    }
+    click_client $((SWATCH_X[2] + 11)) $((SWATCH_Y[2] + 6))
+    check "a click on swatch 3 opens the colour dialog; cancelled, the swatch turns black" eval \
+        'wait_until 10 boxes_open 1 && shot 10-colour-dialog && xdotool key --clearmodifiers Escape &&
+        wait_until 10 swatch_3_black'
+    lines[2]=2 lines[3]=0 lines[6]=0
+    press_apply && wait_until 15 docked_and_hidden
+    docked=$(date +%H:%M)
+    # The time on top and a tooltip of the date alone: when the minute turns only the picture
+    # changes, and the new face must still reach the tray.
+    tip=$(hover_tooltip)
+    shot 08-tooltip-kanji
+    check "a pattern with kanji from code page 932 formats the tooltip ($tip)" test "$tip" = "$(date '+tip=%Y年%m月%d日(%a)')"
+    while [[ $(date +%H:%M) == "$docked" ]]; do sleep 0.5; done
+    check "a new minute's face reaches the tray, the tooltip the same" wait_until 10 icon_shows 12-tray-next-minute \
+        "${lines[@]:2}"
+    probe send clock 0x10 >/dev/null # WM_CLOSE
+    check "WM_CLOSE in the tray ends the program, which saves the settings as they stand" \
+        eval 'wait_until 15 clock_exited && settings_file_is "${lines[@]}"'
+    # Twenty refreshes a second, but icons only for the calls that reach the tray (the adds, the
+    # modifies that change something) and the window's; two bitmaps for it, two for every other.
+    read_report || fail "no counts of icons, bitmaps and tray modifies at exit"
+    while IFS='|' read -r rule what; do check "counts at exit: $what" test $rule; done <<END
+$MADE -le $((SENT + 4))|icons only for calls that reach the tray ($MADE made, $SENT modifies sent)
+$MADE -eq $DESTROYED|every icon made was destroyed
+$MOST -le 2|never more than two icons alive (the window's and one for the tray)
+$BMADE -eq $BDESTROYED|every bitmap made was deleted
+$BMOST -le 2|never more than two bitmaps alive
+$BMADE -le 4|refreshing makes no bitmaps of its own ($BMADE made in all)
+$SKIPPED -ge 20|tray modifies that change nothing are skipped ($SKIPPED skipped, $SENT sent)
+END
+    # Logging off with the window up: what the box holds is saved, applied or not.
+    start_clock && wait_until 30 docked_and_hidden && click_icon 1 && wait_until 10 window_on_screen
+    type_interval 3 && wait_until 5 eval '[[ $(probe dump | grep "^control id=102") == *text=3 ]]'
+    lines[1]=3
+    check "end of session with the window up: the program ends, saving the interval typed" end_session_saves "${lines[@]}"
+}
+
+HOURLY=('yyyy/mm/dd hh:mm aaa' 3600 2 0 "${COLOURS[@]}")
+file_state() { stat -c '%i %s %Y' "$INI"; }
+second_starts() {
+    echo "== second starts, and the events that refresh at once"
+    local before how exe hung
+    write_settings "$INI" "${HOURLY[@]}"
+    rm -f "$GDI_REPORT" && start_clock
+    wait_until 30 docked_and_hidden || setup_failed "the clock with a settings file did not dock"
+    before=$(file_state)
+    check "second start: status 0; the clock's window comes up on the screen at the corner, topmost, its icon gone; one clock" \
+        eval 'start_again "$APP" && wait_until 10 up_from_tray && clocks_are 1'
+    # The same folder for Windows, however it is spelled: in capitals, or in short (8.3) names on
+    # the drive that maps the root.
+    while IFS='|' read -r how exe; do
+        check "second start through $how while the window is up: status 0, the window stays up, one clock, no icon" \
+            eval 'start_again "$APP" "$exe" && clocks_are 1 && probe clocks | grep -q "^clock visible=1" && icon_gone'
+    done <<END
+its own name|Gorvandel.exe
+the path in capitals|$(winepath -w "$APP/Gorvandel.exe" | tr '[:lower:]' '[:upper:]')
+the short path|Z:$(winepath -s "$APP/Gorvandel.exe" 2>/dev/null | tr / '\\')
+END
+    # A clock that does not answer must not keep the new start waiting for long.
+    check "second start while the running clock hangs: status 0, still one clock" eval \
+        'kill -STOP "$CLOCK_PID"; start_again "$APP"; hung=$?; kill -CONT "$CLOCK_PID"; ((hung == 0)) && clocks_are 1'
+    press_apply && wait_until 15 docked_and_hidden
+    # Going to sleep once, the clock changed twice, waking up four times, as the system sends them.
+    # With an hour between refreshes, each refresh is one tray modify (sent or skipped) till the close.
+    probe send all 0x218 4 >/dev/null                               # WM_POWERBROADCAST, PBT_APMSUSPEND
+    for _ in 1 2; do probe send all 0x1E >/dev/null; done           # WM_TIMECHANGE
+    for _ in 1 2 3 4; do probe send all 0x218 0x12 >/dev/null; done # PBT_APMRESUMEAUTOMATIC
+    check "the settings file is untouched until the close" test "$(file_state)" = "$before"
+    probe send clock 0x10 >/dev/null # WM_CLOSE
+    check "closing in the tray ends the clock, which writes the settings file anew, as read" \
+        eval 'wait_until 15 clock_exited && [[ $(file_state) != "$before" ]] && settings_file_is "${HOURLY[@]}"'
+    check "one refresh at the start and for each clock change and wake-up; none for sleep nor from the timer" \
+        eval 'read_report && ((SENT + SKIPPED == 1 + 2 + 4))'
+}
+
+# hold KIND PATH MS: the probe holds what a clock holds, in the background; true once it does.
+hold() {
+    wine "$PROBE" hold "$@" >"$WORK/hold.txt" 2>/dev/null &
+    HOLDER=$!
+    wait_until 10 grep -qs 'held=1' "$WORK/hold.txt"
+}
+# A start meets the folder held as a clock holds it in its last steps of closing (settings being
+# written, window gone): it waits, then runs; a folder held longer than a few seconds is left alone.
+closing_folder() {
+    echo "== a start while the folder's clock is closing"
+    check "a start while the folder's clock is closing waits, then runs the one clock" eval \
+        'hold folder "$(winepath -w "$APP")" 2500 && start_clock && wait_until 30 icons_docked 1 && clocks_are 1'
+    wait "$HOLDER"
+    probe send clock 0x10 >/dev/null && wait_until 15 clock_exited
+    check "a start while the folder stays held gives up with status 0: no clock, no icon" eval \
+        'hold folder "$(winepath -w "$APP")" 8000 && start_again "$APP" && clocks_are 0 && icon_gone'
+    wait "$HOLDER"
+}
+
+two_folders() {
+    echo "== two folders, two clocks"
+    local app2=$WORK/app2 clocks
+    mkdir -p "$app2" && cp "$EXE" "$app2/Gorvandel.exe"
+    write_settings "$app2/Gorvandel.ini" "${HOURLY[@]}"
+    start_clock && start_clock "$app2"
+    check "two copies in two folders: two clocks, two icons" wait_until 30 eval 'icons_docked 2 && clocks_are 2'
+    check "second start in the second folder: status 0, one icon goes" eval 'start_again "$app2" && wait_until 10 icons_docked 1'
+    clocks=$(probe clocks | tee "$OUT/two-folders.txt")
+    check "second start in the second folder: its window comes up, the first folder's clock stays in the tray" \
+        has_lines "${clocks,,}" "clock visible=1 exe=$(winepath -w "$app2" | tr '[:upper:]' '[:lower:]')\\gorvandel.exe" \
+        "clock visible=0 exe=$(winepath -w "$APP" | tr '[:upper:]' '[:lower:]')\\gorvandel.exe"
+}
+
+for part in $PARTS; do "$part"; done
 finish
