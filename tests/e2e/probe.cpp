@@ -6,10 +6,10 @@
 #include <string>
 
 // The clock's own names, spelled once in its sources.
-#include "platform/win32/folder_key.h"
-#include "platform/win32/names.h"
-constexpr const wchar_t* kClockClass = gv::win32::kFormClass;
-constexpr const wchar_t* kPreviewClass = gv::win32::kPictureClass;
+#include "win32/folder_key.h"
+#include "win32/names.h"
+constexpr const wchar_t* kClockClass = gv::win32::kSettingsWindowClass;
+constexpr const wchar_t* kPreviewClass = gv::win32::kPreviewClass;
 
 namespace {
 
