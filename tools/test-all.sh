@@ -31,6 +31,8 @@ cmake --build --preset mingw64 -- -j2
 cmake --preset mingw32 >/dev/null
 cmake --build --preset mingw32 -- -j2
 ls -l build/mingw64/src/main/Gorvandel.exe build/mingw32/src/main/Gorvandel.exe
+# No DLL beyond the allowed system ones: anything else would be looked for beside the .exe.
+bash tools/check-imports.sh build/mingw64/src/main/Gorvandel.exe build/mingw32/src/main/Gorvandel.exe
 
 echo "== unit, scenario and end-to-end tests"
 cmake --preset native -DGV_E2E_EXE="$PWD/build/mingw64/src/main/Gorvandel.exe" >/dev/null

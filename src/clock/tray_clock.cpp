@@ -30,7 +30,7 @@ void TrayClock::Start() {
 
     state_.tipPattern = kDefaultTipPattern;
     MoveToWorkAreaCorner(platform_);
-    LoadSettings(state_, platform_);
+    fileUnread_ = LoadSettings(state_, platform_) == FileContents::Status::Unreadable;
     ArmUpdateTimer(state_.ticks, platform_);
     // The first face is drawn with the modes as read, before the lists restore the rule that
     // an analog top row has no bottom row.
@@ -65,9 +65,11 @@ void TrayClock::OnApply() { Apply(state_, surface_, platform_); }
 
 void TrayClock::OnMouseMove(float x) { HandleMouseMove(platform_, x); }
 
-void TrayClock::OnClosing() {
+void TrayClock::OnClosing(bool sessionEnding) {
     running_ = false;
-    SaveSettings(state_, platform_);
+    const bool saved = !fileUnread_ && SaveSettings(state_, platform_);
+    if (!saved && !sessionEnding)
+        platform_.window.ShowMessage(SaveFailedMessage(SettingsPath(platform_.files), fileUnread_));
 }
 
 void TrayClock::OnClosed() { platform_.tray.Remove(); }

@@ -28,7 +28,9 @@ class TrayClock final : public WindowEvents {
     void OnSwatchClicked(std::int16_t index) override;
     void OnApply() override;
     void OnMouseMove(float x) override;
-    void OnClosing() override;
+    // A save that fails even after its retries, or that may not happen because the file could
+    // not be read at start-up, is said once to a user who closed the window.
+    void OnClosing(bool sessionEnding) override;
     // An icon whose window is gone would stay in the tray as a dead picture until the mouse
     // passes over it (and under Wine it keeps the process alive).
     void OnClosed() override;
@@ -47,7 +49,8 @@ class TrayClock final : public WindowEvents {
     Platform platform_;
     ClockState state_;
     Surface surface_;
-    bool running_ = false;  // from the end of the start to the closing
+    bool running_ = false;     // from the end of the start to the closing
+    bool fileUnread_ = false;  // the file was there but could not be read: never replace it
 };
 
 }  // namespace gv

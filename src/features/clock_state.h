@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,8 @@ struct TickCount {
 struct ClockState {
     FaceSettings face;
     std::string tipPattern;  // the tooltip's date pattern
+    // The pattern's line as the file held it, in the code page: it goes back unchanged.
+    std::optional<std::string> tipPatternBytes;
     TickCount ticks;
 };
 

@@ -1,7 +1,7 @@
 #include "features/settings_file.h"
 
 #include "base/number.h"
-#include "base/text.h"
+#include "features/settings_items.h"
 #include "features/settings_window.h"
 
 namespace gv {
@@ -10,84 +10,20 @@ std::string SettingsPath(FileSystem& files) {
     return files.ExecutableDirectory() + std::string(kSettingsFileName);
 }
 
-int SettingsItemReader::Peek() {
-    if (pos_ == size_) {
-        if (file_ == nullptr || consumed_ >= kMaxFileBytes) return -1;
-        size_ = file_->Read(buffer_, sizeof buffer_);
-        pos_ = 0;
-        if (size_ > sizeof buffer_) size_ = 0;  // a platform that overreports reads as the end
-        consumed_ += size_;
-        if (size_ == 0) return -1;
+FileContents::Status LoadSettings(ClockState& state, const Platform& platform) {
+    const std::string path = SettingsPath(platform.files);
+    FileContents file = platform.files.Read(path, kMaxFileBytes);
+    for (int attempt = 1; file.status == FileContents::Status::Unreadable && attempt < kReadAttempts;
+         ++attempt) {
+        platform.clock.Sleep(kRetryPauseMs);
+        file = platform.files.Read(path, kMaxFileBytes);
     }
-    return static_cast<unsigned char>(buffer_[pos_]);
-}
+    SettingsItemReader next(file.status == FileContents::Status::Read ? file.bytes : "");
 
-int SettingsItemReader::Get() {
-    const int c = Peek();
-    if (c != -1) ++pos_;
-    return c;
-}
-
-void SettingsItemReader::TakeLineEnd(int c) {
-    if (c == '\r' && Peek() == '\n') Get();  // CR LF is one line end
-}
-
-void SettingsItemReader::SkipToLineEnd() {
-    for (int c = Get(); c != -1; c = Get()) {
-        if (c == ',' || c == '\n' || c == '\r') {
-            TakeLineEnd(c);
-            return;
-        }
+    if (auto item = next()) {
+        state.tipPattern = platform.codePage.FromAnsi(*item);
+        state.tipPatternBytes = std::move(*item);
     }
-}
-
-std::optional<std::string> SettingsItemReader::operator()() {
-    if (failed_) return std::nullopt;
-    while (Peek() == ' ') Get();
-    if (Peek() == -1) {
-        failed_ = true;
-        return std::nullopt;
-    }
-    std::string item;
-    auto keep = [&item](int c) {
-        if (item.size() < kMaxItemBytes) item.push_back(static_cast<char>(c));
-    };
-    if (Peek() == '"') {
-        Get();
-        for (int c = Get(); c != -1; c = Get()) {
-            if (c == '"') {
-                if (Peek() == '"') {
-                    Get();
-                    keep('"');
-                    continue;
-                }
-                SkipToLineEnd();
-                break;
-            }
-            if (c == '\n' || c == '\r') {
-                TakeLineEnd(c);
-                break;
-            }
-            keep(c);
-        }
-        return item;
-    }
-    for (int c = Get(); c != -1; c = Get()) {
-        if (c == ',' || c == '\n' || c == '\r') {
-            TakeLineEnd(c);
-            break;
-        }
-        keep(c);
-    }
-    return item;
-}
-
-void LoadSettings(ClockState& state, const Platform& platform) {
-    const std::unique_ptr<InputFile> file =
-        platform.files.OpenForReading(SettingsPath(platform.files));
-    SettingsItemReader next(file.get());
-
-    if (auto item = next()) state.tipPattern = platform.codePage.FromAnsi(*item);
     if (auto item = next()) platform.window.SetIntervalText(platform.codePage.FromAnsi(*item));
     if (auto item = next()) {
         if (auto mode = RoundToInt16(LeadingNumber(*item))) state.face.topMode = *mode;
@@ -101,56 +37,47 @@ void LoadSettings(ClockState& state, const Platform& platform) {
         }
         ShowSwatchColour(platform, i, state.face.colours[i]);
     }
+    return file.status;
 }
-
-namespace {
-
-bool NeedsQuotes(std::string_view text) {
-    return text.find(',') != std::string_view::npos ||
-           (!text.empty() && (text.front() == ' ' || text.front() == '"'));
-}
-
-void AppendText(std::string& out, std::string_view utf8, CodePage& codePage) {
-    std::string bytes;
-    codePage.ToAnsi(utf8, bytes);
-    if (!NeedsQuotes(bytes)) {
-        out += bytes;
-    } else {
-        out += '"';
-        for (char c : bytes) {
-            if (c == '"') out += '"';
-            out += c;
-        }
-        out += '"';
-    }
-    out += "\r\n";
-}
-
-// " 255 " for zero and positive values, "-1 " for negative ones.
-void AppendNumber(std::string& out, long long value) {
-    if (value >= 0) out += ' ';
-    StringSink sink(out);
-    AppendDecimal(sink, value);
-    out += " \r\n";
-}
-
-}  // namespace
 
 std::string SettingsFileBytes(const ClockState& state, std::string_view intervalText,
                               CodePage& codePage) {
     std::string out;
-    AppendText(out, state.tipPattern, codePage);
-    AppendText(out, intervalText, codePage);
-    AppendNumber(out, state.face.topMode);
-    AppendNumber(out, state.face.bottomMode);
-    for (Colour c : state.face.colours) AppendNumber(out, c);
+    // Bytes that are no character of the code page read as U+FFFD; encoding the text again
+    // would write that, and the pattern would stay broken for good.
+    if (state.tipPatternBytes && codePage.FromAnsi(*state.tipPatternBytes) == state.tipPattern) {
+        AppendItem(out, *state.tipPatternBytes);
+    } else {
+        std::string bytes;
+        codePage.ToAnsi(state.tipPattern, bytes);
+        AppendItem(out, bytes);
+    }
+    std::string interval;
+    codePage.ToAnsi(intervalText, interval);
+    AppendItem(out, interval);
+    AppendNumberItem(out, state.face.topMode);
+    AppendNumberItem(out, state.face.bottomMode);
+    for (Colour c : state.face.colours) AppendNumberItem(out, c);
     return out;
 }
 
 bool SaveSettings(const ClockState& state, const Platform& platform) {
     const std::string bytes =
         SettingsFileBytes(state, platform.window.IntervalText(), platform.codePage);
-    return platform.files.WriteWhole(SettingsPath(platform.files), bytes);
+    const std::string path = SettingsPath(platform.files);
+    for (int attempt = 1;; ++attempt) {
+        if (platform.files.WriteWhole(path, bytes)) return true;
+        if (attempt == kSaveAttempts) return false;
+        platform.clock.Sleep(kRetryPauseMs);
+    }
+}
+
+std::string SaveFailedMessage(std::string_view path, bool fileUnread) {
+    std::string text(fileUnread ? "設定ファイルを読み込めなかったため、設定を保存しませんでした。"
+                                : "設定を保存できませんでした。");
+    text += "\n";
+    text += path;
+    return text;
 }
 
 }  // namespace gv

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <cstddef>
-#include <optional>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,50 +13,33 @@ namespace gv {
 // pattern, the interval text, the two display modes and the eight colour slots.
 inline constexpr std::string_view kSettingsFileName = "\\Gorvandel.ini";
 
-// Longest item kept (longer items are read to their end but cut), and how much of a file is
-// looked at in all: the twelve items of any sensible file fit many times over.
-inline constexpr std::size_t kMaxItemBytes = 4096;
-inline constexpr std::size_t kMaxFileBytes = 1 << 20;
+// A file that is there but cannot be read, and a write that fails, are tried again: sharing and
+// lock violations (a backup, a scan, a sync at logon) usually pass within moments. About five
+// seconds at start-up, about three at a close: Windows begins to end programs that keep the end
+// of a session waiting after about five.
+inline constexpr std::int32_t kRetryPauseMs = 100;
+inline constexpr int kReadAttempts = 50;
+inline constexpr int kSaveAttempts = 30;
 
 // The executable's directory with "\Gorvandel.ini" appended as it stands.
 std::string SettingsPath(FileSystem& files);
 
-// Splits the open file into items one request at a time. Spaces before an item are
-// skipped. An unquoted item runs to the next comma or line end (CR LF, LF or CR) and keeps its
-// trailing spaces; a quoted one runs to the closing quote, "" inside standing for one quote,
-// and whatever follows it on the line is dropped. A quote left open ends at the line end. Once
-// the file holds no more items, this and every later request give nullopt. A null file reads
-// as an empty one.
-class SettingsItemReader {
-  public:
-    explicit SettingsItemReader(InputFile* file) : file_(file) {}
-    std::optional<std::string> operator()();
-
-  private:
-    int Peek();
-    int Get();
-    void SkipToLineEnd();
-    void TakeLineEnd(int c);
-
-    InputFile* file_;
-    char buffer_[512] = {};
-    std::size_t size_ = 0;
-    std::size_t pos_ = 0;
-    std::size_t consumed_ = 0;
-    bool failed_ = false;
-};
-
 // Reads the settings file into the state, the interval box and the swatches. An item that is
-// missing or does not fit its field leaves the field as it was.
-void LoadSettings(ClockState& state, const Platform& platform);
+// missing or does not fit its field leaves the field as it was, so an absent or unreadable file
+// leaves the defaults. Returns what became of the file; an unreadable one holds the user's
+// settings, and must not be replaced in this run.
+FileContents::Status LoadSettings(ClockState& state, const Platform& platform);
 
-// The file's bytes for the current state and interval text. A text that holds a comma or begins
-// with a space or a double quote is quoted, with inner quotes doubled, so that it reads back
-// unchanged and the following lines stay in line.
+// The file's bytes for the current state and interval text. The tooltip pattern, which nothing
+// in the window edits, goes back as the bytes it was read from unless it changed.
 std::string SettingsFileBytes(const ClockState& state, std::string_view intervalText,
                               CodePage& codePage);
 
-// Writes the settings file whole or not at all. False when the old file was left as it was.
+// Writes the settings file whole or not at all, trying again for about three seconds. False
+// when the old file was left as it was.
 bool SaveSettings(const ClockState& state, const Platform& platform);
+
+// What a close by the user says when the settings could not be saved, naming the file.
+std::string SaveFailedMessage(std::string_view path, bool fileUnread);
 
 }  // namespace gv

@@ -4,6 +4,7 @@
 
 #include "clock/tray_clock.h"
 #include "ports/platform.h"
+#include "win32/dll_search.h"
 #include "win32/file_system.h"
 #include "win32/gdi_tally.h"
 #include "win32/settings_window.h"
@@ -70,6 +71,8 @@ int RunClock(HINSTANCE instance, gv::TrayCounts& counts) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    gv::win32::LoadDllsOnlyFromSystem();
+
     // A clock already runs for this folder and has come forward: nothing more to do here.
     gv::win32::FolderClaim claim;
     if (!claim.Claim()) return 0;

@@ -20,7 +20,9 @@ class WindowEvents {
     // A mouse move over the window, which is also how the tray reports its icon's events: x is
     // the mouse message number times the window's twips per pixel.
     virtual void OnMouseMove(float x) = 0;
-    virtual void OnClosing() = 0;  // the user or the session closes the window: save
+    // The window closes, by the user or because the session ends: save. At the end of the
+    // session nothing may wait for the user.
+    virtual void OnClosing(bool sessionEnding) = 0;
     virtual void OnClosed() = 0;   // the window is being destroyed
     // The program was started again from the same folder. False when the clock is not running
     // (still starting or already closing), so that the new process can tell nobody took it.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "time/local_time.h"
 
 namespace gv {
@@ -9,6 +11,8 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual LocalTime Now() = 0;
+    // Waits on the calling thread, for a short retry: the program has nothing else to do then.
+    virtual void Sleep(std::int32_t milliseconds) = 0;
 };
 
 }  // namespace gv

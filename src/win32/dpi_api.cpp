@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "base/twips.h"
+
 namespace gv::win32 {
 namespace {
 
@@ -25,14 +27,12 @@ DpiApi Load() {
     return api;
 }
 
-int Usable(int dpi) { return dpi < 72 ? 96 : dpi; }
-
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
     if (screen == nullptr) return 96;
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
-    return Usable(dpi);
+    return UsableDpi(dpi);
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ const DpiApi& Dpi() {
 int SystemDpi() {
     if (Dpi().getDpiForSystem != nullptr) {
         const auto dpi = static_cast<int>(Dpi().getDpiForSystem());
-        if (dpi >= 72) return dpi;
+        if (dpi >= kLowestDpi) return UsableDpi(dpi);
     }
     return ScreenDpi();
 }
@@ -53,7 +53,7 @@ int SystemDpi() {
 int WindowDpi(HWND window) {
     if (window != nullptr && Dpi().getDpiForWindow != nullptr) {
         const auto dpi = static_cast<int>(Dpi().getDpiForWindow(window));
-        if (dpi >= 72) return dpi;
+        if (dpi >= kLowestDpi) return UsableDpi(dpi);
     }
     return SystemDpi();
 }

@@ -17,7 +17,7 @@ struct DpiApi {
 const DpiApi& Dpi();
 
 // The DPI a window is shown at: the window's own, else the system's, else the screen's;
-// anything below 72 is taken as 96.
+// brought into the usable range (UsableDpi).
 int WindowDpi(HWND window);
 // The system DPI, which the older calls answer for.
 int SystemDpi();

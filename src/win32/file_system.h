@@ -9,7 +9,7 @@ class Win32FileSystem final : public FileSystem {
   public:
     std::string ExecutableDirectory() override;
     bool IsOrdinaryFile(std::string_view path) override;
-    std::unique_ptr<InputFile> OpenForReading(std::string_view path) override;
+    FileContents Read(std::string_view path, std::size_t maxBytes) override;
     bool WriteWhole(std::string_view path, std::string_view bytes) override;
 };
 

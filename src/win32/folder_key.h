@@ -11,12 +11,40 @@
 
 namespace gv::win32 {
 
-// A folder as the clocks compare it: the full path with long names (a short 8.3 spelling of the
-// same folder is the same folder), upper-cased as the file system compares names, without a
+// The path the file system itself gives an open folder: through a junction, a symbolic link, a
+// subst or a mapped drive it is the one real folder. Empty when the system cannot tell.
+inline std::wstring FinalPath(const std::wstring& folder) {
+    HANDLE handle = CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return {};
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()),
+                                             FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length >= path.size() && length < 32768) {
+        path.resize(length + 1);
+        length = GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()),
+                                           FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    }
+    CloseHandle(handle);
+    if (length == 0 || length >= path.size()) return {};
+    path.resize(length);
+    // "\\?\C:\..." for a drive, "\\?\UNC\server\share\..." for a share.
+    constexpr std::wstring_view kUnc = L"\\\\?\\UNC\\";
+    constexpr std::wstring_view kLocal = L"\\\\?\\";
+    if (path.starts_with(kUnc)) return L"\\\\" + path.substr(kUnc.size());
+    if (path.starts_with(kLocal)) return path.substr(kLocal.size());
+    return path;
+}
+
+// A folder as the clocks compare it: its final path (the same folder reached through a link or
+// another drive letter is the same folder), else the full path with long names (a short 8.3
+// spelling is the same folder); upper-cased as the file system compares names, without a
 // trailing backslash.
 inline std::wstring FolderKey(std::wstring folder) {
-    const DWORD size = GetLongPathNameW(folder.c_str(), nullptr, 0);
-    if (size > 0) {
+    if (std::wstring real = FinalPath(folder); !real.empty()) {
+        folder = std::move(real);
+    } else if (const DWORD size = GetLongPathNameW(folder.c_str(), nullptr, 0); size > 0) {
         std::wstring longer(size, L'\0');
         const DWORD length = GetLongPathNameW(folder.c_str(), longer.data(), size);
         if (length > 0 && length < size) folder.assign(longer, 0, length);

@@ -91,7 +91,7 @@ class Win32SettingsWindow final : public SettingsWindow {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
-    void Close();
+    void Close(bool sessionEnding);
     // window_system.cpp: true when the message was one of these and is answered by `result`.
     bool OnSystemMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // window_layout.cpp: start-up and a change of DPI both go through ApplyDpi; a change brings

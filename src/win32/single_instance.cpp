@@ -40,27 +40,36 @@ Answer AskRunningClocks(UINT message, std::uint32_t tag) {
 
 bool FolderClaim::Claim() {
     const std::wstring key = ExecutableFolderKey();
-    // Without a folder or a mutex there is nothing to tell another clock by: run as ever.
+    // Without a folder there is nothing to tell another clock by: run as ever.
     if (key.empty()) return true;
-    mutex_ = CreateMutexW(nullptr, TRUE, FolderMutexName(key).c_str());
-    if (mutex_ == nullptr) return true;
-    if (GetLastError() != ERROR_ALREADY_EXISTS) {
-        owned_ = true;
-        return true;
-    }
-
-    // A clock runs here. It may be loading (no window yet, or one that does not answer yet) or
-    // closing (its settings being written, its window going): ask again until it answers or
-    // lets the folder go.
+    const std::wstring name = FolderMutexName(key);
     const UINT message = RegisterWindowMessageW(kSecondStartMessage);
     const std::uint32_t tag = FolderTag(key);
     const ULONGLONG deadline = GetTickCount64() + kWaitMilliseconds;
     for (;;) {
-        const DWORD wait = WaitForSingleObject(mutex_, 0);
-        // An abandoned mutex is owned all the same: its clock ended without letting it go.
-        if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) break;
+        if (mutex_ == nullptr) {
+            mutex_ = CreateMutexW(nullptr, TRUE, name.c_str());
+            const DWORD error = GetLastError();
+            if (mutex_ != nullptr && error != ERROR_ALREADY_EXISTS) break;
+            // Denied: a clock of this folder runs with rights this start lacks (started
+            // elevated), and holds the mutex. Any other failure leaves nothing to tell a clock
+            // by: run as ever.
+            if (mutex_ == nullptr && error != ERROR_ACCESS_DENIED) return true;
+        }
+        if (mutex_ != nullptr) {
+            const DWORD wait = WaitForSingleObject(mutex_, 0);
+            // An abandoned mutex is owned all the same: its clock ended without letting it go.
+            if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) break;
+        }
+        // A clock runs here. It may be starting (no window yet, or one that does not answer
+        // yet) or closing (its settings being written, its window going): ask again until it
+        // answers or lets the folder go.
         if (message != 0 && AskRunningClocks(message, tag) != Answer::None) return false;
         if (GetTickCount64() >= deadline) return false;
+        if (mutex_ == nullptr) {
+            Sleep(kRetryMilliseconds);
+            continue;
+        }
         const DWORD later = WaitForSingleObject(mutex_, kRetryMilliseconds);
         if (later == WAIT_OBJECT_0 || later == WAIT_ABANDONED) break;
     }

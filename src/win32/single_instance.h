@@ -17,7 +17,8 @@ class FolderClaim {
     // True when this process is to run the clock of its folder: no clock runs there, or the
     // one that did has finished closing within a few seconds (this start then reads the
     // settings it has just written). False when the running clock took this start over or
-    // does not answer (it hangs): this process then ends without touching anything.
+    // does not answer (it hangs), also one started with rights that keep this start from opening
+    // its mutex: this process then ends without touching anything.
     bool Claim();
     // Lets the folder go, once the settings are written.
     void Release();

@@ -18,6 +18,10 @@ LocalTime SystemClock::Now() {
     return time;
 }
 
+void SystemClock::Sleep(std::int32_t milliseconds) {
+    if (milliseconds > 0) ::Sleep(static_cast<DWORD>(milliseconds));
+}
+
 void WindowTimer::SetInterval(std::int32_t milliseconds) {
     // The timer stays one timer: a new interval replaces the old one and restarts its period.
     if (milliseconds <= 0) {

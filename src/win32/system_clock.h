@@ -10,6 +10,7 @@ namespace gv::win32 {
 class SystemClock final : public Clock {
   public:
     LocalTime Now() override;
+    void Sleep(std::int32_t milliseconds) override;
 };
 
 // The update timer as a window timer of the settings window; its ticks arrive as WM_TIMER with its identifier.

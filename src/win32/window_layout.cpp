@@ -82,7 +82,7 @@ void Win32SettingsWindow::CreateControls() {
 
 void Win32SettingsWindow::ApplyDpi(int dpi, const RECT* suggested) {
     if (window_ == nullptr) return;
-    dpi_ = dpi < 72 ? 96 : dpi;
+    dpi_ = UsableDpi(dpi);  // a message may carry any number
     twipsPerPixelX_ = TwipsPerPixelAt(dpi_);
     twipsPerPixelY_ = twipsPerPixelX_;
     if (suggested != nullptr) {

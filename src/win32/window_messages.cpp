@@ -124,7 +124,7 @@ LRESULT Win32SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
             }
             return 0;
         case WM_CLOSE:
-            Close();
+            Close(false);
             DestroyWindow(window_);
             return 0;
         case WM_QUERYENDSESSION:
@@ -132,7 +132,7 @@ LRESULT Win32SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_ENDSESSION:
             // The session ends whether the window is up or in the tray: save once, then leave.
             if (wParam != FALSE) {
-                Close();
+                Close(true);
                 DestroyWindow(window_);
             }
             return 0;
@@ -154,10 +154,10 @@ LRESULT Win32SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void Win32SettingsWindow::Close() {
+void Win32SettingsWindow::Close(bool sessionEnding) {
     if (closed_) return;
     closed_ = true;
-    if (events_ != nullptr) events_->OnClosing();
+    if (events_ != nullptr) events_->OnClosing(sessionEnding);
 }
 
 void Win32SettingsWindow::OnCommand(int id, int code) {
