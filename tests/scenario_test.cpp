@@ -33,7 +33,7 @@ TEST(Scenario, AFirstRunMeetsTheUserOnTopAtTheCornerAndWritesTheDefaultFileOnClo
         items.insert(items.begin(), list == ModeList::Top ? "アナログ" : "なし");
         EXPECT_EQ(w.Of(list).items, items);
     }
-    p->clock.OnClosing();
+    p->clock.OnClosing(false);
     EXPECT_EQ(p->fake.files.Settings(), kDefaultFile);
 }
 
@@ -44,7 +44,7 @@ TEST(Scenario, WithASettingsFileTheClockStartsInTheTray) {
     EXPECT_EQ(p->Run(1000), 0u);  // "1.0": the first refresh comes on the second tick
     EXPECT_EQ(p->Run(1000), 1u);
     EXPECT_EQ(Tooltip(*p), "2002/03/02 15:07 土");
-    p->clock.OnClosing();
+    p->clock.OnClosing(false);
     p->clock.OnClosed();
     EXPECT_FALSE(p->fake.area.icon);
 
@@ -147,7 +147,7 @@ TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
         p->Run(500);
         EXPECT_EQ(test::Picture(p->fake.area.icon->picture), c.later);
         p->fake.window.interval = "7.5";  // typed, never applied
-        p->clock.OnClosing();  // what the lists and the box hold is what is saved
+        p->clock.OnClosing(false);  // what the lists and the box hold is what is saved
         EXPECT_EQ(p->fake.files.Settings(), SettingsFile("7.5", c.topList, c.bottomList));
     }
 }
@@ -212,7 +212,7 @@ TEST(Scenario, BeforeTheStartAndAfterClosingEventsDoNothing) {
 
         auto after = Started(kHourly);
         after->Run(61000);
-        after->clock.OnClosing();
+        after->clock.OnClosing(false);
         const Lines log = after->fake.log.lines;
         raise(after->clock);
         EXPECT_EQ(after->fake.log.lines, log);

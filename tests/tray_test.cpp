@@ -118,7 +118,8 @@ TEST(TrayKeeper, ALongTooltipIsCutAsTheWholeTextWouldBe) {
                                        std::string("dddddd dddddd dddddd dddddd dddddd dddddd")}) {
         SCOPED_TRACE(pattern.substr(0, 24));
         fake::FakePlatform fake;
-        const ClockState state{{}, pattern, {}};
+        ClockState state;
+        state.tipPattern = pattern;
         Surface surface;
         fake.tray.Add(TrayPicture(surface), "");
         Refresh(state, surface, fake.Platform());

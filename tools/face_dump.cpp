@@ -15,6 +15,7 @@ class FixedClock final : public gv::Clock {
   public:
     explicit FixedClock(gv::LocalTime time) : time_(time) {}
     gv::LocalTime Now() override { return time_; }
+    void Sleep(std::int32_t) override {}
 
   private:
     gv::LocalTime time_;

@@ -18,7 +18,8 @@ FileContents::Status LoadSettings(ClockState& state, const Platform& platform) {
         platform.clock.Sleep(kRetryPauseMs);
         file = platform.files.Read(path, kMaxFileBytes);
     }
-    SettingsItemReader next(file.status == FileContents::Status::Read ? file.bytes : "");
+    SettingsItemReader next(file.status == FileContents::Status::Read ? std::string_view(file.bytes)
+                                                                     : std::string_view());
 
     if (auto item = next()) {
         state.tipPattern = platform.codePage.FromAnsi(*item);

@@ -46,21 +46,15 @@ LocalTime FakeClock::Now() {
     return cached_;
 }
 
-std::unique_ptr<InputFile> FakeFiles::OpenForReading(std::string_view path) {
-    struct Memory final : InputFile {
-        std::string bytes;
-        std::size_t at = 0;
-        std::size_t Read(char* buffer, std::size_t size) override {  // a few bytes at a time
-            const std::size_t n = bytes.copy(buffer, std::min<std::size_t>(size, 5), at);
-            at += n;
-            return n;
-        }
-    };
+FileContents FakeFiles::Read(std::string_view path, std::size_t maxBytes) {
+    ++reads;
     auto it = entries.find(path);
-    if (it == entries.end()) return nullptr;
-    auto file = std::make_unique<Memory>();
-    file->bytes = it->second.bytes;
-    return file;
+    if (it == entries.end()) return {FileContents::Status::Absent, {}};
+    if (int& locked = it->second.unreadable; locked != 0) {
+        locked -= locked > 0;
+        return {FileContents::Status::Unreadable, {}};
+    }
+    return {FileContents::Status::Read, it->second.bytes.substr(0, maxBytes)};
 }
 
 void FakeCodePage::ToAnsi(std::string_view utf8, std::string& out) {

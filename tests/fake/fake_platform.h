@@ -121,6 +121,7 @@ class FakeTimer final : public Timer {
 class FakeClock final : public Clock {
   public:
     LocalTime Now() override;
+    void Sleep(std::int32_t ms) override { elapsedMs += ms; }
     LocalTime start = MakeLocalTime(2002, 3, 2, 15, 7, 0);
     long long elapsedMs = 0;
     std::deque<LocalTime> scripted;
@@ -137,14 +138,23 @@ class FakeFiles final : public FileSystem {
         auto it = entries.find(path);
         return it != entries.end() && !it->second.hidden;
     }
-    std::unique_ptr<InputFile> OpenForReading(std::string_view path) override;
+    FileContents Read(std::string_view path, std::size_t maxBytes) override;
+    // Fails while `failWrites` is above 0 (counting down) or below 0 (for good).
     bool WriteWhole(std::string_view path, std::string_view bytes) override {
+        ++writes;
+        if (failWrites != 0) {
+            failWrites -= failWrites > 0;
+            return false;
+        }
         entries[std::string(path)] = Entry{std::string(bytes)};
         ++written;
         return true;
     }
 
-    struct Entry { std::string bytes; bool hidden = false; };
+    // A locked file: unreadable for that many reads more (counting down), or for good (-1).
+    struct Entry { std::string bytes; bool hidden = false; int unreadable = 0; };
+    int failWrites = 0;
+    int reads = 0, writes = 0;
     std::string directory = "C:\\Tools\\Gorvandel";
     std::map<std::string, Entry, std::less<>> entries;
     int written = 0;

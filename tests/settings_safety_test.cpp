@@ -1,0 +1,76 @@
+// The user's settings file is never lost: a file that cannot be read is tried again and never
+// replaced, a failed save is tried again and said once, and what the clock does not edit goes
+// back as it was read.
+#include <gtest/gtest.h>
+
+#include "features/settings_file.h"
+#include "picture.h"
+
+namespace gv {
+namespace {
+
+using test::SettingsFile;
+
+TEST(SettingsSafety, LockedFilesAndFailedSaves) {
+    const std::string theirs = SettingsFile("2.5", 5, 3);
+    const std::string unread = SaveFailedMessage("C:\\Tools\\Gorvandel\\Gorvandel.ini", true);
+    const std::string unsaved = SaveFailedMessage("C:\\Tools\\Gorvandel\\Gorvandel.ini", false);
+    const struct {
+        const char* name;
+        int unreadable, failWrites;
+        bool sessionEnding;
+        std::string interval;  // what the clock runs with
+        std::vector<std::string> messages;
+    } cases[] = {
+        {"readable, writable", 0, 0, false, "2.5", {}},
+        {"locked for a moment at start", 49, 0, false, "2.5", {}},
+        {"locked all through start, closed by the user", -1, 0, false, "1.0", {unread}},
+        {"locked all through start, the session ends", -1, 0, true, "1.0", {}},
+        {"locked for a moment at close", 0, 29, false, "2.5", {}},
+        {"locked at close, closed by the user", 0, -1, false, "2.5", {unsaved}},
+        {"locked at close, the session ends", 0, -1, true, "2.5", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake::Program p;
+        p.fake.files.SettingsEntry() = {theirs, false, c.unreadable};
+        p.fake.files.failWrites = c.failWrites;
+        p.clock.Start();
+        EXPECT_EQ(p.fake.window.interval, c.interval);
+        EXPECT_FALSE(p.fake.window.visible);  // in the tray whether or not the file was read
+        p.clock.OnClosing(c.sessionEnding);
+        EXPECT_EQ(p.fake.files.Settings(), theirs);  // their settings, rewritten or untouched
+        EXPECT_EQ(p.fake.window.messages, c.messages);
+    }
+}
+
+TEST(SettingsSafety, RetriesLastAboutFiveSecondsAtStartAndThreeAtClose) {
+    fake::Program p;
+    p.fake.files.SettingsEntry() = {SettingsFile("1.0", 0, 0), false, -1};
+    p.clock.Start();
+    EXPECT_EQ(p.fake.files.reads, kReadAttempts);
+    EXPECT_EQ(p.fake.clock.elapsedMs, (kReadAttempts - 1) * kRetryPauseMs);
+    p.fake.files.SettingsEntry().unreadable = 0;
+    p.fake.files.failWrites = -1;
+    p.clock.OnClosing(false);
+    EXPECT_EQ(p.fake.files.writes, 0);  // a file that was not read is never replaced
+}
+
+TEST(SettingsSafety, TheTooltipPatternGoesBackAsItsBytes) {
+    // Bytes no character of the code page reads: decoding and encoding again would break them.
+    const std::string line1 = "hh\x81:nn \xFF";
+    fake::Program p;
+    p.fake.files.Settings() = line1 + SettingsFile("1.0", 2, 0).substr(20);
+    p.clock.Start();
+    p.fake.files.failWrites = kSaveAttempts - 1;
+    p.clock.OnClosing(false);
+    EXPECT_EQ(p.fake.files.Settings().substr(0, line1.size() + 2), line1 + "\r\n");
+    EXPECT_EQ(p.fake.files.writes, kSaveAttempts);
+
+    ClockState changed = p.clock.State();
+    changed.tipPattern = "hh:nn";  // a pattern that changed is written as it now reads
+    EXPECT_EQ(SettingsFileBytes(changed, "1.0", p.fake.codePage).substr(0, 7), "hh:nn\r\n");
+}
+
+}  // namespace
+}  // namespace gv
