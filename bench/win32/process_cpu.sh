@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # What the whole process costs while it idles in the tray: runs Gorvandel.exe under Wine for a
-# while at the default interval (1.0) and at the shortest (0.001), and beside it, in the same run,
-# a minimal Win32 program (timer_only.cpp, built here with MinGW) whose timer ticks at the same
-# period and does nothing else. For each it reads the CPU time (utime + stime from
-# /proc/PID/stat) that the program's process, the Wine server and the rest of Wine (explorer,
-# which hosts the tray icons, services and the like) used while it ran.
+# while at the default interval (1.0), at 60 and at the shortest (0.001), and beside it, in the
+# same run, two minimal Win32 programs (timer_only.cpp, built here with MinGW): one whose timer
+# ticks at the clock's timer period and does nothing else, and one with a tray icon and no timer.
+# For each it reads the CPU time (utime + stime from /proc/PID/stat) that the program's process,
+# the Wine server and the rest of Wine (explorer, which hosts the tray icons, services and the
+# like) used while it ran, and the program's wake-ups: the context switches of its threads
+# (/proc/PID/task/*/status), each one a time the process was woken or gave up the processor.
 #
 #   process_cpu.sh GORVANDEL_EXE [MORE_EXES...] [SECONDS]
 #
@@ -70,6 +72,21 @@ wine_processes() {
     done
 }
 
+# Context switches, voluntary and not, of every thread of one process; 0 once it is gone.
+switches_of() {
+    cat /proc/"$1"/task/*/status 2>/dev/null |
+        awk '/^(non)?voluntary_ctxt_switches:/ {n += $2} END {print n + 0}'
+}
+
+# The context switches of the program's processes.
+program_switches() {
+    local pid kind n=0
+    while read -r pid kind; do
+        [[ $kind == program ]] && n=$((n + $(switches_of "$pid")))
+    done < <(wine_processes "$1")
+    echo "$n"
+}
+
 # Sums the CPU ticks of each kind: prints "PROGRAM SERVER WINE".
 cpu_by_kind() {
     local program=0 server=0 wine=0 pid kind t
@@ -85,33 +102,46 @@ cpu_by_kind() {
 }
 
 # measure NAME DIR EXE [ARGS...]: starts the program, lets Wine settle, and prints one result
-# line with the CPU milliseconds used in SECONDS_EACH seconds (the processes' own and Xvfb's).
+# line with the CPU milliseconds used in SECONDS_EACH seconds (the processes' own and Xvfb's)
+# and the program's wake-ups a minute.
 measure() {
     local name=$1 dir=$2 exe=$3
     (cd "$dir" && exec wine "$exe" "${@:4}" >>"$WORK/wine.log" 2>&1) &
     local launcher=$!
     sleep "$SETTLE"
-    local p0 s0 w0 x0 p1 s1 w1 x1
+    local p0 s0 w0 x0 p1 s1 w1 x1 c0 c1
     read -r p0 s0 w0 < <(cpu_by_kind "$exe")
     x0=$(cpu_of "$WD_XVFB_PID")
+    c0=$(program_switches "$exe")
     sleep "$SECONDS_EACH"
+    c1=$(program_switches "$exe")
     read -r p1 s1 w1 < <(cpu_by_kind "$exe")
     x1=$(cpu_of "$WD_XVFB_PID")
     wineserver -k 2>/dev/null
     wait "$launcher" 2>/dev/null
     wineserver -w
     local ms=$((1000 / TICKS))
-    printf '%-44s %9d %9d %9d %9d %9d\n' "$name" $(((p1 - p0) * ms)) $(((s1 - s0) * ms)) \
-        $(((p1 - p0 + s1 - s0) * ms)) $(((w1 - w0) * ms)) $(((x1 - x0) * ms))
+    printf '%-44s %9d %9d %9d %9d %9d %9d\n' "$name" $(((c1 - c0) * 60 / SECONDS_EACH)) \
+        $(((p1 - p0) * ms)) $(((s1 - s0) * ms)) $(((p1 - p0 + s1 - s0) * ms)) $(((w1 - w0) * ms)) \
+        $(((x1 - x0) * ms))
 }
 
 echo "process_cpu: ${SECONDS_EACH} s per program and interval after ${SETTLE} s to settle;"
-echo "CPU milliseconds used in that time (clock ticks of $((1000 / TICKS)) ms)"
-for interval in 1.0 0.001; do
-    period=$([[ $interval == 1.0 ]] && echo 1000 || echo 1)
+echo "the program's wake-ups a minute; CPU milliseconds used in that time (clock ticks of"
+echo "$((1000 / TICKS)) ms)"
+header() {
+    printf '%-44s %9s %9s %9s %9s %9s %9s\n' program wakeups/m process wineserver "both" \
+        "rest-wine" Xvfb
+}
+echo
+echo "== a tray icon with no timer"
+header
+measure "timer_only.exe tray (an icon, no timer)" "$WORK/timer_only" timer_only.exe tray
+for interval in 1.0 60 0.001; do
+    period=$([[ $interval == 0.001 ]] && echo 1 || echo 1000)
     echo
     echo "== interval $interval (timer period $period ms), in the tray"
-    printf '%-44s %9s %9s %9s %9s %9s\n' program process wineserver "both" "rest-wine" Xvfb
+    header
     measure "timer_only.exe ($period ms, does nothing)" "$WORK/timer_only" timer_only.exe "$period"
     for i in "${!EXES[@]}"; do
         dir=$WORK/app$i

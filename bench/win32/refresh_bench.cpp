@@ -42,6 +42,7 @@ class SetClock final : public gv::Clock {
   public:
     gv::LocalTime now = gv::MakeLocalTime(2024, 5, 1, 12, 0, 0);
     gv::LocalTime Now() override { return now; }
+    std::int64_t MonotonicMs() override { return 0; }
     void Sleep(std::int32_t) override {}
 };
 

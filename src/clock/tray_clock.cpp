@@ -1,6 +1,9 @@
 #include "clock/tray_clock.h"
 
+#include <algorithm>
+
 #include "features/refresh.h"
+#include "features/refresh_plan.h"
 #include "features/settings_file.h"
 #include "features/settings_window.h"
 #include "features/tray_presence.h"
@@ -19,9 +22,9 @@ std::int16_t SelectableMode(std::int16_t mode) {
 }  // namespace
 
 TrayClock::TrayClock(const Platform& platform)
-    : locale_(platform.locale),
-      platform_{platform.window, platform.tray, platform.timer,   platform.clock,
-                locale_,         platform.files, platform.codePage} {}
+    : locale_(platform.locale), platform_{platform.window,  platform.tray, platform.timer,
+                                          platform.clock,   locale_,       platform.files,
+                                          platform.codePage} {}
 
 void TrayClock::Start() {
     SettingsWindow& window = platform_.window;
@@ -46,11 +49,66 @@ void TrayClock::Start() {
     } else {
         window.MakeTopmost();  // first run: meet the user on top
     }
+    FollowWindow();
     running_ = true;
 }
 
 void TrayClock::OnTick() {
+    if (inTray_) {
+        // Timers come late, never early, and the wall clock may have been set without a word:
+        // refresh as a tick would (the tray is not bothered when nothing changed), then plan.
+        Refresh(state_, surface_, platform_);
+        SleepUntilUseful();
+        return;
+    }
+    if (realigning_) {
+        realigning_ = false;
+        platform_.timer.SetInterval(state_.ticks.periodMs);
+    }
     if (TickDue(state_.ticks)) Refresh(state_, surface_, platform_);
+}
+
+void TrayClock::FollowWindow() {
+    const bool inTray = !platform_.window.Visible();
+    if (inTray == inTray_) return;
+    inTray_ = inTray;
+    if (!inTray_) {
+        ResumeTicking();
+        return;
+    }
+    // The icon has just been added with an empty tooltip; the cycle's next refresh fills it in,
+    // as it would have while ticking. From then on the clock sleeps between useful refreshes.
+    realigning_ = false;
+    const std::int64_t now = platform_.clock.MonotonicMs();
+    WakeIn(FirstRefreshAtOrAfter(CycleOf(state_.ticks), now + 1) - now);
+}
+
+void TrayClock::SleepUntilUseful() {
+    WakeIn(MsToNextUsefulRefresh(CycleOf(state_.ticks), platform_.clock.MonotonicMs(),
+                                 platform_.clock.Now(), ShowsSeconds(state_.tipPattern, locale_)));
+}
+
+void TrayClock::WakeIn(std::int64_t milliseconds) {
+    if (state_.ticks.periodMs <= 0) {
+        platform_.timer.SetInterval(0);  // an interval of 0 never refreshes
+        return;
+    }
+    platform_.timer.SetInterval(
+        static_cast<std::int32_t>(std::clamp<std::int64_t>(milliseconds, 1, kMaxIntervalMs)));
+}
+
+// The ticks go on where the cycle would have them had the clock ticked all along: the count
+// is what it would be now, and the next tick comes when it would have come.
+void TrayClock::ResumeTicking() {
+    TickCount& ticks = state_.ticks;
+    if (ticks.periodMs <= 0) return;
+    const std::int64_t now = platform_.clock.MonotonicMs();
+    const std::int64_t ticked = std::max<std::int64_t>(now - ticks.startMs, 0) / ticks.periodMs;
+    ticks.counted =
+        static_cast<std::int32_t>(ticked % (static_cast<std::int64_t>(ticks.toSkip) + 1));
+    const std::int64_t next = ticks.startMs + (ticked + 1) * ticks.periodMs;
+    platform_.timer.SetInterval(static_cast<std::int32_t>(std::max<std::int64_t>(next - now, 1)));
+    realigning_ = true;
 }
 
 void TrayClock::OnTopModeChosen() { ChooseTopMode(state_, platform_); }
@@ -61,9 +119,15 @@ void TrayClock::OnSwatchClicked(std::int16_t index) {
     ChooseSwatchColour(state_, platform_, index);
 }
 
-void TrayClock::OnApply() { Apply(state_, surface_, platform_); }
+void TrayClock::OnApply() {
+    Apply(state_, surface_, platform_);
+    FollowWindow();
+}
 
-void TrayClock::OnMouseMove(float x) { HandleMouseMove(platform_, x); }
+void TrayClock::OnMouseMove(float x) {
+    HandleMouseMove(platform_, x);
+    FollowWindow();
+}
 
 void TrayClock::OnClosing(bool sessionEnding) {
     running_ = false;
@@ -85,17 +149,29 @@ bool TrayClock::OnSecondStart() {
     } else {
         MoveToWorkAreaCorner(platform_);  // as a release on the icon
         BringUpWindow(platform_);
+        FollowWindow();
     }
     return true;
 }
 
 void TrayClock::OnClockChanged() {
-    if (running_) Refresh(state_, surface_, platform_);
+    if (!running_) return;
+    Refresh(state_, surface_, platform_);
+    if (inTray_) SleepUntilUseful();  // the next change comes at another moment now
+}
+
+void TrayClock::OnTrayChanged() {
+    // The tray may have taken the icon anew with an empty tooltip.
+    if (!running_ || !inTray_) return;
+    Refresh(state_, surface_, platform_);
+    SleepUntilUseful();
 }
 
 void TrayClock::OnLocaleChanged(const DateLocale& locale) {
     locale_ = locale;  // kept even before the first face, which then uses it
-    if (running_) Refresh(state_, surface_, platform_);
+    if (!running_) return;
+    Refresh(state_, surface_, platform_);
+    if (inTray_) SleepUntilUseful();  // the locale's time may show seconds now, or no longer
 }
 
 }  // namespace gv

@@ -40,17 +40,28 @@ class TrayClock final : public WindowEvents {
     bool OnSecondStart() override;
     void OnClockChanged() override;
     void OnLocaleChanged(const DateLocale& locale) override;
+    void OnTrayChanged() override;
 
     const ClockState& State() const { return state_; }
+    bool InTray() const { return inTray_; }
     const Surface& Face() const { return surface_; }
 
   private:
+    // In the tray the clock sleeps until the next refresh that can show something new; while
+    // the window is up it ticks, so that the preview follows the user's choices as made.
+    void FollowWindow();
+    void SleepUntilUseful();
+    void WakeIn(std::int64_t milliseconds);
+    void ResumeTicking();
+
     DateLocale locale_;  // before platform_, which refers to it
     Platform platform_;
     ClockState state_;
     Surface surface_;
     bool running_ = false;     // from the end of the start to the closing
     bool fileUnread_ = false;  // the file was there but could not be read: never replace it
+    bool inTray_ = false;      // the window hidden, the timer set for the next useful refresh
+    bool realigning_ = false;  // the next tick is the first one back on the cycle's own rhythm
 };
 
 }  // namespace gv

@@ -11,9 +11,12 @@ namespace gv {
 
 inline constexpr std::string_view kDefaultTipPattern = "yyyy/mm/dd hh:mm aaa";
 
-// The update timer's count: from one second on, the timer ticks every second and `toSkip` ticks
-// pass between two refreshes; `counted` is how many have passed since the last one.
+// The update timer's cycle: it ticks every `periodMs` (at most a second; 0 means no ticks) from
+// `startMs` on the monotonic clock, when the interval was set, and `toSkip` ticks pass between
+// two refreshes; `counted` is how many have passed since the last one.
 struct TickCount {
+    std::int32_t periodMs = 0;
+    std::int64_t startMs = 0;
     std::int32_t toSkip = 0;
     std::int32_t counted = 0;
 };

@@ -16,8 +16,6 @@ void Refresh(const ClockState& state, Surface& surface, const Platform& platform
     platform.tray.Modify(TrayPicture(surface), tip.View());
 }
 
-IconPicture TrayPicture(const Surface& surface) {
-    return {surface.Image(), BackgroundColour()};
-}
+IconPicture TrayPicture(const Surface& surface) { return {surface.Image(), BackgroundColour()}; }
 
 }  // namespace gv

@@ -13,8 +13,8 @@ std::string SettingsPath(FileSystem& files) {
 FileContents::Status LoadSettings(ClockState& state, const Platform& platform) {
     const std::string path = SettingsPath(platform.files);
     FileContents file = platform.files.Read(path, kMaxFileBytes);
-    for (int attempt = 1; file.status == FileContents::Status::Unreadable && attempt < kReadAttempts;
-         ++attempt) {
+    for (int attempt = 1;
+         file.status == FileContents::Status::Unreadable && attempt < kReadAttempts; ++attempt) {
         platform.clock.Sleep(kRetryPauseMs);
         file = platform.files.Read(path, kMaxFileBytes);
     }

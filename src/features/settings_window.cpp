@@ -8,9 +8,10 @@
 namespace gv {
 
 void AddModeItems(SettingsWindow& window, ModeList list, std::string_view firstItem) {
-    for (std::string_view item : {firstItem, std::string_view("デジタル [12]"),
-                                  std::string_view("デジタル [24]"), std::string_view("月日 [ 1 1]"),
-                                  std::string_view("月日 [0101]"), std::string_view("西暦")}) {
+    for (std::string_view item :
+         {firstItem, std::string_view("デジタル [12]"), std::string_view("デジタル [24]"),
+          std::string_view("月日 [ 1 1]"), std::string_view("月日 [0101]"),
+          std::string_view("西暦")}) {
         window.AddModeItem(list, item);
     }
 }

@@ -12,6 +12,8 @@ std::int32_t IntervalMilliseconds(std::string_view text) {
 
 void ArmUpdateTimer(TickCount& ticks, const Platform& platform) {
     const std::int32_t ms = IntervalMilliseconds(platform.window.IntervalText());
+    ticks.periodMs = ms >= 1000 ? 1000 : ms;
+    ticks.startMs = platform.clock.MonotonicMs();
     if (ms >= 1000) {
         platform.timer.SetInterval(1000);
         ticks.toSkip = RoundToInt32(ms / 1000.0).value_or(0);  // at most 2147484: always fits
@@ -20,6 +22,10 @@ void ArmUpdateTimer(TickCount& ticks, const Platform& platform) {
         ticks.toSkip = 0;
     }
     ticks.counted = 0;
+}
+
+RefreshCycle CycleOf(const TickCount& ticks) {
+    return {ticks.startMs, ticks.periodMs, ticks.toSkip + 1};
 }
 
 bool TickDue(TickCount& ticks) {

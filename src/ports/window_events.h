@@ -30,6 +30,8 @@ class WindowEvents {
     // The system clock or time zone changed, or the computer woke from sleep.
     virtual void OnClockChanged() = 0;
     virtual void OnLocaleChanged(const DateLocale& locale) = 0;
+    // The tray was handed the icon again (a new taskbar, another icon size, a retried add).
+    virtual void OnTrayChanged() = 0;
 };
 
 }  // namespace gv

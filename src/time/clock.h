@@ -11,6 +11,8 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual LocalTime Now() = 0;
+    // A count of milliseconds that only ever goes forward, whatever is done to the wall clock.
+    virtual std::int64_t MonotonicMs() = 0;
     // Waits on the calling thread, for a short retry: the program has nothing else to do then.
     virtual void Sleep(std::int32_t milliseconds) = 0;
 };

@@ -11,6 +11,7 @@ struct LocalTime {
     int minute = 0;
     int second = 0;
     int weekday = 1;
+    int millisecond = 0;  // within the second: the clock plans to the boundary of the next
 
     bool operator==(const LocalTime&) const = default;
 };

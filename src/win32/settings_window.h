@@ -94,6 +94,7 @@ class Win32SettingsWindow final : public SettingsWindow {
     void Close(bool sessionEnding);
     // window_system.cpp: true when the message was one of these and is answered by `result`.
     bool OnSystemMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void FollowTray(bool newTaskbar);
     // window_layout.cpp: start-up and a change of DPI both go through ApplyDpi; a change brings
     // the system's suggested outer rectangle along.
     static LRESULT CALLBACK PreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -18,8 +18,8 @@ enum class Answer { Taken, Hung, None };
 // Windows of other folders' clocks are asked too, as nothing else tells them apart.
 Answer AskRunningClocks(UINT message, std::uint32_t tag) {
     bool hung = false;
-    for (HWND form = FindWindowExW(nullptr, nullptr, kSettingsWindowClass, nullptr); form != nullptr;
-         form = FindWindowExW(nullptr, form, kSettingsWindowClass, nullptr)) {
+    for (HWND form = FindWindowExW(nullptr, nullptr, kSettingsWindowClass, nullptr);
+         form != nullptr; form = FindWindowExW(nullptr, form, kSettingsWindowClass, nullptr)) {
         DWORD process = 0;
         GetWindowThreadProcessId(form, &process);
         // Only a process that has the foreground may hand it on; without this the running clock

@@ -15,8 +15,11 @@ LocalTime SystemClock::Now() {
     time.minute = now.wMinute;
     time.second = now.wSecond;
     time.weekday = now.wDayOfWeek;
+    time.millisecond = now.wMilliseconds;
     return time;
 }
+
+std::int64_t SystemClock::MonotonicMs() { return static_cast<std::int64_t>(GetTickCount64()); }
 
 void SystemClock::Sleep(std::int32_t milliseconds) {
     if (milliseconds > 0) ::Sleep(static_cast<DWORD>(milliseconds));

@@ -10,6 +10,7 @@ namespace gv::win32 {
 class SystemClock final : public Clock {
   public:
     LocalTime Now() override;
+    std::int64_t MonotonicMs() override;
     void Sleep(std::int32_t milliseconds) override;
 };
 

@@ -90,11 +90,13 @@ bool TrayIcon::Send(TrayCommand command, const IconPicture* painted, const TipBy
     return done;
 }
 
-void TrayIcon::FollowTray(bool newTaskbar) {
+bool TrayIcon::FollowTray(bool newTaskbar) {
     const int size = TrayIconSize();
     const bool resized = size != iconSize_;
     iconSize_ = size;
-    if (newTaskbar || resized) keeper_.HandAgain();
+    if (!newTaskbar && !resized) return false;
+    keeper_.HandAgain();
+    return true;
 }
 
 void TrayIcon::Retry() {

@@ -31,8 +31,8 @@ class TrayIcon final : public NotifyArea {
     bool Send(TrayCommand command, const IconPicture* painted, const TipBytes& tip) override;
 
     // The icon size is read again; a new taskbar (the shell restarted, or the scaling changed)
-    // or a new size hands the tray the icon again at once.
-    void FollowTray(bool newTaskbar);
+    // or a new size hands the tray the icon again at once; true when it did.
+    bool FollowTray(bool newTaskbar);
     // The retry timer's tick.
     void Retry();
     void StopRetrying();

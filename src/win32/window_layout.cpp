@@ -2,17 +2,17 @@
 // given their font and measured again whenever the DPI changes; and the preview's painting.
 #include <algorithm>
 #include <array>
-#include <span>
 #include <cwchar>
+#include <span>
 #include <utility>
 
 #include "base/twips.h"
 #include "face/enlarge.h"
 #include "win32/dpi_api.h"
-#include "win32/names.h"
-#include "win32/text_convert.h"
-#include "win32/settings_window.h"
 #include "win32/icon_canvas.h"
+#include "win32/names.h"
+#include "win32/settings_window.h"
+#include "win32/text_convert.h"
 
 namespace gv::win32 {
 namespace {
@@ -34,7 +34,6 @@ void Place(HWND control, const PixelRect& rect) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-
 // A drop-down combo box's window height includes its open list; the closed box keeps the
 // height its font gives it.
 void FitDropDown(HWND combo, const PixelRect& field) {
@@ -50,7 +49,7 @@ void FitDropDown(HWND combo, const PixelRect& field) {
 }  // namespace
 
 HWND Win32SettingsWindow::MakeControl(const wchar_t* className, const wchar_t* text, DWORD style,
-                              DWORD exStyle, int id) {
+                                      DWORD exStyle, int id) {
     return CreateWindowExW(exStyle, className, text,
                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, window_,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
@@ -63,11 +62,11 @@ void Win32SettingsWindow::CreateControls() {
     if (preview_ != nullptr)
         SetWindowLongPtrW(preview_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     unitLabel_ = MakeControl(WC_STATICW, kUnitText, SS_LEFT, 0, kUnitLabelId);
-    interval_ =
-        MakeControl(WC_EDITW, Widen(kDefaultInterval).c_str(),
-                    WS_TABSTOP | WS_GROUP | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kIntervalId);
-    apply_ = MakeControl(WC_BUTTONW, kApplyText, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0,
-                            kApplyId);
+    interval_ = MakeControl(WC_EDITW, Widen(kDefaultInterval).c_str(),
+                            WS_TABSTOP | WS_GROUP | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+                            kIntervalId);
+    apply_ =
+        MakeControl(WC_BUTTONW, kApplyText, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0, kApplyId);
     const DWORD comboStyle = WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
     topModes_ = MakeControl(WC_COMBOBOXW, L"", comboStyle, 0, kTopModesId);
     bottomModes_ = MakeControl(WC_COMBOBOXW, L"", comboStyle, 0, kBottomModesId);

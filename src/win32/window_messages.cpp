@@ -97,6 +97,7 @@ LRESULT Win32SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
                 if (events_ != nullptr) events_->OnTick();
             } else if (wParam == TrayIcon::kRetryTimerId && tray_ != nullptr) {
                 tray_->Retry();
+                if (events_ != nullptr) events_->OnTrayChanged();
             }
             return 0;
         case WM_MOUSEMOVE:
@@ -109,8 +110,8 @@ LRESULT Win32SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_CTLCOLORSTATIC:
-            if (auto brush = ColourSwatch(reinterpret_cast<HDC>(wParam),
-                                          reinterpret_cast<HWND>(lParam))) {
+            if (auto brush =
+                    ColourSwatch(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
                 return *brush;
             }
             break;

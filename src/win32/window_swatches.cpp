@@ -30,8 +30,6 @@ void Win32SettingsWindow::ShowColorDialog() {
     if (ChooseColorW(&dialog)) dialogColour_ = dialog.rgbResult;
 }
 
-Colour Win32SettingsWindow::ColorDialogColour() const {
-    return static_cast<Colour>(dialogColour_);
-}
+Colour Win32SettingsWindow::ColorDialogColour() const { return static_cast<Colour>(dialogColour_); }
 
 }  // namespace gv::win32

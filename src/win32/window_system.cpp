@@ -9,12 +9,19 @@
 
 namespace gv::win32 {
 
+// The clock refreshes at once after the tray took the icon anew, which may have been with an
+// empty tooltip.
+void Win32SettingsWindow::FollowTray(bool newTaskbar) {
+    if (tray_ != nullptr && tray_->FollowTray(newTaskbar) && events_ != nullptr)
+        events_->OnTrayChanged();
+}
+
 bool Win32SettingsWindow::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lParam,
                                           LRESULT& result) {
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         // A new taskbar: the shell restarted and has forgotten the icon, or the scaling changed
         // and the tray now draws icons at another size.
-        if (tray_ != nullptr) tray_->FollowTray(true);
+        FollowTray(true);
         result = 0;
         return true;
     }
@@ -27,16 +34,16 @@ bool Win32SettingsWindow::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
         case WM_DPICHANGED:
             // The window moved to a monitor of another DPI, or the scaling changed.
-            if (tray_ != nullptr) tray_->FollowTray(false);
+            FollowTray(false);
             ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             result = 0;
             return true;
         case WM_DISPLAYCHANGE:
-            if (tray_ != nullptr) tray_->FollowTray(false);
+            FollowTray(false);
             return false;  // the default handling follows
         case WM_SETTINGCHANGE:
             // The tray's icon size may have changed with it too.
-            if (tray_ != nullptr) tray_->FollowTray(false);
+            FollowTray(false);
             if (events_ != nullptr && IsRegionalChange(lParam))
                 events_->OnLocaleChanged(LoadUserLocale());
             return false;
