@@ -62,12 +62,12 @@ TEST(Scenario, ApplyChecksTheInterval) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         auto p = Started("");
-        p->fake.timer.interval = 777;
         p->fake.window.interval = c.text;
         p->clock.OnApply();
         const bool accepted = c.interval != 0;
         EXPECT_EQ(p->fake.window.visible, !accepted);
-        EXPECT_EQ(p->fake.timer.interval, accepted ? c.interval : 777);
+        // The tick period of the cycle that Apply starts; a refusal leaves the "1.0" of the start.
+        EXPECT_EQ(p->clock.State().ticks.periodMs, accepted ? c.interval : 1000);
         EXPECT_EQ(p->fake.window.messages, Lines(accepted ? 0 : 1, std::string(kIntervalTooShort)));
     }
 }

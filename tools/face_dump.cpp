@@ -15,6 +15,7 @@ class FixedClock final : public gv::Clock {
   public:
     explicit FixedClock(gv::LocalTime time) : time_(time) {}
     gv::LocalTime Now() override { return time_; }
+    std::int64_t MonotonicMs() override { return 0; }
     void Sleep(std::int32_t) override {}
 
   private:

@@ -38,12 +38,16 @@ LocalTime FakeClock::Now() {
         scripted.pop_front();
         return t;
     }
-    if (elapsedMs / 1000 != cachedSecond_ || !(start == cachedStart_)) {
-        cachedSecond_ = elapsedMs / 1000;
+    const long long wall = elapsedMs + wallOffsetMs;
+    const long long second = wall >= 0 ? wall / 1000 : -((999 - wall) / 1000);
+    if (second != cachedSecond_ || !(start == cachedStart_)) {
+        cachedSecond_ = second;
         cachedStart_ = start;
         cached_ = AddSeconds(start, cachedSecond_);
     }
-    return cached_;
+    LocalTime now = cached_;
+    now.millisecond = static_cast<int>(wall - second * 1000);
+    return now;
 }
 
 FileContents FakeFiles::Read(std::string_view path, std::size_t maxBytes) {

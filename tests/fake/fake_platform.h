@@ -122,8 +122,10 @@ class FakeClock final : public Clock {
   public:
     LocalTime Now() override;
     void Sleep(std::int32_t ms) override { elapsedMs += ms; }
+    std::int64_t MonotonicMs() override { return elapsedMs; }
     LocalTime start = MakeLocalTime(2002, 3, 2, 15, 7, 0);
-    long long elapsedMs = 0;
+    long long elapsedMs = 0;     // the monotonic clock
+    long long wallOffsetMs = 0;  // the wall clock set forward or back since the start
     std::deque<LocalTime> scripted;
 
   private:
