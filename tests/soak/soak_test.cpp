@@ -1,64 +1,125 @@
-// A simulated day of ticks through the clock, the tray keeper and the notification area, at the
-// shortest interval and at the default one: the exact number of refreshes and of commands sent,
-// and after every refresh an icon and a tooltip that match the simulated clock.
+// In the tray the clock sleeps until the next refresh that can show something new. What it shows
+// must be exactly what a clock that ticked through every tick of the same cycle would show,
+// sampled at every one of those ticks: through a simulated day with midnight, a new month and a
+// new year, and a clock set forward (with the system's message), at many intervals, start
+// phases, faces, and a tooltip with and without seconds.
 #include <gtest/gtest.h>
 
+#include "features/refresh.h"
 #include "picture.h"
-#include "time/date_format.h"
 
 namespace gv {
 namespace {
 
-// Two rows, 24-hour time over month and day with zeros, from the test's own glyph pictures.
-Pixels ExpectedFace(const LocalTime& t) {
-    std::string hhnn, mmdd;
-    StringSink top(hhnn), bottom(mmdd);
-    FormatDate("hhnn", t, JapaneseLocale(), top);
-    FormatDate("mmdd", t, JapaneseLocale(), bottom);
-    if (hhnn[0] == '0') hhnn[0] = ' ';  // no leading zero on the hour
-    Pixels pixels{};
-    std::size_t i = 0;
-    for (char c : test::Expected(test::Digits(hhnn, 0, mmdd)))
-        if (c != '\n') pixels[i++] = c == '.' ? kButtonFace : test::SlotColours()[c - 'a'];
-    return pixels;
-}
+constexpr long long kDay = 24LL * 3600 * 1000;
+constexpr long long kStep = 19 * 3600 * 1000LL + 1234;  // the clock set 37.5 s forward here
+constexpr long long kStepBy = 37'500;
+const LocalTime kNoon = MakeLocalTime(2024, 12, 31, 12, 0, 0);
 
-void ExpectADay(const char* interval, std::uint64_t refreshes) {
+struct Config {
+    const char* interval;
+    long long phaseMs;  // monotonic time of the start; the wall clock reads noon at 0
+    std::int16_t top, bottom;
+    bool seconds;
+};
+
+// What a refresh at wall time `wallMs` past noon shows depends on that time only, down to the
+// minute, or the second when the tooltip shows seconds.
+long long Key(long long wallMs, bool seconds) { return wallMs / (seconds ? 1000 : 60'000); }
+
+void ExpectSameAsTicking(const Config& c) {
+    SCOPED_TRACE(::testing::Message() << c.interval << " phase " << c.phaseMs << " modes "
+                                      << c.top << "/" << c.bottom << " seconds " << c.seconds);
+    const std::string pattern = c.seconds ? "hh:nn:ss aaa" : "yyyy/mm/dd hh:nn aaa";
     fake::Program p;
     p.fake.log.quiet = true;
-    p.fake.clock.start = MakeLocalTime(2024, 12, 31, 12, 0, 0);  // through midnight and a new year
-    p.fake.files.Settings() = test::SettingsFile(interval, kModeTime24, kModeMonthDayZero);
+    p.fake.clock.start = kNoon;
+    p.fake.clock.elapsedMs = c.phaseMs;
+    p.fake.files.Settings() = pattern + test::SettingsFile(c.interval, c.top, c.bottom).substr(20);
     p.clock.Start();
-    ASSERT_TRUE(p.fake.area.icon);
+    ASSERT_TRUE(p.clock.InTray());
 
-    long long second = -1, mismatches = 0;
-    Pixels face{};
-    TipBytes tip{};
+    // The sleeping clock: the monotonic time and the key of every refresh it makes, and after
+    // each a check that the tray shows what a refresh at that moment draws.
+    std::vector<std::pair<long long, long long>> refreshes;
     std::uint64_t seen = p.fake.Refreshes();
-    const std::uint64_t done = p.Run(24LL * 3600 * 1000, [&] {
+    long long wrong = 0;
+    fake::FakePlatform drawn;
+    drawn.log.quiet = true;
+    drawn.clock.start = kNoon;
+    drawn.tray.Add({}, "");
+    Surface surface;
+    auto note = [&] {
         if (p.fake.Refreshes() == seen) return;
         seen = p.fake.Refreshes();
-        if (p.fake.clock.elapsedMs / 1000 != second) {
-            second = p.fake.clock.elapsedMs / 1000;
-            const LocalTime now = p.fake.clock.Now();
-            face = ExpectedFace(now);
-            std::string text;
-            StringSink sink(text);
-            FormatDate(kDefaultTipPattern, now, JapaneseLocale(), sink);
-            tip = EncodeTip(p.fake.codePage, text);
-        }
-        mismatches += p.fake.area.icon->picture != face || p.fake.area.icon->tip != tip;
-    });
-    EXPECT_EQ(done, refreshes);
-    EXPECT_EQ(mismatches, 0);
-    // Sent: the start's refresh (refused: the icon was not added yet), the first tooltip, and
-    // one a minute; every other refresh would have shown the same again.
-    EXPECT_EQ(p.fake.tray.Counts().modifiesSent, 2u + 24 * 60);
+        const long long now = p.fake.clock.elapsedMs;
+        refreshes.emplace_back(now, Key(now + p.fake.clock.wallOffsetMs, c.seconds));
+        drawn.clock.elapsedMs = now + p.fake.clock.wallOffsetMs;
+        Refresh(p.clock.State(), surface, drawn.Platform());
+        wrong += drawn.area.icon->picture != p.fake.area.icon->picture ||
+                 drawn.codePage.FromAnsi(drawn.area.icon->tip.data()) !=
+                     p.fake.codePage.FromAnsi(p.fake.area.icon->tip.data());
+    };
+    p.Run(kStep - c.phaseMs, note);
+    p.fake.clock.wallOffsetMs = kStepBy;
+    p.clock.OnClockChanged();
+    note();
+    p.Run(kDay - kStep, note);
+    EXPECT_EQ(wrong, 0);
+
+    // The ticking clock: a refresh every `every` from the start, and one at the clock's change.
+    // Before its first refresh the icon shows the start's face with an empty tooltip; so does
+    // the sleeping one, whose first wake is that same first refresh.
+    const TickCount& ticks = p.clock.State().ticks;
+    const long long t0 = ticks.startMs, period = ticks.periodMs;
+    const long long every = period * (ticks.toSkip + 1);
+    ASSERT_GT(every, 0);
+    auto wall = [](long long mono) { return mono + (mono >= kStep ? kStepBy : 0); };
+    long long mismatches = 0, samples = 0;
+    std::size_t next = 0;
+    long long sleepingKey = -1;  // nothing refreshed yet
+    for (long long t = t0 + period; t <= kDay; t += period) {
+        while (next < refreshes.size() && refreshes[next].first <= t) sleepingKey = refreshes[next++].second;
+        long long last = t0 + (t - t0) / every * every;
+        if (last == t0) last = -1;  // no refresh of the cycle yet
+        if (t >= kStep && last < kStep) last = kStep;
+        const long long tickingKey = last < 0 ? -1 : Key(wall(last), c.seconds);
+        mismatches += tickingKey != sleepingKey;
+        ++samples;
+    }
+    EXPECT_EQ(mismatches, 0) << "of " << samples << " samples";
+    // The point of sleeping: about one refresh a minute, or a second with seconds shown.
+    EXPECT_LE(refreshes.size(), static_cast<std::size_t>(c.seconds ? 86'400 + 2 : 1440 + 2));
 }
 
-TEST(Soak, ADayAtTheShortestInterval) { ExpectADay("0.001", 86400000); }
+TEST(Soak, ASleepingClockShowsWhatATickingOneShowsAtEveryTick) {
+    const char* intervals[] = {"0.001", "0.0015", "0.5", "0.999", "1.0", "2.5", "60", "3600"};
+    const long long phases[] = {0, 437, 59'999};
+    const std::int16_t modes[][2] = {{0, 0}, {1, 0}, {2, 3}, {4, 5}, {5, 1}, {3, 4}};
+    int face = 0;
+    for (const char* interval : intervals) {
+        for (long long phase : phases) {
+            for (bool seconds : {false, true}) {
+                const auto& m = modes[face++ % 6];
+                ExpectSameAsTicking({interval, phase, m[0], m[1], seconds});
+            }
+        }
+    }
+}
 
-TEST(Soak, ADayAtTheDefaultInterval) { ExpectADay("1.0", 43200); }  // every second tick
+// A clock set without a word from the system is still caught at the next wake, within a
+// minute and a refresh.
+TEST(Soak, AClockSetWithoutAMessageIsCaughtWithinAMinute) {
+    fake::Program p;
+    p.fake.clock.start = kNoon;
+    p.fake.files.Settings() = test::SettingsFile("1.0", kModeTime24, 0);
+    p.clock.Start();
+    p.Run(90'000);
+    p.fake.clock.wallOffsetMs = 3 * 3600 * 1000LL;  // three hours on, silently
+    p.Run(62'000);
+    EXPECT_EQ(p.fake.codePage.FromAnsi(p.fake.area.icon->tip.data()).substr(0, 14),
+              "2024/12/31 15:");
+}
 
 }  // namespace
 }  // namespace gv
