@@ -22,14 +22,14 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME Gorvandel-${PROJECT_VERSION}-${CPACK_SYSTEM_NAME})
 set(CPACK_SOURCE_GENERATOR "")
 
-# CPack's ZIP generator takes the entries in whatever order the file system lists them, dates them
-# in local time and records the builder's user and group, so two builds would differ: once it has
-# zipped, cmake/pack-zip.cmake makes the zip again from the same staged files, in this order, at
-# the commit's time, and writes SHA256SUMS.
+# CPack's own zip would differ from one build to the next (the order the file system lists the
+# files in, the builder's user and time zone), so once it has zipped, cmake/pack-zip.cmake writes
+# the zip again with zip_maker, in this order, at the commit's time, and writes SHA256SUMS.
 set(CPACK_GENERATOR ZIP)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/pack-zip.cmake)
 set(CPACK_GV_ZIP_ENTRIES Gorvandel.exe LICENSE README.txt)
+set(CPACK_GV_ZIP_MAKER ${GV_ZIP_MAKER})
 set(CPACK_GV_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 find_package(Git QUIET)
 set(CPACK_GV_GIT "${GIT_EXECUTABLE}")
