@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Every test: installs what is missing, then runs the unit and scenario tests under the
-# sanitizers, builds Gorvandel.exe for x86_64 and i686, and runs the unit, scenario and
-# end-to-end tests (the real .exe under Wine) in one CTest run, whose summary closes the output.
+# sanitizers, builds Gorvandel.exe and the release zips for x86_64 and i686 and checks them (the
+# imports, the icon, and the same bytes from a second build in another folder), and runs the
+# unit, scenario and end-to-end tests (the real .exe under Wine) in one CTest run, whose summary
+# closes the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,14 +27,26 @@ for target in settings date_format number; do
   rm -rf "$work"
 done
 
-echo "== Gorvandel.exe, x86_64 and i686"
+echo "== Gorvandel.exe and the release zips, x86_64 and i686"
+# The zips' entries carry the last commit's time; set once, so the second builds below agree.
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 cmake --preset mingw64 >/dev/null
-cmake --build --preset mingw64 -- -j2
+cmake --build --preset mingw64 --target package -- -j2
 cmake --preset mingw32 >/dev/null
-cmake --build --preset mingw32 -- -j2
-ls -l build/mingw64/src/main/Gorvandel.exe build/mingw32/src/main/Gorvandel.exe
+cmake --build --preset mingw32 --target package -- -j2
+EXES=(build/mingw64/src/main/Gorvandel.exe build/mingw32/src/main/Gorvandel.exe)
+ls -l "${EXES[@]}" build/mingw64/Gorvandel-*.zip build/mingw32/Gorvandel-*.zip
+size=$(stat -c %s "${EXES[0]}")
+if ((size > 200 * 1024)); then
+    echo "the x86_64 Gorvandel.exe has grown to $size bytes, over 200 KB"
+    exit 1
+fi
 # No DLL beyond the allowed system ones: anything else would be looked for beside the .exe.
-bash tools/check-imports.sh build/mingw64/src/main/Gorvandel.exe build/mingw32/src/main/Gorvandel.exe
+bash tools/check-imports.sh "${EXES[@]}"
+bash tools/check-icon.sh build/mingw64/host-tools/icon_maker "${EXES[@]}"
+
+echo "== the same bytes again, from a copy of the sources in another folder"
+bash tools/check-reproducible.sh mingw64 mingw32
 
 echo "== unit, scenario and end-to-end tests"
 cmake --preset native -DGV_E2E_EXE="$PWD/build/mingw64/src/main/Gorvandel.exe" >/dev/null

@@ -51,6 +51,13 @@ HICON TalliedIconFromBitmaps(HBITMAP colour, HBITMAP mask) {
     return icon;
 }
 
+HICON TalliedIconFromResource(HINSTANCE instance, int id, int size) {
+    auto icon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    if (icon != nullptr) NoteIconMade();
+    return icon;
+}
+
 void DestroyTalliedIcon(HICON icon) {
     if (icon != nullptr && DestroyIcon(icon)) ++tally.iconsDestroyed;
 }

@@ -93,12 +93,4 @@ HICON IconCanvas::MakeIcon(const Pixels& painted, const FaceMask& transparent, i
     return TalliedIconFromBitmaps(colour_, mask_);
 }
 
-HICON MakeFaceIcon(const Pixels& pixels, const FaceMask& transparent) {
-    Pixels painted;
-    for (std::size_t i = 0; i < pixels.size(); ++i)
-        painted[i] = static_cast<Colour>(PaintedColour(pixels[i]));
-    IconCanvas canvas;
-    return canvas.MakeIcon(painted, transparent);
-}
-
 }  // namespace gv::win32

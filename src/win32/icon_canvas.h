@@ -44,8 +44,4 @@ class IconCanvas {
     std::vector<std::uint8_t> maskBits_;     // the mask's rows, padded to 16 bits
 };
 
-// A 16x16 icon of `pixels`, painted as the screen shows them; where `transparent` is true the
-// background shows through. For an icon made once: its bitmaps go when it has been made.
-HICON MakeFaceIcon(const Pixels& pixels, const FaceMask& transparent);
-
 }  // namespace gv::win32

@@ -103,6 +103,7 @@ class Win32SettingsWindow final : public SettingsWindow {
     HWND MakeControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
                      int id);
     void ApplyDpi(int dpi, const RECT* suggested);
+    void SetIcons();
     MeasuredTexts MeasureTexts() const;
     void PlaceControls();
     // window_swatches.cpp: the swatch's text colour, or nullopt for any other control.
@@ -125,7 +126,8 @@ class Win32SettingsWindow final : public SettingsWindow {
     std::array<HWND, 8> swatches_{};
     HWND lastFocus_ = nullptr;
     UniqueFont font_;
-    UniqueIcon icon_;
+    UniqueIcon smallIcon_;  // the caption's
+    UniqueIcon bigIcon_;    // Alt+Tab's
     UINT taskbarCreated_ = 0;
     UINT secondStart_ = 0;
     // The DPI the window is laid out for, and what it makes of the clock's twips.

@@ -9,8 +9,10 @@
 #include "base/twips.h"
 #include "face/enlarge.h"
 #include "win32/dpi_api.h"
+#include "win32/gdi_tally.h"
 #include "win32/icon_canvas.h"
 #include "win32/names.h"
+#include "win32/resources.h"
 #include "win32/settings_window.h"
 #include "win32/text_convert.h"
 
@@ -44,6 +46,15 @@ void FitDropDown(HWND combo, const PixelRect& field) {
     if (fieldHeight <= 0 || item <= 0) return;
     const int height = fieldHeight + 8 + kDropDownRows * item + 2;
     MoveWindow(combo, field.left, field.top, field.width, height, FALSE);
+}
+
+// Gives the window the program's icon at `size` as its `which` icon. The old icon goes only once
+// the window has the new one, and stays when the new one cannot be loaded.
+void SetWindowIcon(HWND window, HINSTANCE instance, WPARAM which, int size, UniqueIcon& owner) {
+    UniqueIcon icon(TalliedIconFromResource(instance, GV_APP_ICON, size));
+    if (!icon) return;
+    SendMessageW(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon.Get()));
+    owner = std::move(icon);
 }
 
 }  // namespace
@@ -84,6 +95,7 @@ void Win32SettingsWindow::ApplyDpi(int dpi, const RECT* suggested) {
     dpi_ = UsableDpi(dpi);  // a message may carry any number
     twipsPerPixelX_ = TwipsPerPixelAt(dpi_);
     twipsPerPixelY_ = twipsPerPixelX_;
+    SetIcons();
     if (suggested != nullptr) {
         SetWindowPos(window_, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
@@ -113,6 +125,14 @@ void Win32SettingsWindow::ApplyDpi(int dpi, const RECT* suggested) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Win32SettingsWindow::SetIcons() {
+    // The sizes the system draws the caption's and Alt+Tab's icons at for this DPI, each taken
+    // from the resource at that size instead of stretched from another.
+    SetWindowIcon(window_, instance_, ICON_SMALL, SystemMetricForDpi(SM_CXSMICON, dpi_),
+                  smallIcon_);
+    SetWindowIcon(window_, instance_, ICON_BIG, SystemMetricForDpi(SM_CXICON, dpi_), bigIcon_);
 }
 
 MeasuredTexts Win32SettingsWindow::MeasureTexts() const {

@@ -6,7 +6,6 @@
 #include "win32/settings_window.h"
 #include "win32/text_convert.h"
 #include "win32/tray_icon.h"
-#include "win32/window_icon.h"
 
 namespace gv::win32 {
 namespace {
@@ -54,17 +53,12 @@ Win32SettingsWindow::Win32SettingsWindow(HINSTANCE instance) : instance_(instanc
 
     taskbarCreated_ = RegisterWindowMessageW(kTaskbarCreatedMessage);
     secondStart_ = RegisterWindowMessageW(kSecondStartMessage);
-    icon_.Reset(MakeWindowIcon());
-    if (icon_) {
-        SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
-        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
-    }
     CreateControls();
     ApplyDpi(WindowDpi(window_), nullptr);
 }
 
 Win32SettingsWindow::~Win32SettingsWindow() {
-    // The window goes before the font and icon it uses (members, destroyed after this).
+    // The window goes before the font and icons it uses (members, destroyed after this).
     if (window_ != nullptr) DestroyWindow(window_);
     if (owner_ != nullptr) DestroyWindow(owner_);
 }
