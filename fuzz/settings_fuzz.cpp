@@ -6,6 +6,7 @@
 
 #include "fake/fake_platform.h"
 #include "features/settings_file.h"
+#include "features/settings_items.h"
 
 namespace {
 
@@ -32,9 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const std::string written = gv::SettingsFileBytes(first.state, first.interval, fake.codePage);
     const Read second = Load(fake, written);
 
+    // Sized with a code page of its own: the fake one assigns bytes to characters as it meets
+    // them, and this must not change what the shared one reads.
+    gv::fake::FakeCodePage sizer;
     std::string tip, interval;
-    fake.codePage.ToAnsi(first.state.tipPattern, tip);
-    fake.codePage.ToAnsi(first.interval, interval);
+    sizer.ToAnsi(first.state.tipPattern, tip);
+    sizer.ToAnsi(first.interval, interval);
     const bool fits = tip.size() + 2 < gv::kMaxItemBytes && interval.size() + 2 < gv::kMaxItemBytes;
     const gv::FaceSettings& a = first.state.face;
     const gv::FaceSettings& b = second.state.face;

@@ -160,7 +160,7 @@ TEST(UpdateTimer, TheIntervalTextSetsTheTimerAndWhichTicksRefresh) {
     fake::FakePlatform fake;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        TickCount ticks{7, 3};
+        TickCount ticks{0, 0, 7, 3};
         fake.window.interval = c.text;
         ArmUpdateTimer(ticks, fake.Platform());
         EXPECT_EQ(fake.timer.interval, c.interval);

@@ -15,45 +15,37 @@ TEST(SettingsSafety, LockedFilesAndFailedSaves) {
     const std::string theirs = SettingsFile("2.5", 5, 3);
     const std::string unread = SaveFailedMessage("C:\\Tools\\Gorvandel\\Gorvandel.ini", true);
     const std::string unsaved = SaveFailedMessage("C:\\Tools\\Gorvandel\\Gorvandel.ini", false);
+    // Reads and writes that fail (-1: for good); at a close by the user or the session's end;
+    // the interval the clock runs with; what it says; how long it waited to read, and to write.
     const struct {
-        const char* name;
         int unreadable, failWrites;
         bool sessionEnding;
-        std::string interval;  // what the clock runs with
+        std::string interval;
         std::vector<std::string> messages;
+        long long readWait, writeWait;
     } cases[] = {
-        {"readable, writable", 0, 0, false, "2.5", {}},
-        {"locked for a moment at start", 49, 0, false, "2.5", {}},
-        {"locked all through start, closed by the user", -1, 0, false, "1.0", {unread}},
-        {"locked all through start, the session ends", -1, 0, true, "1.0", {}},
-        {"locked for a moment at close", 0, 29, false, "2.5", {}},
-        {"locked at close, closed by the user", 0, -1, false, "2.5", {unsaved}},
-        {"locked at close, the session ends", 0, -1, true, "2.5", {}},
+        {0, 0, false, "2.5", {}, 0, 0},
+        {49, 0, false, "2.5", {}, 4900, 0},          // locked for a moment at start
+        {-1, 0, false, "1.0", {unread}, 4900, 0},    // locked all through start: never written
+        {-1, 0, true, "1.0", {}, 4900, 0},           // ... and nothing said as the session ends
+        {0, 29, false, "2.5", {}, 0, 2900},          // locked for a moment at close
+        {0, -1, false, "2.5", {unsaved}, 0, 2900},   // locked at close
+        {0, -1, true, "2.5", {}, 0, 2900},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(testing::Message() << c.unreadable << " " << c.failWrites << " " << c.sessionEnding);
         fake::Program p;
         p.fake.files.SettingsEntry() = {theirs, false, c.unreadable};
         p.fake.files.failWrites = c.failWrites;
         p.clock.Start();
         EXPECT_EQ(p.fake.window.interval, c.interval);
         EXPECT_FALSE(p.fake.window.visible);  // in the tray whether or not the file was read
+        EXPECT_EQ(p.fake.clock.elapsedMs, c.readWait);
         p.clock.OnClosing(c.sessionEnding);
+        EXPECT_EQ(p.fake.clock.elapsedMs, c.readWait + c.writeWait);
         EXPECT_EQ(p.fake.files.Settings(), theirs);  // their settings, rewritten or untouched
         EXPECT_EQ(p.fake.window.messages, c.messages);
     }
-}
-
-TEST(SettingsSafety, RetriesLastAboutFiveSecondsAtStartAndThreeAtClose) {
-    fake::Program p;
-    p.fake.files.SettingsEntry() = {SettingsFile("1.0", 0, 0), false, -1};
-    p.clock.Start();
-    EXPECT_EQ(p.fake.files.reads, kReadAttempts);
-    EXPECT_EQ(p.fake.clock.elapsedMs, (kReadAttempts - 1) * kRetryPauseMs);
-    p.fake.files.SettingsEntry().unreadable = 0;
-    p.fake.files.failWrites = -1;
-    p.clock.OnClosing(false);
-    EXPECT_EQ(p.fake.files.writes, 0);  // a file that was not read is never replaced
 }
 
 TEST(SettingsSafety, TheTooltipPatternGoesBackAsItsBytes) {
