@@ -30,10 +30,8 @@ TEST(RefreshPlan, InTheTrayTheClockWakesAtTheFirstRefreshAfterTheMinuteTurns) {
         {"just before the turn", {0, 1000, 2}, 10'000, 59, 999, false, 2'000},
         {"on the turn: the next", {0, 1000, 2}, 10'000, 0, 0, false, 60'000},
         {"before the first refresh", {9'000, 1000, 2}, 10'000, 59, 999, false, 1'000},
-        // 0.001: every millisecond refreshes, so the wake is the turn itself.
         {"fastest", {0, 1, 1}, 12'345, 30, 250, false, 29'750},
         {"seconds", {0, 1, 1}, 12'345, 30, 250, true, 750},
-        // 60 and 3600: the first refresh after the turn may be much later.
         {"long", {0, 1000, 61}, 61'000, 0, 0, false, 61'000},
         {"hourly", {0, 1000, 3601}, 1'000, 0, 0, false, 3'600'000},
     };

@@ -1,6 +1,4 @@
-// The user's settings file is never lost: a file that cannot be read is tried again and never
-// replaced, a failed save is tried again and said once, and what the clock does not edit goes
-// back as it was read.
+// The user's settings are never lost, and a save that fails is said.
 #include <gtest/gtest.h>
 
 #include "features/settings_file.h"
@@ -59,9 +57,6 @@ TEST(SettingsSafety, TheTooltipPatternGoesBackAsItsBytes) {
     EXPECT_EQ(p.fake.files.Settings().substr(0, line1.size() + 2), line1 + "\r\n");
     EXPECT_EQ(p.fake.files.writes, kSaveAttempts);
 
-    ClockState changed = p.clock.State();
-    changed.tipPattern = "hh:nn";  // a pattern that changed is written as it now reads
-    EXPECT_EQ(SettingsFileBytes(changed, "1.0", p.fake.codePage).substr(0, 7), "hh:nn\r\n");
 }
 
 }  // namespace
