@@ -12,6 +12,7 @@ declare -A CASES=(
     [144]="144 first_run tray"
     [192]="192 first_run tray"
     [instance]="96 second_starts closing_folder two_folders"
+    [files]="96 held_file"
 )
 if [[ $# -lt 2 || -z ${CASES[${1:-}]:-} || ! -f $2 ]]; then
     echo "usage: $0 CASE GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]; CASE: ${!CASES[*]}" >&2
@@ -314,6 +315,37 @@ two_folders() {
         has_lines "${clocks,,}" "clock visible=1 exe=$(winepath -w "$app2" | tr '[:upper:]' '[:lower:]')\\gorvandel.exe" \
         "clock visible=0 exe=$(winepath -w "$APP" | tr '[:upper:]' '[:lower:]')\\gorvandel.exe"
 }
+
+# held_row WHEN MS READ SAVED: the probe holds the settings file, sharing nothing, for MS from just
+# before the start or the close, which comes with 7 typed as the interval. READ: the icon shows the
+# file's settings, not the defaults. SAVED: the close writes them with the 7; else one box names
+# the file, its OK ends the program, and the file is as it was.
+held_row() {
+    local what="held from just before the $1 for $2 ms" face=("${HOURLY[@]:2}") text boxes
+    echo "== the settings file $what"
+    write_settings "$INI" "${HOURLY[@]}" && cp "$INI" "$WORK/old.ini"
+    [[ $1 == start ]] && hold file "$(winepath -w "$INI")" "$2"
+    start_clock
+    (($3)) || face=("${DEFAULTS[@]:2}") text=設定ファイルを読み込めなかったため、設定を保存しませんでした。
+    check "$what: the icon docks, showing the $( (($3)) && echo "file's settings" || echo defaults)" \
+        wait_until 30 icon_shows "held-$1-$2" "${face[@]}"
+    click_icon 1 && wait_until 10 window_on_screen && type_interval 7
+    [[ $1 == close ]] && hold file "$(winepath -w "$INI")" "$2"
+    probe send clock 0x10 >/dev/null # WM_CLOSE
+    if (($4)); then
+        check "$what: the close waits, shows no box and saves the settings with the interval typed" \
+            eval 'wait_until 15 clock_exited && settings_file_is "${HOURLY[0]}" 7 "${HOURLY[@]:2}"'
+    else
+        wait_until 15 boxes_open 1 && boxes=$(probe popups | grep '^box \|^[A-Z]:' | tee "$OUT/held-$1-$2.txt")
+        check "$what: the close shows one box titled !Gorvandel naming the file" has_lines "$boxes" \
+            'box title=!Gorvandel' "box Static=${text:-設定を保存できませんでした。}" "$(winepath -w "$INI")"
+        xdotool key --clearmodifiers Return
+        check "$what: OK ends the program; the file is byte for byte as it was" \
+            eval 'wait_until 15 clock_exited && cmp "$INI" "$WORK/old.ini"'
+    fi
+    wait "$HOLDER"
+}
+held_file() { for row in 'start 2000 1 1' 'start 9000 0 0' 'close 1500 1 1' 'close 6000 1 0'; do held_row $row; done; }
 
 for part in $PARTS; do "$part"; done
 finish
