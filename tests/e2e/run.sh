@@ -265,6 +265,7 @@ second_starts() {
 its own name|Gorvandel.exe
 the path in capitals|$(winepath -w "$APP/Gorvandel.exe" | tr '[:lower:]' '[:upper:]')
 the short path|Z:$(winepath -s "$APP/Gorvandel.exe" 2>/dev/null | tr / '\\')
+a symbolic link to the folder|$(ln -sfn "$APP" "$WORK/link" && winepath -w "$WORK/link/Gorvandel.exe")
 END
     # A clock that does not answer must not keep the new start waiting for long.
     check "second start while the running clock hangs: status 0, still one clock" eval \
