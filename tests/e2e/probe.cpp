@@ -211,6 +211,9 @@ bool Send(const wchar_t* to, const wchar_t* message, const wchar_t* wParam) {
 // clock holds it in its last steps of closing; or a file opened sharing nothing, as a backup or a
 // scan may hold the settings file.
 bool Hold(const wchar_t* what, const wchar_t* path, const wchar_t* milliseconds) {
+    // Wine's desktop up first, kept up by this process: a clock started meanwhile does not have
+    // to start it, which can take seconds.
+    GetDesktopWindow();
     HANDLE held = nullptr;
     if (std::wcscmp(what, L"folder") == 0)
         held = CreateMutexW(nullptr, TRUE,

@@ -286,9 +286,10 @@ END
 
 # hold KIND PATH MS: the probe holds what a clock holds, in the background; true once it does.
 hold() {
+    rm -f "$WORK/hold.txt" # not the last hold's word
     wine "$PROBE" hold "$@" >"$WORK/hold.txt" 2>/dev/null &
     HOLDER=$!
-    wait_until 10 grep -qs 'held=1' "$WORK/hold.txt"
+    wait_until 30 grep -qs 'held=1' "$WORK/hold.txt" # after Wine's desktop starts
 }
 # A start meets the folder held as a clock holds it in its last steps of closing (settings being
 # written, window gone): it waits, then runs; a folder held longer than a few seconds is left alone.
@@ -321,32 +322,36 @@ two_folders() {
 # before the start or the close, which comes with 7 typed as the interval. READ: the icon shows the
 # file's settings, not the defaults. SAVED: the close writes them with the 7; else one box names
 # the file, its OK ends the program, and the file is as it was.
+hold_ini() { hold file "$(winepath -w "$INI")" "$1" || fail "the probe could not hold the settings file"; }
 held_row() {
-    local what="held from just before the $1 for $2 ms" face=("${HOURLY[@]:2}") text boxes
+    local what="held from just before the $1 for $2 ms" face text='' boxes
+    local file=("${DEFAULTS[0]}" 0.5 2 0 "${COLOURS[@]}") # refreshed often: the icon follows the minute
     echo "== the settings file $what"
-    write_settings "$INI" "${HOURLY[@]}" && cp "$INI" "$WORK/old.ini"
-    [[ $1 == start ]] && hold file "$(winepath -w "$INI")" "$2"
+    write_settings "$INI" "${file[@]}" && cp "$INI" "$WORK/old.ini" && face=("${file[@]:2}")
+    [[ $1 == start ]] && hold_ini "$2"
     start_clock
     (($3)) || face=("${DEFAULTS[@]:2}") text=設定ファイルを読み込めなかったため、設定を保存しませんでした。
     check "$what: the icon docks, showing the $( (($3)) && echo "file's settings" || echo defaults)" \
         wait_until 30 icon_shows "held-$1-$2" "${face[@]}"
     click_icon 1 && wait_until 10 window_on_screen && type_interval 7
-    [[ $1 == close ]] && hold file "$(winepath -w "$INI")" "$2"
+    [[ $1 == close ]] && hold_ini "$2"
     probe send clock 0x10 >/dev/null # WM_CLOSE
     if (($4)); then
         check "$what: the close waits, shows no box and saves the settings with the interval typed" \
-            eval 'wait_until 15 clock_exited && settings_file_is "${HOURLY[0]}" 7 "${HOURLY[@]:2}"'
+            eval 'wait_until 15 clock_exited && settings_file_is "${file[0]}" 7 "${file[@]:2}"'
     else
-        wait_until 15 boxes_open 1 && boxes=$(probe popups | grep '^box \|^[A-Z]:' | tee "$OUT/held-$1-$2.txt")
+        wait_until 15 boxes_open 1; boxes=$(probe popups | grep '^box \|^[A-Z]:' | tee "$OUT/held-$1-$2.txt")
         check "$what: the close shows one box titled !Gorvandel naming the file" has_lines "$boxes" \
             'box title=!Gorvandel' "box Static=${text:-設定を保存できませんでした。}" "$(winepath -w "$INI")"
         xdotool key --clearmodifiers Return
         check "$what: OK ends the program; the file is byte for byte as it was" \
             eval 'wait_until 15 clock_exited && cmp "$INI" "$WORK/old.ini"'
     fi
+    # A box no check expected: OK it, so that the next row starts alone.
+    clock_exited || { xdotool key --clearmodifiers Return && wait_until 10 clock_exited; }
     wait "$HOLDER"
 }
-held_file() { for row in 'start 2000 1 1' 'start 9000 0 0' 'close 1500 1 1' 'close 6000 1 0'; do held_row $row; done; }
+held_file() { for row in 'start 3500 1 1' 'start 10000 0 0' 'close 1500 1 1' 'close 6000 1 0'; do held_row $row; done; }
 
 for part in $PARTS; do "$part"; done
 finish
