@@ -1,6 +1,6 @@
 // A look from outside at the running clock, as another program on the desktop sees it, for the
 // end-to-end runner: probe dump | popups | clocks | tray-delete | send all|clock MESSAGE [WPARAM]
-// | hold folder PATH MS. It prints what it reads, one fact a line; its status says if it could.
+// | hold folder|file PATH MS. It prints what it reads, one fact a line; its status says if it could.
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -208,14 +208,22 @@ bool Send(const wchar_t* to, const wchar_t* message, const wchar_t* wParam) {
 }
 
 // Holds for a while, with no window, what a clock holds: the mutex of a folder's clock, as that
-// clock holds it in its last steps of closing.
+// clock holds it in its last steps of closing; or a file opened sharing nothing, as a backup or a
+// scan may hold the settings file.
 bool Hold(const wchar_t* what, const wchar_t* path, const wchar_t* milliseconds) {
+    // Wine's desktop up first, kept up by this process: a clock started meanwhile does not have
+    // to start it, which can take seconds.
+    GetDesktopWindow();
     HANDLE held = nullptr;
     if (std::wcscmp(what, L"folder") == 0)
         held = CreateMutexW(nullptr, TRUE,
                             gv::win32::FolderMutexName(gv::win32::FolderKey(path)).c_str());
     if (held != nullptr && GetLastError() == ERROR_ALREADY_EXISTS)
         CloseHandle(held), held = nullptr;
+    if (std::wcscmp(what, L"file") == 0) {
+        held = CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (held == INVALID_HANDLE_VALUE) held = nullptr;
+    }
     Print("held=" + Bit(held != nullptr));
     std::fflush(stdout);
     if (held == nullptr) return false;

@@ -12,6 +12,7 @@ declare -A CASES=(
     [144]="144 first_run tray"
     [192]="192 first_run tray"
     [instance]="96 second_starts closing_folder two_folders"
+    [files]="96 held_file"
 )
 if [[ $# -lt 2 || -z ${CASES[${1:-}]:-} || ! -f $2 ]]; then
     echo "usage: $0 CASE GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]; CASE: ${!CASES[*]}" >&2
@@ -267,6 +268,7 @@ second_starts() {
 its own name|Gorvandel.exe
 the path in capitals|$(winepath -w "$APP/Gorvandel.exe" | tr '[:lower:]' '[:upper:]')
 the short path|Z:$(winepath -s "$APP/Gorvandel.exe" 2>/dev/null | tr / '\\')
+a symbolic link to the folder|$(ln -sfn "$APP" "$WORK/link" && winepath -w "$WORK/link/Gorvandel.exe")
 END
     # A clock that does not answer must not keep the new start waiting for long.
     check "second start while the running clock hangs: status 0, still one clock" eval \
@@ -287,9 +289,10 @@ END
 
 # hold KIND PATH MS: the probe holds what a clock holds, in the background; true once it does.
 hold() {
+    rm -f "$WORK/hold.txt" # not the last hold's word
     wine "$PROBE" hold "$@" >"$WORK/hold.txt" 2>/dev/null &
     HOLDER=$!
-    wait_until 10 grep -qs 'held=1' "$WORK/hold.txt"
+    wait_until 30 grep -qs 'held=1' "$WORK/hold.txt" # after Wine's desktop starts
 }
 # A start meets the folder held as a clock holds it in its last steps of closing (settings being
 # written, window gone): it waits, then runs; a folder held longer than a few seconds is left alone.
@@ -317,6 +320,42 @@ two_folders() {
         has_lines "${clocks,,}" "clock visible=1 exe=$(winepath -w "$app2" | tr '[:upper:]' '[:lower:]')\\gorvandel.exe" \
         "clock visible=0 exe=$(winepath -w "$APP" | tr '[:upper:]' '[:lower:]')\\gorvandel.exe"
 }
+
+# held_row WHEN MS READ SAVED: the probe holds the settings file, sharing nothing, for MS from just
+# before the start or the close, which comes with 7 typed as the interval. READ: the icon shows the
+# file's settings, not the defaults. SAVED: the close writes them with the 7; else one box names
+# the file, its OK ends the program, and the file is as it was.
+hold_ini() { hold file "$(winepath -w "$INI")" "$1" || fail "the probe could not hold the settings file"; }
+held_row() {
+    local what="held from just before the $1 for $2 ms" face text='' boxes
+    local file=("${DEFAULTS[0]}" 0.5 2 0 "${COLOURS[@]}") # refreshed often: the icon follows the minute
+    echo "== the settings file $what"
+    write_settings "$INI" "${file[@]}" && cp "$INI" "$WORK/old.ini" && face=("${file[@]:2}")
+    [[ $1 == start ]] && hold_ini "$2"
+    start_clock
+    (($3)) || face=("${DEFAULTS[@]:2}") text=設定ファイルを読み込めなかったため、設定を保存しませんでした。
+    check "$what: the icon docks, showing the $( (($3)) && echo "file's settings" || echo defaults)" \
+        wait_until 30 icon_shows "held-$1-$2" "${face[@]}"
+    click_icon 1 && wait_until 10 window_on_screen && type_interval 7
+    # A start's hold is over before the close: a file not read is not replaced even when it could be.
+    if [[ $1 == start ]]; then wait "$HOLDER"; else hold_ini "$2"; fi
+    probe send clock 0x10 >/dev/null # WM_CLOSE
+    if (($4)); then
+        check "$what: the close waits, shows no box and saves the settings with the interval typed" \
+            eval 'wait_until 15 clock_exited && settings_file_is "${file[0]}" 7 "${file[@]:2}"'
+    else
+        wait_until 15 boxes_open 1; boxes=$(probe popups | grep '^box \|^[A-Z]:' | tee "$OUT/held-$1-$2.txt")
+        check "$what: the close shows one box titled !Gorvandel naming the file" has_lines "$boxes" \
+            'box title=!Gorvandel' "box Static=${text:-設定を保存できませんでした。}" "$(winepath -w "$INI")"
+        xdotool key --clearmodifiers Return
+        check "$what: OK ends the program; the file is byte for byte as it was" \
+            eval 'wait_until 15 clock_exited && cmp "$INI" "$WORK/old.ini"'
+    fi
+    # A box no check expected: OK it, so that the next row starts alone.
+    clock_exited || { xdotool key --clearmodifiers Return && wait_until 10 clock_exited; }
+    [[ $1 == start ]] || wait "$HOLDER"
+}
+held_file() { for row in 'start 3500 1 1' 'start 10000 0 0' 'close 1500 1 1' 'close 6000 1 0'; do held_row $row; done; }
 
 for part in $PARTS; do "$part"; done
 finish
