@@ -54,8 +54,7 @@ clock_exited() { ! kill -0 "$CLOCK_PID" 2>/dev/null; }
 start_again() { (cd "$1" && exec timeout 20 wine "${2:-Gorvandel.exe}" >>"$OUT/clock.log" 2>&1); }
 # wait_until SECONDS COMMAND...: polls the command until it succeeds.
 wait_until() { local end=$((SECONDS + $1)); until "${@:2}"; do ((SECONDS < end)) && sleep 0.3 || return 1; done; }
-# write_settings FILE PATTERN INTERVAL TOP BOTTOM C0..C7: a settings file in the Japanese ANSI code
-# page, the numbers after the interval with a space either side.
+# write_settings FILE PATTERN INTERVAL TOP BOTTOM C0..C7: a settings file in code page 932.
 write_settings() { { printf '%s\r\n' "$2" "$3" && printf ' %s \r\n' "${@:4}"; } | iconv -f UTF-8 -t CP932 >"$1"; }
 settings_file_is() { cmp -s "$INI" <(write_settings /dev/stdout "$@"); }
 field() { sed -n "s/^$2=//p" <<<"$1" | head -n1; }
@@ -114,10 +113,8 @@ press_apply() { click_client 128 14; }
 shot() { /usr/bin/import -window root "$SCREENS/$1.png" 2>/dev/null; }
 crop() { /usr/bin/convert "$SCREENS/$1.png" -crop "$4x$5+$2+$3" +repage -depth 8 "ppm:$WORK/region.ppm"; }
 count_colour() { /usr/bin/convert "$WORK/region.ppm" txt:- | grep -ci " #$1 "; }
-# face_in SHOT X Y W H N TOP BOTTOM C0..C7: that region of a new screenshot shows the face for
-# those settings at that minute, from the program's own drawing code, enlarged to N x N in solid
-# blocks (face pixel x fills columns x*N/16 to (x+1)*N/16 - 1): every pixel in exactly its colour,
-# the transparent ones in the background's, the region's top-left pixel.
+# face_in SHOT X Y W H N TOP BOTTOM C0..C7: that region of a new screenshot shows face_dump's face
+# now, enlarged to N x N in solid blocks, exact colours, clear pixels in the region's top-left one.
 face_in() {
     local minute bg
     for _ in 1 2; do # taken again when the minute turned meanwhile
@@ -132,6 +129,5 @@ face_in() {
         -sample "$6x$6" "$OUT/face-$1.png" && /usr/bin/compare -metric AE -subimage-search \
         "$WORK/region.ppm" "$OUT/face-$1.png" null: 2>"$OUT/match-$1.txt"
 }
-# icon_shows SHOT TOP BOTTOM C0..C7: the docked icon shows that face at the tray's icon size, on the
-# tray's background where it is transparent.
+# icon_shows SHOT TOP BOTTOM C0..C7: the docked icon shows that face at the tray's icon size.
 icon_shows() { local x y w h; read -r x y w h < <(docked_icons) && face_in "$1" "$x" "$y" "$w" "$h" "$ICON_SIZE" "${@:2}"; }

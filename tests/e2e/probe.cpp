@@ -81,9 +81,8 @@ HFONT MessageFont(int dpi) {
                : nullptr;
 }
 
-// The settings window: caption, frame, place, every control (identifier, class, place in client
-// pixels, text) and every text measured against its control's client area, the lists, the tab
-// order.
+// The settings window: caption, frame, place, every control and its text measured against it,
+// the lists, the tab order.
 bool Dump() {
     HWND clock = Clock();
     if (clock == nullptr) return false;
@@ -207,9 +206,8 @@ bool Send(const wchar_t* to, const wchar_t* message, const wchar_t* wParam) {
                                SMTO_ABORTIFHUNG, 5000, nullptr) != 0;
 }
 
-// Holds for a while, with no window, what a clock holds: the mutex of a folder's clock, as that
-// clock holds it in its last steps of closing; or a file opened sharing nothing, as a backup or a
-// scan may hold the settings file.
+// Holds for a while what a closing clock holds (its folder's mutex), or a file sharing nothing, as
+// a backup or a scan may hold the settings file.
 bool Hold(const wchar_t* what, const wchar_t* path, const wchar_t* milliseconds) {
     // Wine's desktop up first, kept up by this process: a clock started meanwhile does not have
     // to start it, which can take seconds.

@@ -2,10 +2,8 @@
 # End-to-end tests: the real Gorvandel.exe under Wine, on a private X display with a real XEmbed
 # tray host (trayer), in a fresh Wine prefix with a Japanese locale.
 #   run.sh CASE GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]
-# A case is a row of the table: the screen density, set in the prefix before its server starts,
-# and the parts that run in order, each a function below. OUTPUT_DIR (default e2e-CASE beside the
-# .exe) gets the screenshots in screens/ and the logs. FACE_DUMP (or $GV_FACE_DUMP) is the native
-# tools/face_dump, whose faces the icon and the preview must show. Last: "N passed, N failed".
+# A case: the density (set before Wine's server starts) and the parts, functions below, in order.
+# OUTPUT_DIR gets screens/ and the logs; FACE_DUMP draws the expected faces. Last: "N passed, N failed".
 set -u -o pipefail
 declare -A CASES=(
     [96]="96 first_run tray life_in_tray colours"
@@ -103,8 +101,7 @@ first_run() {
         $8 + $10 > h) {printf " %s", $3}' <<<"$dump")
     check "first run: the client area ${cw}x$ch is 159x150 scaled within a pixel, every control inside${outside:+ (not:$outside)}" \
         eval 'within_a_pixel "$cw" 159 && within_a_pixel "$ch" 150 && [[ -z $outside ]]'
-    # A measured line ends in a row the glyphs leave blank: a control one row short of it (the
-    # designed unit label at 96 DPI) still shows the whole text, as the layout allows.
+    # A control one row shorter than its measured line (whose last row is blank) shows it whole.
     unfit=$(awk '/^text / {split(substr($3, 8), e, "x"); split(substr($4, 8), c, "x")
         if (e[1] > c[1] || e[2] - 1 > c[2]) printf " %s", $2}' <<<"$dump")
     check "first run: eleven texts, measured at $DPI DPI in the message font, fit their controls${unfit:+ (not:$unfit)}" \
@@ -112,8 +109,7 @@ first_run() {
     read -r x y w h < <(awk -F'[ =,]' '/^control id=100 / {print $7, $8, $9, $10}' <<<"$dump")
     check "first run: the preview, ${w}x$h, 16x16 scaled within a pixel, shows the analog face in black" \
         eval 'within_a_pixel "$w" 16 && [[ $w == "$h" ]] && wait_until 10 preview_shows "$shot" "${DEFAULTS[@]:2}"'
-    # The caption's icon is the program's own picture at this density's small-icon size, in solid
-    # blocks: as many yellow dot and red hand pixels as the build's icon maker draws at that size.
+    # The caption's icon: as many dot and hand pixels as the icon maker draws at the small size.
     local small=$((16 * DPI / 96)) picture
     picture=$("$(dirname "$FACE_DUMP")/host-tools/icon_maker" --print "$small")
     IFS=, read -r x y <<<"$(field "$dump" window)"
@@ -121,9 +117,7 @@ first_run() {
     check "first run: the caption shows the clock icon at ${small}x$small" test \
         "$(count_colour ffff00) $(count_colour ff0000)" = "$(grep -o ffff00 <<<"$picture" | wc -l) $(grep -o ff0000 <<<"$picture" | wc -l)"
     if ((DPI != 96)); then
-        # A change of DPI, which Wine never sends by itself: told 96, the controls are the designed
-        # ones to the pixel (not the frame: Wine draws it for the screen's DPI); told this DPI again,
-        # all is as it came up.
+        # Told 96 DPI (Wine never sends it), the controls are as designed; told this DPI, as they came up.
         for line in "${DESIGNED[@]}"; do designed+=("~${line%% tabstop=*} .*"); done
         probe send clock 0x2E0 $((96 * 65537)) >/dev/null # WM_DPICHANGED, the DPI twice
         check "first run: told 96 DPI, every control is where it was designed" \
@@ -204,8 +198,7 @@ colours() {
         has_lines "$(probe dump)" "~combo id=104 selected=0 .*" "~combo id=105 selected=0 enabled=0 .*" &&
         xdotool key --clearmodifiers Down Down && sleep 0.5 &&
         has_lines "$(probe dump)" "~combo id=104 selected=2 .*" "~combo id=105 selected=0 enabled=1 .*"'
-    # Cancelling the colour dialog before any colour was confirmed in this run makes the slot
-    # black. Repaints queue behind the stream of refreshes, so look a few times.
+    # A cancel before any confirmed colour makes the slot black; repaints queue, so look a few times.
     swatch_3_black() {
         boxes_open 0 && shot 11-swatch-cancelled &&
             crop 11-swatch-cancelled $((cx + SWATCH_X[2])) $((cy + SWATCH_Y[2])) 22 13 &&
@@ -218,8 +211,7 @@ colours() {
     lines[2]=2 lines[3]=0 lines[6]=0
     press_apply && wait_until 15 docked_and_hidden
     docked=$(date +%H:%M)
-    # The time on top and a tooltip of the date alone: when the minute turns only the picture
-    # changes, and the new face must still reach the tray.
+    # A tooltip of the date alone: at the minute's turn only the picture changes, and must reach the tray.
     tip=$(hover_tooltip)
     shot 08-tooltip-kanji
     check "a pattern with kanji from code page 932 formats the tooltip ($tip)" test "$tip" = "$(date '+tip=%Y年%m月%d日(%a)')"
@@ -229,8 +221,7 @@ colours() {
     probe send clock 0x10 >/dev/null # WM_CLOSE
     check "WM_CLOSE in the tray ends the program, which saves the settings as they stand" \
         eval 'wait_until 15 clock_exited && settings_file_is "${lines[@]}"'
-    # Twenty refreshes a second, but icons only for the calls that reach the tray (the adds, the
-    # modifies that change something) and the window's; two bitmaps for it, two for every other.
+    # Icons only for the calls that reach the tray and the caption's; two bitmaps for each size.
     read_report || fail "no counts of icons, bitmaps and tray modifies at exit"
     while IFS='|' read -r rule what; do check "counts at exit: $what" test $rule; done <<END
 $MADE -le $((SENT + 4))|icons only for calls that reach the tray ($MADE made, $SENT modifies sent)
@@ -259,8 +250,7 @@ second_starts() {
     before=$(file_state)
     check "second start: status 0; the clock's window comes up on the screen at the corner, topmost, its icon gone; one clock" \
         eval 'start_again "$APP" && wait_until 10 up_from_tray && clocks_are 1'
-    # The same folder for Windows, however it is spelled: in capitals, or in short (8.3) names on
-    # the drive that maps the root.
+    # The same folder however it is spelled: capitals, short (8.3) names on the root's drive, a link.
     while IFS='|' read -r how exe; do
         check "second start through $how while the window is up: status 0, the window stays up, one clock, no icon" \
             eval 'start_again "$APP" "$exe" && clocks_are 1 && probe clocks | grep -q "^clock visible=1" && icon_gone'
@@ -274,8 +264,7 @@ END
     check "second start while the running clock hangs: status 0, still one clock" eval \
         'kill -STOP "$CLOCK_PID"; start_again "$APP"; hung=$?; kill -CONT "$CLOCK_PID"; ((hung == 0)) && clocks_are 1'
     press_apply && wait_until 15 docked_and_hidden
-    # Going to sleep once, the clock changed twice, waking up four times, as the system sends them.
-    # With an hour between refreshes, each refresh is one tray modify (sent or skipped) till the close.
+    # Sleep once, the clock changed twice, waking four times: at an hour's interval, one modify each.
     probe send all 0x218 4 >/dev/null                               # WM_POWERBROADCAST, PBT_APMSUSPEND
     for _ in 1 2; do probe send all 0x1E >/dev/null; done           # WM_TIMECHANGE
     for _ in 1 2 3 4; do probe send all 0x218 0x12 >/dev/null; done # PBT_APMRESUMEAUTOMATIC
@@ -294,8 +283,7 @@ hold() {
     HOLDER=$!
     wait_until 30 grep -qs 'held=1' "$WORK/hold.txt" # after Wine's desktop starts
 }
-# A start meets the folder held as a clock holds it in its last steps of closing (settings being
-# written, window gone): it waits, then runs; a folder held longer than a few seconds is left alone.
+# A start meets the folder held as a closing clock holds it: it waits, then runs; held long, it leaves.
 closing_folder() {
     echo "== a start while the folder's clock is closing"
     check "a start while the folder's clock is closing waits, then runs the one clock" eval \
@@ -321,10 +309,9 @@ two_folders() {
         "clock visible=0 exe=$(winepath -w "$APP" | tr '[:upper:]' '[:lower:]')\\gorvandel.exe"
 }
 
-# held_row WHEN MS READ SAVED: the probe holds the settings file, sharing nothing, for MS from just
-# before the start or the close, which comes with 7 typed as the interval. READ: the icon shows the
-# file's settings, not the defaults. SAVED: the close writes them with the 7; else one box names
-# the file, its OK ends the program, and the file is as it was.
+# held_row WHEN MS READ SAVED: the file held, sharing nothing, for MS from before the start or the
+# close (7 typed as the interval). READ: the icon shows the file's settings; SAVED: the close writes
+# them with the 7, else one box names the file, its OK ends the program and the file is as it was.
 hold_ini() { hold file "$(winepath -w "$INI")" "$1" || fail "the probe could not hold the settings file"; }
 held_row() {
     local what="held from just before the $1 for $2 ms" face text='' boxes
