@@ -14,18 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "bytes.h"
+
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-void Put16(Bytes& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void Put32(Bytes& out, std::uint32_t v) {
-    Put16(out, v & 0xFFFFu);
-    Put16(out, v >> 16);
-}
 
 // A zip entry's date and time are MS-DOS fields (from 1980, in two-second steps).
 struct DosTime {
