@@ -29,6 +29,10 @@ set(zip ${CPACK_PACKAGE_FILES})
 set(staged ${CPACK_TEMPORARY_DIRECTORY})
 
 foreach(entry IN LISTS CPACK_GV_ZIP_ENTRIES)
+  # zip marks no name as UTF-8, so a name must mean the same in every code page.
+  if(NOT entry MATCHES "^[A-Za-z0-9._-]+$")
+    message(FATAL_ERROR "a zip entry needs a plain ASCII name: ${entry}")
+  endif()
   file(CHMOD ${staged}/${entry} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
   execute_process(COMMAND touch -d @${epoch} ${staged}/${entry} RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
