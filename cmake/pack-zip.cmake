@@ -2,8 +2,9 @@
 # CPack's zip would differ from one build to the next: its entries come in the order the file
 # system lists them, with the builder's user and group and local time. So the staged files are
 # zipped again with Info-ZIP's zip, in a fixed order, with nothing of the builder's system in
-# them: the same permissions for every file, every file dated SOURCE_DATE_EPOCH in UTC, and no
-# extra fields (-X: no owner, group or Unix times). Then SHA256SUMS goes where the zip goes.
+# them: every file dated SOURCE_DATE_EPOCH in UTC, and no extra fields (-X: no owner, group or
+# Unix times). Their permissions are already fixed: install() sets them whatever the umask.
+# Then SHA256SUMS goes where the zip goes.
 
 # SOURCE_DATE_EPOCH when it is set, else the time of the commit the sources are at.
 set(epoch "$ENV{SOURCE_DATE_EPOCH}")
@@ -33,7 +34,6 @@ foreach(entry IN LISTS CPACK_GV_ZIP_ENTRIES)
   if(NOT entry MATCHES "^[A-Za-z0-9._-]+$")
     message(FATAL_ERROR "a zip entry needs a plain ASCII name: ${entry}")
   endif()
-  file(CHMOD ${staged}/${entry} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
   execute_process(COMMAND touch -d @${epoch} ${staged}/${entry} RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
     message(FATAL_ERROR "cannot date ${entry}")
