@@ -1,11 +1,10 @@
-# The build's own tools (tools/host): icon_maker draws Gorvandel.ico, zip_maker writes the release
-# zip, and the tests print the icon's picture with icon_maker. They run where the build runs: a
-# native build makes them ordinary targets; a cross build makes them a project of its own, built
-# with the host's compiler (GV_HOST_CXX when the default one is not right), and builds it every
-# time so that a changed picture reaches the icon.
+# The build's own tool (tools/host): icon_maker draws Gorvandel.ico, and the tests print the
+# icon's picture with it. It runs where the build runs: a native build makes it an ordinary
+# target; a cross build makes it a project of its own, built with the host's compiler
+# (GV_HOST_CXX when the default one is not right), and builds it every time so that a changed
+# picture reaches the icon.
 set(GV_HOST_TOOLS_DIR ${CMAKE_BINARY_DIR}/host-tools)
 set(GV_ICON_MAKER ${GV_HOST_TOOLS_DIR}/icon_maker${CMAKE_HOST_EXECUTABLE_SUFFIX})
-set(GV_ZIP_MAKER ${GV_HOST_TOOLS_DIR}/zip_maker${CMAKE_HOST_EXECUTABLE_SUFFIX})
 if(CMAKE_CROSSCOMPILING)
   include(ExternalProject)
   set(GV_HOST_CXX "" CACHE STRING "The host's C++ compiler, for the build's own tools")
@@ -19,9 +18,9 @@ if(CMAKE_CROSSCOMPILING)
     CMAKE_ARGS ${host_args}
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
-    BUILD_BYPRODUCTS ${GV_ICON_MAKER} ${GV_ZIP_MAKER})
+    BUILD_BYPRODUCTS ${GV_ICON_MAKER})
   set(GV_HOST_TOOLS host_tools)
 else()
   add_subdirectory(${PROJECT_SOURCE_DIR}/tools/host ${GV_HOST_TOOLS_DIR})
-  set(GV_HOST_TOOLS icon_maker zip_maker)
+  set(GV_HOST_TOOLS icon_maker)
 endif()

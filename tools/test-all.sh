@@ -44,6 +44,7 @@ fi
 # No DLL beyond the allowed system ones: anything else would be looked for beside the .exe.
 bash tools/check-imports.sh "${EXES[@]}"
 bash tools/check-icon.sh build/mingw64/host-tools/icon_maker "${EXES[@]}"
+bash tools/check-zip.sh build/mingw64/Gorvandel-*.zip build/mingw32/Gorvandel-*.zip
 
 echo "== the same bytes again, from a copy of the sources in another folder"
 bash tools/check-reproducible.sh mingw64 mingw32

@@ -16,12 +16,22 @@
 #include <string>
 #include <vector>
 
-#include "bytes.h"
 #include "face/app_icon.h"
 
 namespace {
 
 using gv::AppIconInk;
+using Bytes = std::vector<std::uint8_t>;
+
+// The icon file's fields are little-endian; the PNG's are big-endian.
+void Put16(Bytes& out, std::uint32_t v) {
+    out.push_back(static_cast<std::uint8_t>(v));
+    out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+void Put32(Bytes& out, std::uint32_t v) {
+    Put16(out, v & 0xFFFFu);
+    Put16(out, v >> 16);
+}
 void PutBigEndian32(Bytes& out, std::uint32_t v) {
     for (int shift = 24; shift >= 0; shift -= 8)
         out.push_back(static_cast<std::uint8_t>(v >> shift));
