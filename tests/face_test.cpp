@@ -95,7 +95,11 @@ TEST_F(Face, AnalogHandsPixelByPixel) {
 
 TEST_F(Face, ARefreshDrawsTheFaceAndTheTooltipFromOneReadingOfTheClock) {
     // The clock's first reading is a second before the hour turns, every later one after it.
-    const struct { std::int16_t mode; int hour; std::string face, tip; } cases[] = {
+    const struct {
+        std::int16_t mode;
+        int hour;
+        std::string face, tip;
+    } cases[] = {
         {kModeTime24, 10, Expected(test::Digits("1059")), "10:59:59"},
         {kModeAnalog, 3, Draw(kModeAnalog, 0, MakeLocalTime(2024, 5, 1, 3, 59, 59)), "03:59:59"}};
     for (const auto& c : cases) {

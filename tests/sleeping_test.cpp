@@ -1,8 +1,6 @@
 // The clock asleep in the tray: when it wakes, and how it takes up ticking again.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "picture.h"
 
 namespace gv {
@@ -27,7 +25,10 @@ Instants RefreshesIn(Program& p, long long ms) {
 std::string Tooltip(Program& p) { return p.fake.codePage.FromAnsi(p.fake.area.icon->tip.data()); }
 
 TEST(Sleeping, BackFromTheTrayTheTicksGoOnWhereTickingAllAlongWouldHaveThem) {
-    const struct { const char* interval; long long upAt, first, every; } cases[] = {
+    const struct {
+        const char* interval;
+        long long upAt, first, every;
+    } cases[] = {
         {"1.0", 3500, 4000, 2000},  // the tick at 3 s counted, the one at 4 s refreshes
         {"0.5", 1250, 1500, 500},
     };
@@ -52,23 +53,25 @@ TEST(Sleeping, WithAnIntervalOfZeroFromTheFileOnlyEventsRedraw) {
 TEST(Sleeping, AnEventInTheTrayPlansTheNextWakeAgain) {
     static DateLocale noSeconds = JapaneseLocale();
     noSeconds.timePicture = "H:mm";
-    // At 15:07:10 the clock sleeps until 15:08, a refresh every half second.
-    const struct { const char* what; std::function<void(Program&)> event; long long then; const char* tip; } cases[] = {
-        {"seconds in the locale's time", [](Program& p) { p.clock.OnLocaleChanged(JapaneseLocale()); },
-         1000, "15:07:11"},
-        {"the clock set on", [](Program& p) { p.fake.clock.wallOffsetMs = 45'000; p.clock.OnClockChanged(); },
-         5000, "15:08"},
+    // At 15:07:10, a refresh every half second and the locale's time in the tooltip: the clock
+    // sleeps until 15:08.
+    auto asleep = [] {
+        auto p = std::make_unique<Program>();
+        p->fake.files.Settings() = "ttttt" + SettingsFile("0.5", 2, 0).substr(20);
+        p->clock.OnLocaleChanged(noSeconds);
+        p->clock.Start();
+        p->Run(10'000);
+        return p;
     };
-    for (const auto& c : cases) {
-        Program p;
-        p.fake.files.Settings() = "ttttt" + SettingsFile("0.5", 2, 0).substr(20);
-        p.clock.OnLocaleChanged(noSeconds);
-        p.clock.Start();
-        p.Run(10'000);
-        c.event(p);
-        p.Run(c.then);
-        EXPECT_EQ(Tooltip(p), c.tip) << c.what;
-    }
+    auto p = asleep();
+    p->clock.OnLocaleChanged(JapaneseLocale());  // seconds in the time: a wake within the second
+    p->Run(1000);
+    EXPECT_EQ(Tooltip(*p), "15:07:11");
+    p = asleep();
+    p->fake.clock.wallOffsetMs = 45'000;  // the clock set on to 15:07:55
+    p->clock.OnClockChanged();
+    p->Run(5000);
+    EXPECT_EQ(Tooltip(*p), "15:08");
 }
 
 TEST(Sleeping, ApplyRestartsTheCycleEvenWithTheSameInterval) {

@@ -17,8 +17,10 @@ using RowDrawing = void (*)(FaceContext& face, std::int32_t row, std::int16_t ba
 
 // The rows' drawings, in face.cpp.
 void DrawAnalog(FaceContext& face, std::int32_t row, std::int16_t base);
-void DrawTime(FaceContext& face, std::int32_t row, std::int16_t base, bool twelveHour);
-void DrawMonthDay(FaceContext& face, std::int32_t row, std::int16_t base, bool zeros);
+void DrawTime12(FaceContext& face, std::int32_t row, std::int16_t base);
+void DrawTime24(FaceContext& face, std::int32_t row, std::int16_t base);
+void DrawMonthDayBlank(FaceContext& face, std::int32_t row, std::int16_t base);
+void DrawMonthDayZero(FaceContext& face, std::int32_t row, std::int16_t base);
 void DrawYear(FaceContext& face, std::int32_t row, std::int16_t base);
 
 struct DisplayMode {
@@ -37,18 +39,10 @@ struct DisplayMode {
 inline constexpr DisplayMode kDisplayModes[] = {
     // For the bottom row 0 is no row: the face never draws it there.
     {kModeAnalog, "アナログ", "なし", DrawAnalog, false},
-    {kModeTime12, "デジタル [12]", "デジタル [12]",
-     [](FaceContext& f, std::int32_t row, std::int16_t base) { DrawTime(f, row, base, true); },
-     false},
-    {kModeTime24, "デジタル [24]", "デジタル [24]",
-     [](FaceContext& f, std::int32_t row, std::int16_t base) { DrawTime(f, row, base, false); },
-     false},
-    {kModeMonthDayBlank, "月日 [ 1 1]", "月日 [ 1 1]",
-     [](FaceContext& f, std::int32_t row, std::int16_t base) { DrawMonthDay(f, row, base, false); },
-     false},
-    {kModeMonthDayZero, "月日 [0101]", "月日 [0101]",
-     [](FaceContext& f, std::int32_t row, std::int16_t base) { DrawMonthDay(f, row, base, true); },
-     false},
+    {kModeTime12, "デジタル [12]", "デジタル [12]", DrawTime12, false},
+    {kModeTime24, "デジタル [24]", "デジタル [24]", DrawTime24, false},
+    {kModeMonthDayBlank, "月日 [ 1 1]", "月日 [ 1 1]", DrawMonthDayBlank, false},  // zeros blank
+    {kModeMonthDayZero, "月日 [0101]", "月日 [0101]", DrawMonthDayZero, false},    // zeros drawn
     {kModeYear, "西暦", "西暦", DrawYear, false},
 };
 

@@ -63,6 +63,8 @@ void DrawAnalog(FaceContext& face, std::int32_t, std::int16_t) {
     }
 }
 
+namespace {
+
 void DrawTime(FaceContext& face, std::int32_t row, std::int16_t base, bool twelveHour) {
     Text hours = Formatted(face, "hh");
     if (twelveHour && Formatted(face, "A/P").View() == "P") {
@@ -93,6 +95,24 @@ void DrawMonthDay(FaceContext& face, std::int32_t row, std::int16_t base, bool z
     if (zeros || CharAt(day.View(), 1) != "0") {
         DrawDigit(face, CharAt(day.View(), 1), kColumns[2], base, 2, row);
     }
+}
+
+}  // namespace
+
+void DrawTime12(FaceContext& face, std::int32_t row, std::int16_t base) {
+    DrawTime(face, row, base, true);
+}
+
+void DrawTime24(FaceContext& face, std::int32_t row, std::int16_t base) {
+    DrawTime(face, row, base, false);
+}
+
+void DrawMonthDayBlank(FaceContext& face, std::int32_t row, std::int16_t base) {
+    DrawMonthDay(face, row, base, false);
+}
+
+void DrawMonthDayZero(FaceContext& face, std::int32_t row, std::int16_t base) {
+    DrawMonthDay(face, row, base, true);
 }
 
 void DrawYear(FaceContext& face, std::int32_t row, std::int16_t base) {

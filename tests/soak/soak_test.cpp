@@ -104,7 +104,8 @@ void ExpectSameAsTicking(const Config& c) {
     }
     EXPECT_EQ(mismatches, 0) << "of " << samples << " samples";
     // The point of sleeping: about one refresh a minute, or a second with seconds shown.
-    EXPECT_LE(refreshes.size(), static_cast<std::size_t>(c.tip == Tip::Seconds ? 86'400 + 2 : 1440 + 3));
+    EXPECT_LE(refreshes.size(),
+              static_cast<std::size_t>(c.tip == Tip::Seconds ? 86'400 + 2 : 1440 + 3));
     // A clock set three hours on without a word from the system is caught at the next wake.
     const long long silent = p.fake.clock.elapsedMs;
     p.fake.clock.wallOffsetMs += 3 * 3600 * 1000LL;
