@@ -1,6 +1,8 @@
 // The clock asleep in the tray: when it wakes, and how it takes up ticking again.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "picture.h"
 
 namespace gv {
