@@ -57,7 +57,7 @@ void TrayClock::Start() {
 void TrayClock::OnTick() {
     if (inTray_) {
         // A wake further off than the timer takes comes in steps; only the last one refreshes.
-        if (platform_.clock.MonotonicMs() < wakeAtMs_) {
+        if (wakeInSteps_) {
             WakeAt(wakeAtMs_);
             return;
         }
@@ -98,6 +98,7 @@ void TrayClock::WakeAt(std::int64_t atMs) {
         return;
     }
     const std::int64_t wait = atMs - platform_.clock.MonotonicMs();
+    wakeInSteps_ = wait > kMaxIntervalMs;
     platform_.timer.SetInterval(
         static_cast<std::int32_t>(std::clamp<std::int64_t>(wait, 1, kMaxIntervalMs)));
 }
