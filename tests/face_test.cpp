@@ -6,6 +6,7 @@
 
 #include "face/enlarge.h"
 #include "face/glyphs.h"
+#include "features/refresh.h"
 #include "picture.h"
 
 namespace gv {
@@ -20,7 +21,7 @@ class Face : public ::testing::Test {
     std::string Draw(std::int16_t top, std::int16_t bottom, LocalTime at) {
         settings.topMode = top;
         settings.bottomMode = bottom;
-        clock.start = at;
+        now = at;
         DrawFace(face);
         return test::Picture(surface.Image());
     }
@@ -36,8 +37,8 @@ class Face : public ::testing::Test {
 
     FaceSettings settings;
     Surface surface;
-    fake::FakeClock clock;
-    FaceContext face{settings, surface, clock, JapaneseLocale()};
+    LocalTime now;
+    FaceContext face{settings, surface, now, JapaneseLocale()};
 };
 
 TEST_F(Face, AGlyphIsDrawnForAWholeDigitAndPlotsOnlyItsOnes) {
@@ -92,26 +93,31 @@ TEST_F(Face, AnalogHandsPixelByPixel) {
     }
 }
 
-TEST_F(Face, EachReadingOfTheClockIsFresh) {
-    // The hour is read at 10:59, the two minute digits on either side of 11:00.
-    settings.topMode = kModeTime24;
-    clock.scripted = {MakeLocalTime(2024, 5, 1, 10, 59, 59), MakeLocalTime(2024, 5, 1, 10, 59, 59),
-                      MakeLocalTime(2024, 5, 1, 11, 0, 0)};
-    DrawFace(face);
-    EXPECT_EQ(test::Picture(surface.Image()), Expected(test::Digits("1050")));
-    // Analog: the hour hand takes 3:59 (119.5 degrees, rounded to 120), the minute hand 4:00.
-    settings.topMode = kModeAnalog;
-    clock.scripted = {MakeLocalTime(2024, 5, 1, 3, 59, 59), MakeLocalTime(2024, 5, 1, 3, 59, 59),
-                      MakeLocalTime(2024, 5, 1, 4, 0, 0)};
-    DrawFace(face);
-    EXPECT_EQ(PixelsOf('a'), "8,2 8,3 8,4 8,5 8,6 8,7 8,8");
-    EXPECT_EQ(PixelsOf('b'), "9,9 10,9 11,10 12,10 13,11");
+TEST_F(Face, ARefreshDrawsTheFaceAndTheTooltipFromOneReadingOfTheClock) {
+    // The clock's first reading is a second before the hour turns, every later one after it.
+    const struct {
+        std::int16_t mode;
+        int hour;
+        std::string face, tip;
+    } cases[] = {
+        {kModeTime24, 10, Expected(test::Digits("1059")), "10:59:59"},
+        {kModeAnalog, 3, Draw(kModeAnalog, 0, MakeLocalTime(2024, 5, 1, 3, 59, 59)), "03:59:59"}};
+    for (const auto& c : cases) {
+        fake::FakePlatform fake;
+        fake.tray.Add({}, "");
+        fake.clock.start = MakeLocalTime(2024, 5, 1, c.hour + 1, 0, 0);
+        fake.clock.scripted = {MakeLocalTime(2024, 5, 1, c.hour, 59, 59)};
+        ClockState state{{test::SlotColours(), c.mode, 0}, "hh:nn:ss", {}, {}};
+        Refresh(state, surface, fake.Platform());
+        EXPECT_EQ(test::Picture(fake.area.icon->picture), c.face) << c.tip;
+        EXPECT_EQ(fake.codePage.FromAnsi(fake.area.icon->tip.data()), c.tip);
+    }
 }
 
 TEST_F(Face, ASlotOutsideTheEightEndsTheRow) {
     settings.topMode = kModeTime24;
     settings.bottomMode = kModeYear;
-    clock.start = MakeLocalTime(2024, 5, 1, 18, 47);
+    now = MakeLocalTime(2024, 5, 1, 18, 47);
     surface.Erase(kButtonFace);
     std::int32_t row = 0;
     DrawRow(face, kModeTime24, row, 5);  // slots 5, 6, 7 and then 8: the last digit is not drawn

@@ -1,44 +1,74 @@
-#include <gtest/gtest.h>
-
 #include "features/refresh_plan.h"
+
+#include <gtest/gtest.h>
 
 namespace gv {
 namespace {
 
-TEST(RefreshPlan, ThePatternSaysWhetherSecondsShow) {
-    const std::pair<const char*, bool> cases[] = {
-        {"yyyy/mm/dd hh:mm aaa", false}, {"hh:mm:ss", true}, {"s", true},  {"c", true},
-        {"ttttt", true},  // the locale's time picture, H:mm:ss
-        {"ddddd", false}, {"\"ss\"", false}, {"", false}};
-    for (const auto& [pattern, seconds] : cases)
-        EXPECT_EQ(ShowsSeconds(pattern, JapaneseLocale()), seconds) << pattern;
+LocalTime At(int hhmmss, int millisecond) {
+    LocalTime t = MakeLocalTime(2026, 12, 7, hhmmss / 10000, hhmmss / 100 % 100, hhmmss % 100);
+    t.millisecond = millisecond;
+    return t;
+}
+
+TEST(RefreshPlan, WhatTheClockShowsChangesAtTheMinuteOrAtTheSecond) {
+    DateLocale noSeconds = JapaneseLocale();  // a time picture without seconds
+    noSeconds.timePicture = "H:mm";
+    const struct {
+        const char* pattern;
+        bool secondsPicture;
+        int at, ms;
+        std::int64_t wait;
+    } cases[] = {{"yyyy/mm/dd hh:mm aaa", true, 90010, 0, 50'000},
+                 {"hh:mm:ss", true, 90010, 250, 750},
+                 {"\"ss\" ddddd", true, 90010, 0, 50'000},
+                 {"ttttt", true, 90010, 0, 1'000},
+                 {"ttttt", false, 90010, 0, 50'000},
+                 {"c", true, 90010, 0, 1'000},
+                 // `c` prints the date alone at the very start of a day, and the time from then on.
+                 {"c", false, 0, 250, 750},
+                 {"c", false, 1, 0, 59'000},
+                 {"c", false, 235959, 500, 500},
+                 {"c", false, 120000, 0, 60'000}};
+    ClockState state;
+    for (const auto& c : cases) {
+        state.tipPattern = c.pattern;
+        for (std::int16_t top = -1; top <= 6; ++top) {  // no row of either list shows seconds
+            for (std::int16_t bottom = -1; bottom <= 6; ++bottom) {
+                state.face = {{}, top, bottom};
+                const DateLocale& locale = c.secondsPicture ? JapaneseLocale() : noSeconds;
+                ASSERT_EQ(MsToNextChange(state, locale, At(c.at, c.ms)), c.wait)
+                    << c.pattern << " at " << c.at << ", modes " << top << " " << bottom;
+            }
+        }
+    }
 }
 
 TEST(RefreshPlan, InTheTrayTheClockWakesAtTheFirstRefreshAfterTheMinuteTurns) {
+    // The cycle: the tick period, its start, the ticks skipped between two refreshes.
     const struct {
         const char* what;
-        RefreshCycle cycle;  // start, tick period, ticks per refresh
+        TickCount ticks;
         std::int64_t nowMs;
-        int second, millisecond;
-        bool seconds;
+        int at, ms;
         std::int64_t wait;
-    } cases[] = {
-        // "1.0": a refresh every 2 s; the turn 50 s away falls on one, or between two.
-        {"default", {0, 1000, 2}, 10'000, 10, 0, false, 50'000},
-        {"between", {0, 1000, 2}, 10'000, 10, 500, false, 50'000},
-        {"odd phase", {1, 1000, 2}, 10'001, 10, 0, false, 50'000},
-        {"just before the turn", {0, 1000, 2}, 10'000, 59, 999, false, 2'000},
-        {"on the turn: the next", {0, 1000, 2}, 10'000, 0, 0, false, 60'000},
-        {"before the first refresh", {9'000, 1000, 2}, 10'000, 59, 999, false, 1'000},
-        {"fastest", {0, 1, 1}, 12'345, 30, 250, false, 29'750},
-        {"seconds", {0, 1, 1}, 12'345, 30, 250, true, 750},
-        {"long", {0, 1000, 61}, 61'000, 0, 0, false, 61'000},
-        {"hourly", {0, 1000, 3601}, 1'000, 0, 0, false, 3'600'000},
-    };
+    } cases[] = {// "1.0": a refresh every 2 s; the turn 50 s away falls on one, or between two.
+                 {"default", {1000, 0, 1}, 10'000, 90010, 0, 50'000},
+                 {"between", {1000, 0, 1}, 10'000, 90010, 500, 50'000},
+                 {"odd phase", {1000, 1, 1}, 10'001, 90010, 0, 50'000},
+                 {"just before the turn", {1000, 0, 1}, 10'000, 90059, 999, 2'000},
+                 {"on the turn: the next", {1000, 0, 1}, 10'000, 90000, 0, 60'000},
+                 {"before the first refresh", {1000, 9'000, 1}, 10'000, 90059, 999, 1'000},
+                 {"fastest", {1, 0, 0}, 12'345, 90030, 250, 29'750},
+                 {"long", {1000, 0, 60}, 61'000, 90000, 0, 61'000},
+                 {"hourly", {1000, 0, 3600}, 1'000, 90000, 0, 3'600'000}};
+    ClockState state;
+    state.tipPattern = "hh:nn";
     for (const auto& c : cases) {
-        LocalTime now = MakeLocalTime(2026, 12, 7, 9, 0, c.second);
-        now.millisecond = c.millisecond;
-        EXPECT_EQ(MsToNextUsefulRefresh(c.cycle, c.nowMs, now, c.seconds), c.wait) << c.what;
+        state.ticks = c.ticks;
+        EXPECT_EQ(NextUsefulRefreshAt(state, JapaneseLocale(), c.nowMs, At(c.at, c.ms)) - c.nowMs,
+                  c.wait)
+            << c.what;
     }
 }
 

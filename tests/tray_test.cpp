@@ -236,7 +236,8 @@ TEST(Allocation, DrawingAndRefreshingAllocateNothing) {
     ClockState state;
     state.tipPattern = "yyyy年mm月dd日(aaaa) hh:nn:ss ggge年";  // longer than a string keeps in place
     Surface surface;
-    FaceContext face{state.face, surface, fake.clock, *fake.locale};
+    const LocalTime now = fake.clock.Now();
+    FaceContext face{state.face, surface, now, *fake.locale};
     const Platform platform = fake.Platform();
     fake.tray.Add(TrayPicture(surface), "");
     const long before = fake::Allocations();

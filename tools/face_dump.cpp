@@ -11,17 +11,6 @@
 
 namespace {
 
-class FixedClock final : public gv::Clock {
-  public:
-    explicit FixedClock(gv::LocalTime time) : time_(time) {}
-    gv::LocalTime Now() override { return time_; }
-    std::int64_t MonotonicMs() override { return 0; }
-    void Sleep(std::int32_t) override {}
-
-  private:
-    gv::LocalTime time_;
-};
-
 int Usage() {
     std::fputs("usage: face_dump TOP BOTTOM C0 .. C7 YYYY-MM-DD [HH:MM]\n", stderr);
     return 2;
@@ -41,10 +30,10 @@ int main(int argc, char** argv) {
     int year = 0, month = 0, day = 0, hour = 12, minute = 0;
     if (std::sscanf(argv[11], "%d-%d-%d", &year, &month, &day) != 3) return Usage();
     if (argc == 13 && std::sscanf(argv[12], "%d:%d", &hour, &minute) != 2) return Usage();
-    FixedClock clock(gv::MakeLocalTime(year, month, day, hour, minute, 0));
+    const gv::LocalTime now = gv::MakeLocalTime(year, month, day, hour, minute, 0);
 
     gv::Surface surface;
-    gv::FaceContext face{settings, surface, clock, gv::JapaneseLocale()};
+    gv::FaceContext face{settings, surface, now, gv::JapaneseLocale()};
     gv::DrawFace(face);
 
     // Only plain colours can be printed; the background is what the icon leaves transparent.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "face/display_modes.h"
 #include "features/refresh.h"
 #include "features/refresh_plan.h"
 #include "features/settings_file.h"
@@ -16,7 +17,7 @@ namespace {
 // Any other mode outside the lists could not be shown selected; fall back to the first item so
 // that the lists and the state agree.
 std::int16_t SelectableMode(std::int16_t mode) {
-    return mode >= kModeNone && mode <= kModeYear ? mode : kModeAnalog;
+    return mode == kModeNone || FindDisplayMode(mode) != nullptr ? mode : kModeAnalog;
 }
 
 }  // namespace
@@ -28,8 +29,8 @@ TrayClock::TrayClock(const Platform& platform)
 
 void TrayClock::Start() {
     SettingsWindow& window = platform_.window;
-    AddModeItems(window, ModeList::Top, kTopFirstItem);
-    AddModeItems(window, ModeList::Bottom, kBottomFirstItem);
+    AddModeItems(window, ModeList::Top);
+    AddModeItems(window, ModeList::Bottom);
 
     state_.tipPattern = kDefaultTipPattern;
     MoveToWorkAreaCorner(platform_);
@@ -55,10 +56,14 @@ void TrayClock::Start() {
 
 void TrayClock::OnTick() {
     if (inTray_) {
-        // Timers come late, never early, and the wall clock may have been set without a word:
-        // refresh as a tick would (the tray is not bothered when nothing changed), then plan.
-        Refresh(state_, surface_, platform_);
-        SleepUntilUseful();
+        // A wake further off than the timer takes comes in steps; only the last one refreshes.
+        if (wakeInSteps_) {
+            WakeAt(wakeAtMs_);
+            return;
+        }
+        // The wall clock may have been set without a word: refresh as a tick would (the tray is
+        // not bothered when nothing changed), then plan from what this refresh showed.
+        SleepUntilUseful(Refresh(state_, surface_, platform_));
         return;
     }
     if (realigning_) {
@@ -79,22 +84,23 @@ void TrayClock::FollowWindow() {
     // The icon has just been added with an empty tooltip; the cycle's next refresh fills it in,
     // as it would have while ticking. From then on the clock sleeps between useful refreshes.
     realigning_ = false;
-    const std::int64_t now = platform_.clock.MonotonicMs();
-    WakeIn(FirstRefreshAtOrAfter(CycleOf(state_.ticks), now + 1) - now);
+    WakeAt(FirstRefreshAtOrAfter(CycleOf(state_.ticks), platform_.clock.MonotonicMs() + 1));
 }
 
-void TrayClock::SleepUntilUseful() {
-    WakeIn(MsToNextUsefulRefresh(CycleOf(state_.ticks), platform_.clock.MonotonicMs(),
-                                 platform_.clock.Now(), ShowsSeconds(state_.tipPattern, locale_)));
+void TrayClock::SleepUntilUseful(const LocalTime& shown) {
+    WakeAt(NextUsefulRefreshAt(state_, locale_, platform_.clock.MonotonicMs(), shown));
 }
 
-void TrayClock::WakeIn(std::int64_t milliseconds) {
+void TrayClock::WakeAt(std::int64_t atMs) {
+    wakeAtMs_ = atMs;
     if (state_.ticks.periodMs <= 0) {
-        platform_.timer.SetInterval(0);  // an interval of 0 never refreshes
+        platform_.timer.SetInterval(0);  // with an interval of 0 the timer never refreshes
         return;
     }
+    const std::int64_t wait = atMs - platform_.clock.MonotonicMs();
+    wakeInSteps_ = wait > kMaxIntervalMs;
     platform_.timer.SetInterval(
-        static_cast<std::int32_t>(std::clamp<std::int64_t>(milliseconds, 1, kMaxIntervalMs)));
+        static_cast<std::int32_t>(std::clamp<std::int64_t>(wait, 1, kMaxIntervalMs)));
 }
 
 // The ticks go on where the cycle would have them had the clock ticked all along: the count
@@ -156,22 +162,21 @@ bool TrayClock::OnSecondStart() {
 
 void TrayClock::OnClockChanged() {
     if (!running_) return;
-    Refresh(state_, surface_, platform_);
-    if (inTray_) SleepUntilUseful();  // the next change comes at another moment now
+    const LocalTime shown = Refresh(state_, surface_, platform_);
+    if (inTray_) SleepUntilUseful(shown);  // the next change comes at another moment now
 }
 
 void TrayClock::OnTrayChanged() {
     // The tray may have taken the icon anew with an empty tooltip.
     if (!running_ || !inTray_) return;
-    Refresh(state_, surface_, platform_);
-    SleepUntilUseful();
+    SleepUntilUseful(Refresh(state_, surface_, platform_));
 }
 
 void TrayClock::OnLocaleChanged(const DateLocale& locale) {
     locale_ = locale;  // kept even before the first face, which then uses it
     if (!running_) return;
-    Refresh(state_, surface_, platform_);
-    if (inTray_) SleepUntilUseful();  // the locale's time may show seconds now, or no longer
+    const LocalTime shown = Refresh(state_, surface_, platform_);
+    if (inTray_) SleepUntilUseful(shown);  // the locale's time may show seconds now, or no longer
 }
 
 }  // namespace gv

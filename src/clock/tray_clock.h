@@ -50,8 +50,8 @@ class TrayClock final : public WindowEvents {
     // In the tray the clock sleeps until the next refresh that can show something new; while
     // the window is up it ticks, so that the preview follows the user's choices as made.
     void FollowWindow();
-    void SleepUntilUseful();
-    void WakeIn(std::int64_t milliseconds);
+    void SleepUntilUseful(const LocalTime& shown);
+    void WakeAt(std::int64_t atMs);
     void ResumeTicking();
 
     DateLocale locale_;  // before platform_, which refers to it
@@ -62,6 +62,8 @@ class TrayClock final : public WindowEvents {
     bool fileUnread_ = false;  // the file was there but could not be read: never replace it
     bool inTray_ = false;      // the window hidden, the timer set for the next useful refresh
     bool realigning_ = false;  // the next tick is the first one back on the cycle's own rhythm
+    std::int64_t wakeAtMs_ = 0;  // in the tray: the monotonic instant of the next refresh
+    bool wakeInSteps_ = false;   // it lies beyond the timer's range: the next wake only a step
 };
 
 }  // namespace gv

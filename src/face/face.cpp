@@ -12,10 +12,9 @@ namespace {
 
 using Text = FixedText<32>;
 
-// Every reading of the clock is a fresh one, so two readings may straddle a minute.
-Text ReadClock(FaceContext& face, std::string_view pattern) {
+Text Formatted(FaceContext& face, std::string_view pattern) {
     Text text;
-    FormatDate(pattern, face.clock.Now(), face.locale, text);
+    FormatDate(pattern, face.now, face.locale, text);
     return text;
 }
 
@@ -37,13 +36,14 @@ bool DrawDigit(FaceContext& face, std::string_view digit, std::int16_t column, s
 
 constexpr std::int16_t kColumns[4] = {0, 4, 9, 13};
 
-void DrawAnalog(FaceContext& face) {
-    const double hour = LeadingNumber(ReadClock(face, "h").View());
-    const double minuteForHour = LeadingNumber(ReadClock(face, "n").View());
+}  // namespace
+
+void DrawAnalog(FaceContext& face, std::int32_t, std::int16_t) {
+    const double hour = LeadingNumber(Formatted(face, "h").View());
+    const double minute = LeadingNumber(Formatted(face, "n").View());
     // Whole and half degrees: never out of range, but the rounding is the usual half-even one.
     const std::int16_t hourAngle =
-        RoundToInt16(std::fmod(hour, 12.0) * 30 + minuteForHour * 0.5).value_or(0);
-    const double minute = LeadingNumber(ReadClock(face, "n").View());
+        RoundToInt16(std::fmod(hour, 12.0) * 30 + minute * 0.5).value_or(0);
     const std::int16_t minuteAngle = RoundToInt16(minute * 6).value_or(0);
 
     const double pi = kSinglePi;
@@ -63,9 +63,11 @@ void DrawAnalog(FaceContext& face) {
     }
 }
 
-void DrawTime(FaceContext& face, std::int16_t mode, std::int32_t row, std::int16_t base) {
-    Text hours = ReadClock(face, "hh");
-    if (mode == kModeTime12 && ReadClock(face, "A/P").View() == "P") {
+namespace {
+
+void DrawTime(FaceContext& face, std::int32_t row, std::int16_t base, bool twelveHour) {
+    Text hours = Formatted(face, "hh");
+    if (twelveHour && Formatted(face, "A/P").View() == "P") {
         // "12" to "23" become "00" to "11".
         const std::int32_t n = RoundToInt32(LeadingNumber(hours.View())).value_or(0) % 12;
         const char twelve[2] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
@@ -75,29 +77,46 @@ void DrawTime(FaceContext& face, std::int16_t mode, std::int32_t row, std::int16
     const std::string_view s = hours.View();
     if (!DrawDigit(face, CharAt(s, 2), kColumns[1], base, 1, row)) return;
     if (CharAt(s, 1) != "0" && !DrawDigit(face, CharAt(s, 1), kColumns[0], base, 0, row)) return;
-    if (!DrawDigit(face, CharAt(ReadClock(face, "nn").View(), 1), kColumns[2], base, 2, row)) {
+    if (!DrawDigit(face, CharAt(Formatted(face, "nn").View(), 1), kColumns[2], base, 2, row)) {
         return;
     }
-    DrawDigit(face, CharAt(ReadClock(face, "nn").View(), 2), kColumns[3], base, 3, row);
+    DrawDigit(face, CharAt(Formatted(face, "nn").View(), 2), kColumns[3], base, 3, row);
 }
 
-void DrawMonthDay(FaceContext& face, std::int16_t mode, std::int32_t row, std::int16_t base) {
-    const bool zeros = mode == kModeMonthDayZero;
-    const Text month = ReadClock(face, "mm");
+void DrawMonthDay(FaceContext& face, std::int32_t row, std::int16_t base, bool zeros) {
+    const Text month = Formatted(face, "mm");
     if (!DrawDigit(face, CharAt(month.View(), 2), kColumns[1], base, 1, row)) return;
     if ((zeros || CharAt(month.View(), 1) != "0") &&
         !DrawDigit(face, CharAt(month.View(), 1), kColumns[0], base, 0, row)) {
         return;
     }
-    const Text day = ReadClock(face, "dd");
+    const Text day = Formatted(face, "dd");
     if (!DrawDigit(face, CharAt(day.View(), 2), kColumns[3], base, 3, row)) return;
     if (zeros || CharAt(day.View(), 1) != "0") {
         DrawDigit(face, CharAt(day.View(), 1), kColumns[2], base, 2, row);
     }
 }
 
+}  // namespace
+
+void DrawTime12(FaceContext& face, std::int32_t row, std::int16_t base) {
+    DrawTime(face, row, base, true);
+}
+
+void DrawTime24(FaceContext& face, std::int32_t row, std::int16_t base) {
+    DrawTime(face, row, base, false);
+}
+
+void DrawMonthDayBlank(FaceContext& face, std::int32_t row, std::int16_t base) {
+    DrawMonthDay(face, row, base, false);
+}
+
+void DrawMonthDayZero(FaceContext& face, std::int32_t row, std::int16_t base) {
+    DrawMonthDay(face, row, base, true);
+}
+
 void DrawYear(FaceContext& face, std::int32_t row, std::int16_t base) {
-    const Text year = ReadClock(face, "yyyy");
+    const Text year = Formatted(face, "yyyy");
     for (int k = 0; k < 4; ++k) {
         if (!DrawDigit(face, CharAt(year.View(), static_cast<std::size_t>(k + 1)), kColumns[k],
                        base, k, row)) {
@@ -106,30 +125,12 @@ void DrawYear(FaceContext& face, std::int32_t row, std::int16_t base) {
     }
 }
 
-}  // namespace
-
 void DrawRow(FaceContext& face, std::int16_t mode, std::int32_t& row, std::int16_t base) {
-    if (mode == kModeAnalog) {
-        DrawAnalog(face);
-        return;
-    }
-    if (mode < kModeTime12 || mode > kModeYear) return;
-
+    const DisplayMode* drawn = FindDisplayMode(mode);
+    if (drawn == nullptr) return;
     // A lone digital top row sits in the middle of the icon.
-    if (face.settings.topMode > 0 && face.settings.bottomMode == 0) row = 4;
-    switch (mode) {
-        case kModeTime12:
-        case kModeTime24:
-            DrawTime(face, mode, row, base);
-            break;
-        case kModeMonthDayBlank:
-        case kModeMonthDayZero:
-            DrawMonthDay(face, mode, row, base);
-            break;
-        default:
-            DrawYear(face, row, base);
-            break;
-    }
+    if (mode != kModeAnalog && face.settings.topMode > 0 && face.settings.bottomMode == 0) row = 4;
+    drawn->draw(face, row, base);
 }
 
 void DrawFace(FaceContext& face) {

@@ -5,15 +5,17 @@
 
 namespace gv {
 
-void Refresh(const ClockState& state, Surface& surface, const Platform& platform) {
-    FaceContext face{state.face, surface, platform.clock, platform.locale};
+LocalTime Refresh(const ClockState& state, Surface& surface, const Platform& platform) {
+    const LocalTime now = platform.clock.Now();
+    FaceContext face{state.face, surface, now, platform.locale};
     DrawFace(face);
     platform.window.ShowPreview(surface.Image());
 
     // Formatted on the stack, so that a refresh touches the heap no more than drawing does.
     FixedText<kTipTextBytes> tip;
-    FormatDate(state.tipPattern, platform.clock.Now(), platform.locale, tip);
+    FormatDate(state.tipPattern, now, platform.locale, tip);
     platform.tray.Modify(TrayPicture(surface), tip.View());
+    return now;
 }
 
 IconPicture TrayPicture(const Surface& surface) { return {surface.Image(), BackgroundColour()}; }

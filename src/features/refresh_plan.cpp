@@ -1,10 +1,27 @@
 #include "features/refresh_plan.h"
 
 #include "base/text.h"
+#include "face/display_modes.h"
 #include "ports/tray.h"
 #include "time/date_format.h"
 
 namespace gv {
+namespace {
+
+// Asking the formatter itself keeps this right for every token and locale picture.
+bool TipReadsOtherwiseASecondOn(const ClockState& state, const DateLocale& locale,
+                                const LocalTime& shown) {
+    FixedText<kTipTextBytes> now, next;  // as much of the text as a refresh formats
+    FormatDate(state.tipPattern, shown, locale, now);
+    FormatDate(state.tipPattern, AddSeconds(shown, 1), locale, next);
+    return now.View() != next.View();
+}
+
+}  // namespace
+
+RefreshCycle CycleOf(const TickCount& ticks) {
+    return {ticks.startMs, ticks.periodMs, ticks.toSkip + 1};
+}
 
 std::int64_t FirstRefreshAtOrAfter(const RefreshCycle& cycle, std::int64_t atMs) {
     const std::int64_t every = static_cast<std::int64_t>(cycle.periodMs) * cycle.ticksPerRefresh;
@@ -14,23 +31,18 @@ std::int64_t FirstRefreshAtOrAfter(const RefreshCycle& cycle, std::int64_t atMs)
     return cycle.startMs + refreshes * every;
 }
 
-std::int64_t MsToNextChange(const LocalTime& now, bool showsSeconds) {
-    const std::int64_t toSecond = 1000 - now.millisecond;
-    return showsSeconds ? toSecond : (59 - now.second) * 1000LL + toSecond;
+std::int64_t MsToNextChange(const ClockState& state, const DateLocale& locale,
+                            const LocalTime& shown) {
+    const std::int64_t toSecond = 1000 - shown.millisecond;
+    if (FaceShowsSeconds(state.face) || TipReadsOtherwiseASecondOn(state, locale, shown))
+        return toSecond;
+    return (59 - shown.second) * 1000LL + toSecond;
 }
 
-bool ShowsSeconds(std::string_view pattern, const DateLocale& locale) {
-    // Two instants in the same minute, so that only the seconds can tell them apart.
-    FixedText<kTipTextBytes> first, second;
-    FormatDate(pattern, MakeLocalTime(2001, 2, 3, 4, 5, 6), locale, first);
-    FormatDate(pattern, MakeLocalTime(2001, 2, 3, 4, 5, 7), locale, second);
-    return first.View() != second.View();
-}
-
-std::int64_t MsToNextUsefulRefresh(const RefreshCycle& cycle, std::int64_t nowMs,
-                                   const LocalTime& now, bool showsSeconds) {
-    const std::int64_t change = nowMs + MsToNextChange(now, showsSeconds);
-    return FirstRefreshAtOrAfter(cycle, change) - nowMs;
+std::int64_t NextUsefulRefreshAt(const ClockState& state, const DateLocale& locale,
+                                 std::int64_t nowMs, const LocalTime& shown) {
+    return FirstRefreshAtOrAfter(CycleOf(state.ticks),
+                                 nowMs + MsToNextChange(state, locale, shown));
 }
 
 }  // namespace gv

@@ -1,19 +1,16 @@
 #include "features/settings_window.h"
 
 #include "base/number.h"
+#include "face/display_modes.h"
 #include "features/refresh.h"
 #include "features/tray_presence.h"
 #include "features/update_timer.h"
 
 namespace gv {
 
-void AddModeItems(SettingsWindow& window, ModeList list, std::string_view firstItem) {
-    for (std::string_view item :
-         {firstItem, std::string_view("デジタル [12]"), std::string_view("デジタル [24]"),
-          std::string_view("月日 [ 1 1]"), std::string_view("月日 [0101]"),
-          std::string_view("西暦")}) {
-        window.AddModeItem(list, item);
-    }
+void AddModeItems(SettingsWindow& window, ModeList list) {
+    for (const DisplayMode& mode : kDisplayModes)
+        window.AddModeItem(list, list == ModeList::Top ? mode.topItem : mode.bottomItem);
 }
 
 void ChooseTopMode(ClockState& state, const Platform& platform) {

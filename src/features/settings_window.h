@@ -10,11 +10,9 @@
 namespace gv {
 
 inline constexpr std::string_view kIntervalTooShort = "更新時間を 0.001 以上に設定して下さい";
-inline constexpr std::string_view kTopFirstItem = "アナログ";
-inline constexpr std::string_view kBottomFirstItem = "なし";
 
-// Fills a list: its own first item, then the five digital display modes.
-void AddModeItems(SettingsWindow& window, ModeList list, std::string_view firstItem);
+// Fills a row's list with the display modes, in the table's order and with that row's texts.
+void AddModeItems(SettingsWindow& window, ModeList list);
 
 // The top row's mode chosen: the analog face allows no bottom row, so the bottom list goes back
 // to "none" and is greyed out until a digital top row is chosen again.

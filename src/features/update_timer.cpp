@@ -24,10 +24,6 @@ void ArmUpdateTimer(TickCount& ticks, const Platform& platform) {
     ticks.counted = 0;
 }
 
-RefreshCycle CycleOf(const TickCount& ticks) {
-    return {ticks.startMs, ticks.periodMs, ticks.toSkip + 1};
-}
-
 bool TickDue(TickCount& ticks) {
     if (ticks.counted < ticks.toSkip) {
         ++ticks.counted;

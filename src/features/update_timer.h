@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "features/clock_state.h"
-#include "features/refresh_plan.h"
 #include "ports/platform.h"
 
 namespace gv {
@@ -21,9 +20,6 @@ std::int32_t IntervalMilliseconds(std::string_view text);
 // one second on the timer ticks every second and the interval's whole seconds, rounded, pass as
 // ticks between two refreshes. Restarts the count.
 void ArmUpdateTimer(TickCount& ticks, const Platform& platform);
-
-// The refreshes the timer makes, as the planner sees them.
-RefreshCycle CycleOf(const TickCount& ticks);
 
 // Counts one tick; true when it is the one that refreshes.
 bool TickDue(TickCount& ticks);

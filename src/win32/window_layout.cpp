@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "base/twips.h"
+#include "face/display_modes.h"
 #include "face/enlarge.h"
 #include "win32/dpi_api.h"
 #include "win32/gdi_tally.h"
@@ -19,7 +20,7 @@
 namespace gv::win32 {
 namespace {
 
-constexpr int kDropDownRows = 6;  // every display mode in view at once
+constexpr int kDropDownRows = static_cast<int>(kDisplayModeCount);  // every mode in view at once
 constexpr wchar_t kUnitText[] = L"秒";
 constexpr wchar_t kApplyText[] = L"設定";
 const wchar_t* const kSwatchTexts[8] = {L"１", L"２", L"３", L"４", L"５", L"６", L"７", L"８"};

@@ -1,5 +1,6 @@
 // A clock that sleeps in the tray shows what one that ticks shows, at every tick of a simulated
-// day with midnight, a new year and a clock set forward, at many intervals, phases and faces.
+// day with midnight, a new year and a clock set forward, at many intervals, phases, faces and
+// tooltips.
 #include <gtest/gtest.h>
 
 #include "features/refresh.h"
@@ -13,21 +14,39 @@ constexpr long long kStep = 19 * 3600 * 1000LL + 1234;  // the clock set 37.5 s 
 constexpr long long kStepBy = 37'500;
 const LocalTime kNoon = MakeLocalTime(2024, 12, 31, 12, 0, 0);
 
+// The tooltip: the time to the minute, to the second, or `c` with a time picture without
+// seconds, which shows the date alone in the first second of a day and the time from then on.
+enum class Tip { Minutes, Seconds, DateAtMidnight };
+
 struct Config {
     const char* interval;
     long long phaseMs;  // monotonic time of the start; the wall clock reads noon at 0
     std::int16_t top, bottom;
-    bool seconds;
+    Tip tip;
 };
 
 // What a refresh at wall time `wallMs` past noon shows depends on that time only, down to the
-// minute, or the second when the tooltip shows seconds.
-long long Key(long long wallMs, bool seconds) { return wallMs / (seconds ? 1000 : 60'000); }
+// minute, or the second when the tooltip shows seconds, or the first second of the day.
+long long Key(long long wallMs, Tip tip) {
+    if (tip == Tip::Seconds) return wallMs / 1000;
+    return wallMs / 60'000 * 2 + (tip == Tip::DateAtMidnight && (wallMs + kDay / 2) % kDay < 1000);
+}
+
+DateLocale TimeWithoutSeconds() {
+    DateLocale locale = JapaneseLocale();
+    locale.timePicture = "H:mm";
+    return locale;
+}
 
 void ExpectSameAsTicking(const Config& c) {
-    SCOPED_TRACE(::testing::Message() << c.interval << " " << c.phaseMs << " " << c.seconds);
-    const std::string pattern = c.seconds ? "hh:nn:ss aaa" : "yyyy/mm/dd hh:nn aaa";
+    SCOPED_TRACE(::testing::Message() << c.interval << " " << c.phaseMs << " " << int(c.tip));
+    const std::string pattern = c.tip == Tip::Seconds   ? "hh:nn:ss aaa"
+                                : c.tip == Tip::Minutes ? "yyyy/mm/dd hh:nn aaa"
+                                                        : "c";
+    static const DateLocale noSeconds = TimeWithoutSeconds();
+    const DateLocale& locale = c.tip == Tip::DateAtMidnight ? noSeconds : JapaneseLocale();
     fake::Program p;
+    p.clock.OnLocaleChanged(locale);
     p.fake.log.quiet = true;
     p.fake.clock.start = kNoon;
     p.fake.clock.elapsedMs = c.phaseMs;
@@ -43,13 +62,14 @@ void ExpectSameAsTicking(const Config& c) {
     long long wrong = 0;
     fake::FakePlatform drawn;
     drawn.clock.start = kNoon;
+    drawn.locale = &locale;
     drawn.tray.Add({}, "");
     Surface surface;
     auto note = [&] {
         if (p.fake.Refreshes() == seen) return;
         seen = p.fake.Refreshes();
         const long long now = p.fake.clock.elapsedMs;
-        refreshes.emplace_back(now, Key(now + p.fake.clock.wallOffsetMs, c.seconds));
+        refreshes.emplace_back(now, Key(now + p.fake.clock.wallOffsetMs, c.tip));
         drawn.clock.elapsedMs = now + p.fake.clock.wallOffsetMs;
         Refresh(p.clock.State(), surface, drawn.Platform());
         wrong += drawn.area.icon->picture != p.fake.area.icon->picture ||
@@ -78,13 +98,14 @@ void ExpectSameAsTicking(const Config& c) {
         long long last = t0 + (t - t0) / every * every;
         if (last == t0) last = -1;  // no refresh of the cycle yet
         if (t >= kStep && last < kStep) last = kStep;
-        const long long tickingKey = last < 0 ? -1 : Key(wall(last), c.seconds);
+        const long long tickingKey = last < 0 ? -1 : Key(wall(last), c.tip);
         mismatches += tickingKey != sleepingKey;
         ++samples;
     }
     EXPECT_EQ(mismatches, 0) << "of " << samples << " samples";
     // The point of sleeping: about one refresh a minute, or a second with seconds shown.
-    EXPECT_LE(refreshes.size(), static_cast<std::size_t>(c.seconds ? 86'400 + 2 : 1440 + 2));
+    EXPECT_LE(refreshes.size(),
+              static_cast<std::size_t>(c.tip == Tip::Seconds ? 86'400 + 2 : 1440 + 3));
     // A clock set three hours on without a word from the system is caught at the next wake.
     const long long silent = p.fake.clock.elapsedMs;
     p.fake.clock.wallOffsetMs += 3 * 3600 * 1000LL;
@@ -100,9 +121,9 @@ TEST(Soak, ASleepingClockShowsWhatATickingOneShowsAtEveryTick) {
     int face = 0;
     for (const char* interval : intervals) {
         for (long long phase : phases) {
-            for (bool seconds : {false, true}) {
+            for (Tip tip : {Tip::Minutes, Tip::Seconds, Tip::DateAtMidnight}) {
                 const auto& m = modes[face++ % 6];
-                ExpectSameAsTicking({interval, phase, m[0], m[1], seconds});
+                ExpectSameAsTicking({interval, phase, m[0], m[1], tip});
             }
         }
     }

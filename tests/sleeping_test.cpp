@@ -1,0 +1,95 @@
+// The clock asleep in the tray: when it wakes, and how it takes up ticking again.
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "picture.h"
+
+namespace gv {
+namespace {
+
+using fake::Program;
+using test::SettingsFile;
+using test::Started;
+using Instants = std::vector<long long>;
+
+// The monotonic instants of the refreshes in the next `ms`.
+Instants RefreshesIn(Program& p, long long ms) {
+    Instants at;
+    std::uint64_t seen = p.fake.Refreshes();
+    p.Run(ms, [&] {
+        if (p.fake.Refreshes() != std::exchange(seen, p.fake.Refreshes()))
+            at.push_back(p.fake.clock.elapsedMs);
+    });
+    return at;
+}
+
+std::string Tooltip(Program& p) { return p.fake.codePage.FromAnsi(p.fake.area.icon->tip.data()); }
+
+TEST(Sleeping, BackFromTheTrayTheTicksGoOnWhereTickingAllAlongWouldHaveThem) {
+    const struct {
+        const char* interval;
+        long long upAt, first, every;
+    } cases[] = {
+        {"1.0", 3500, 4000, 2000},  // the tick at 3 s counted, the one at 4 s refreshes
+        {"0.5", 1250, 1500, 500},
+    };
+    for (const auto& c : cases) {
+        auto p = Started(SettingsFile(c.interval, 2, 0));
+        p->Run(c.upAt);
+        p->Click(kWmLButtonUp);
+        Instants expected;
+        for (long long t = c.first; t <= c.upAt + 4500; t += c.every) expected.push_back(t);
+        EXPECT_EQ(RefreshesIn(*p, 4500), expected) << c.interval;
+    }
+}
+
+TEST(Sleeping, WithAnIntervalOfZeroFromTheFileOnlyEventsRedraw) {
+    auto p = Started(SettingsFile("0", 2, 0));
+    EXPECT_EQ(p->Run(180'000), 0u);
+    p->clock.OnClockChanged();
+    EXPECT_EQ(Tooltip(*p), "2002/03/02 15:10 土");
+    EXPECT_EQ(p->Run(180'000), 0u);
+}
+
+TEST(Sleeping, AnEventInTheTrayPlansTheNextWakeAgain) {
+    static DateLocale noSeconds = JapaneseLocale();
+    noSeconds.timePicture = "H:mm";
+    // At 15:07:10, a refresh every half second and the locale's time in the tooltip: the clock
+    // sleeps until 15:08.
+    auto asleep = [] {
+        auto p = std::make_unique<Program>();
+        p->fake.files.Settings() = "ttttt" + SettingsFile("0.5", 2, 0).substr(20);
+        p->clock.OnLocaleChanged(noSeconds);
+        p->clock.Start();
+        p->Run(10'000);
+        return p;
+    };
+    auto p = asleep();
+    p->clock.OnLocaleChanged(JapaneseLocale());  // seconds in the time: a wake within the second
+    p->Run(1000);
+    EXPECT_EQ(Tooltip(*p), "15:07:11");
+    p = asleep();
+    p->fake.clock.wallOffsetMs = 45'000;  // the clock set on to 15:07:55
+    p->clock.OnClockChanged();
+    p->Run(5000);
+    EXPECT_EQ(Tooltip(*p), "15:08");
+}
+
+TEST(Sleeping, ApplyRestartsTheCycleEvenWithTheSameInterval) {
+    auto p = Started(SettingsFile("2.5", 2, 0));  // a refresh every 3 s
+    p->Run(4000);
+    p->Click(kWmLButtonUp);
+    p->Run(500);
+    p->clock.OnApply();
+    EXPECT_EQ(RefreshesIn(*p, 3000), Instants{7500});  // the tooltip empty until then
+}
+
+TEST(Sleeping, AWakeBeyondTheTimersRangeRefreshesOnlyAtTheCyclesRefresh) {
+    constexpr long long kEvery = 2'147'485'000;  // the longest interval: 2147484 ticks skipped
+    auto p = Started(SettingsFile("3000000", 2, 0));
+    EXPECT_EQ(RefreshesIn(*p, 2 * kEvery), (Instants{kEvery, 2 * kEvery}));
+}
+
+}  // namespace
+}  // namespace gv
