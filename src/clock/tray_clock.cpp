@@ -132,7 +132,7 @@ void TrayClock::OnMouseMove(float x) {
 void TrayClock::OnClosing(bool sessionEnding) {
     running_ = false;
     const WriteStatus saved = fileUnread_ ? WriteStatus::Failed : SaveSettings(state_, platform_);
-    const Unsaved why = fileUnread_                    ? Unsaved::FileUnread
+    const Unsaved why = fileUnread_                      ? Unsaved::FileUnread
                         : saved == WriteStatus::ReadOnly ? Unsaved::ReadOnly
                                                          : Unsaved::WriteFailed;
     if (saved != WriteStatus::Written && !sessionEnding)

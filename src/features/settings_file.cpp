@@ -21,13 +21,13 @@ FileContents::Status LoadSettings(ClockState& state, const Platform& platform) {
         platform.clock.Sleep(pause);
         waited += pause;
         FileContents again = platform.files.Read(path, kMaxFileBytes);
-        const bool settled = !unreadable && again.status == FileContents::Status::Read &&
-                             again.bytes == file.bytes;
+        const bool settled =
+            !unreadable && again.status == FileContents::Status::Read && again.bytes == file.bytes;
         file = std::move(again);
         if (settled) break;
     }
     SettingsItemReader next(file.status == FileContents::Status::Read ? std::string_view(file.bytes)
-                                                                     : std::string_view());
+                                                                      : std::string_view());
 
     if (auto item = next()) {
         state.tipPattern = platform.codePage.FromAnsi(*item);

@@ -40,7 +40,9 @@ std::wstring FolderOf(const std::wstring& path) {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-bool NotFound(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+bool NotFound(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
 
 // Whether the name itself may be in its folder, its target not looked at: a symbolic link whose
 // target is missing is there. Only a plain "not found" says it is not (Wine answers "no more
@@ -102,9 +104,8 @@ FileContents Win32FileSystem::Read(std::string_view path, std::size_t maxBytes) 
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return {FileContents::Status::Absent, {}};
     // Shared every way: the clock must never keep a backup, a sync or an editor out.
-    HandleOwner file(CreateFileW(
-        name.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    HandleOwner file(CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.Valid()) {
         // A link to a drive that is not plugged in is not "no file": the close would put a file
         // of defaults in its place.
@@ -137,7 +138,8 @@ std::wstring TemporaryBeside(const std::wstring& target, std::string_view bytes)
     if (GetTempFileNameW(folder.c_str(), L"gv", 0, temporary) == 0) return {};
     HandleOwner file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    const bool written = file.Valid() && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+    const bool written =
+        file.Valid() && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
     if (file.Close() && written) return temporary;
     DeleteFileW(temporary);
     return {};
