@@ -11,29 +11,35 @@ using test::SettingsFile;
 
 TEST(SettingsSafety, LockedFilesAndFailedSaves) {
     const std::string theirs = SettingsFile("2.5", 5, 3);
-    const std::string unread = SaveFailedMessage("C:\\Tools\\Gorvandel\\Gorvandel.ini", true);
-    const std::string unsaved = SaveFailedMessage("C:\\Tools\\Gorvandel\\Gorvandel.ini", false);
+    const std::string path = "C:\\Tools\\Gorvandel\\Gorvandel.ini";
+    const std::string unread = SaveFailedMessage(path, Unsaved::FileUnread);
+    const std::string unsaved = SaveFailedMessage(path, Unsaved::WriteFailed);
+    const std::string readOnly = SaveFailedMessage(path, Unsaved::ReadOnly);
     // Reads and writes that fail (-1: for good); at a close by the user or the session's end;
     // the interval the clock runs with; what it says; how long it waited to read, and to write.
+    // A file read at once is read again after a pause, to see that it holds still.
     const struct {
         int unreadable, failWrites;
         bool sessionEnding;
         std::string interval;
         std::vector<std::string> messages;
         long long readWait, writeWait;
+        bool readOnly = false;
     } cases[] = {
-        {0, 0, false, "2.5", {}, 0, 0},
+        {0, 0, false, "2.5", {}, 250, 0},
         {49, 0, false, "2.5", {}, 4900, 0},          // locked for a moment at start
         {-1, 0, false, "1.0", {unread}, 4900, 0},    // locked all through start: never written
         {-1, 0, true, "1.0", {}, 4900, 0},           // ... and nothing said as the session ends
-        {0, 29, false, "2.5", {}, 0, 2900},          // locked for a moment at close
-        {0, -1, false, "2.5", {unsaved}, 0, 2900},   // locked at close
-        {0, -1, true, "2.5", {}, 0, 2900},
+        {0, 29, false, "2.5", {}, 250, 2900},        // locked for a moment at close
+        {0, -1, false, "2.5", {unsaved}, 250, 2900}, // locked at close
+        {0, -1, true, "2.5", {}, 250, 2900},
+        {0, 0, false, "2.5", {readOnly}, 250, 0, true},  // the user's to keep: not tried again
+        {0, 0, true, "2.5", {}, 250, 0, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.unreadable << " " << c.failWrites << " " << c.sessionEnding);
         fake::Program p;
-        p.fake.files.SettingsEntry() = {theirs, false, c.unreadable};
+        p.fake.files.SettingsEntry() = {theirs, false, c.unreadable, c.readOnly};
         p.fake.files.failWrites = c.failWrites;
         p.clock.Start();
         EXPECT_EQ(p.fake.window.interval, c.interval);
@@ -43,6 +49,31 @@ TEST(SettingsSafety, LockedFilesAndFailedSaves) {
         EXPECT_EQ(p.fake.clock.elapsedMs, c.readWait + c.writeWait);
         EXPECT_EQ(p.fake.files.Settings(), theirs);  // their settings, rewritten or untouched
         EXPECT_EQ(p.fake.window.messages, c.messages);
+    }
+}
+
+TEST(SettingsSafety, AFileBeingWrittenIsReadUntilTwoReadsAgree) {
+    const std::string whole = SettingsFile("2.5", 5, 3);
+    std::deque<std::string> changing;  // a file that never holds still
+    for (int i = 1; i <= 30; ++i) changing.push_back(SettingsFile(std::to_string(i), 5, 3));
+    // What the reads before the file's own bytes see; the interval the clock runs with; the wait.
+    const struct {
+        std::string bytes;
+        std::deque<std::string> earlier;
+        std::string interval;
+        long long readWait;
+    } cases[] = {
+        {whole, {whole.substr(0, 17)}, "2.5", 500},  // 17 bytes, a pause, the rest
+        {whole.substr(0, whole.size() - 2), {}, "2.5", 250},  // no final line end: no sign
+        {whole, changing, "20", 4750},  // the wait is over: the last read counts
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.earlier.size());
+        fake::Program p;
+        p.fake.files.SettingsEntry() = {c.bytes, false, 0, false, c.earlier};
+        p.clock.Start();
+        EXPECT_EQ(p.fake.window.interval, c.interval);
+        EXPECT_EQ(p.fake.clock.elapsedMs, c.readWait);
     }
 }
 

@@ -137,9 +137,12 @@ void TrayClock::OnMouseMove(float x) {
 
 void TrayClock::OnClosing(bool sessionEnding) {
     running_ = false;
-    const bool saved = !fileUnread_ && SaveSettings(state_, platform_);
-    if (!saved && !sessionEnding)
-        platform_.window.ShowMessage(SaveFailedMessage(SettingsPath(platform_.files), fileUnread_));
+    const WriteStatus saved = fileUnread_ ? WriteStatus::Failed : SaveSettings(state_, platform_);
+    const Unsaved why = fileUnread_                      ? Unsaved::FileUnread
+                        : saved == WriteStatus::ReadOnly ? Unsaved::ReadOnly
+                                                         : Unsaved::WriteFailed;
+    if (saved != WriteStatus::Written && !sessionEnding)
+        platform_.window.ShowMessage(SaveFailedMessage(SettingsPath(platform_.files), why));
 }
 
 void TrayClock::OnClosed() { platform_.tray.Remove(); }

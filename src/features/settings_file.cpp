@@ -13,13 +13,21 @@ std::string SettingsPath(FileSystem& files) {
 FileContents::Status LoadSettings(ClockState& state, const Platform& platform) {
     const std::string path = SettingsPath(platform.files);
     FileContents file = platform.files.Read(path, kMaxFileBytes);
-    for (int attempt = 1;
-         file.status == FileContents::Status::Unreadable && attempt < kReadAttempts; ++attempt) {
-        platform.clock.Sleep(kRetryPauseMs);
-        file = platform.files.Read(path, kMaxFileBytes);
+    // A missing final line end says nothing: people edit the file by hand.
+    for (std::int32_t waited = 0; file.status != FileContents::Status::Absent;) {
+        const bool unreadable = file.status == FileContents::Status::Unreadable;
+        const std::int32_t pause = unreadable ? kRetryPauseMs : kSettlePauseMs;
+        if (waited + pause > kReadWaitMs) break;
+        platform.clock.Sleep(pause);
+        waited += pause;
+        FileContents again = platform.files.Read(path, kMaxFileBytes);
+        const bool settled =
+            !unreadable && again.status == FileContents::Status::Read && again.bytes == file.bytes;
+        file = std::move(again);
+        if (settled) break;
     }
     SettingsItemReader next(file.status == FileContents::Status::Read ? std::string_view(file.bytes)
-                                                                     : std::string_view());
+                                                                      : std::string_view());
 
     if (auto item = next()) {
         state.tipPattern = platform.codePage.FromAnsi(*item);
@@ -62,20 +70,23 @@ std::string SettingsFileBytes(const ClockState& state, std::string_view interval
     return out;
 }
 
-bool SaveSettings(const ClockState& state, const Platform& platform) {
+WriteStatus SaveSettings(const ClockState& state, const Platform& platform) {
     const std::string bytes =
         SettingsFileBytes(state, platform.window.IntervalText(), platform.codePage);
     const std::string path = SettingsPath(platform.files);
     for (int attempt = 1;; ++attempt) {
-        if (platform.files.WriteWhole(path, bytes)) return true;
-        if (attempt == kSaveAttempts) return false;
+        const WriteStatus status = platform.files.WriteWhole(path, bytes);
+        if (status != WriteStatus::Failed || attempt == kSaveAttempts) return status;
         platform.clock.Sleep(kRetryPauseMs);
     }
 }
 
-std::string SaveFailedMessage(std::string_view path, bool fileUnread) {
-    std::string text(fileUnread ? "設定ファイルを読み込めなかったため、設定を保存しませんでした。"
-                                : "設定を保存できませんでした。");
+std::string SaveFailedMessage(std::string_view path, Unsaved why) {
+    std::string text(why == Unsaved::FileUnread
+                         ? "設定ファイルを読み込めなかったため、設定を保存しませんでした。"
+                     : why == Unsaved::ReadOnly
+                         ? "設定ファイルが読み取り専用のため、設定を保存しませんでした。"
+                         : "設定を保存できませんでした。");
     text += "\n";
     text += path;
     return text;

@@ -20,13 +20,19 @@ inline constexpr std::string_view kSettingsFileName = "\\Gorvandel.ini";
 inline constexpr std::int32_t kRetryPauseMs = 100;
 inline constexpr int kReadAttempts = 50;
 inline constexpr int kSaveAttempts = 30;
+// Another program may be writing the file as it is read (a sync tool writes in steps): it is
+// read again after this pause until two reads agree, within the same wait as the retries of an
+// unreadable file. It makes the start of a clock with a settings file this much slower.
+inline constexpr std::int32_t kSettlePauseMs = 250;
+inline constexpr std::int32_t kReadWaitMs = kRetryPauseMs * (kReadAttempts - 1);
 
 // The executable's directory with "\Gorvandel.ini" appended as it stands.
 std::string SettingsPath(FileSystem& files);
 
-// Reads the settings file into the state, the interval box and the swatches. An item that is
-// missing or does not fit its field leaves the field as it was, so an absent or unreadable file
-// leaves the defaults. Returns what became of the file; an unreadable one holds the user's
+// Reads the settings file into the state, the interval box and the swatches, once two reads a
+// moment apart agree (or the wait is over: then the last read counts). An item that is missing
+// or does not fit its field leaves the field as it was, so an absent or unreadable file leaves
+// the defaults. Returns what became of the file; an unreadable one holds the user's
 // settings, and must not be replaced in this run.
 FileContents::Status LoadSettings(ClockState& state, const Platform& platform);
 
@@ -35,11 +41,15 @@ FileContents::Status LoadSettings(ClockState& state, const Platform& platform);
 std::string SettingsFileBytes(const ClockState& state, std::string_view intervalText,
                               CodePage& codePage);
 
-// Writes the settings file whole or not at all, trying again for about three seconds. False
-// when the old file was left as it was.
-bool SaveSettings(const ClockState& state, const Platform& platform);
+// Writes the settings file whole or not at all, trying a failed write again for about three
+// seconds; a read-only file is left at once.
+WriteStatus SaveSettings(const ClockState& state, const Platform& platform);
 
-// What a close by the user says when the settings could not be saved, naming the file.
-std::string SaveFailedMessage(std::string_view path, bool fileUnread);
+// Why a close left the file as it was: it could not be read at the start, it is read-only, or
+// the write failed.
+enum class Unsaved { FileUnread, ReadOnly, WriteFailed };
+
+// What a close by the user says when the settings were not saved, naming the file.
+std::string SaveFailedMessage(std::string_view path, Unsaved why);
 
 }  // namespace gv

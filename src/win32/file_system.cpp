@@ -38,6 +38,23 @@ std::wstring FolderOf(const std::wstring& path) {
     return path.substr(0, cut);
 }
 
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+bool NotFound(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+// Whether the name itself may be in its folder, its target not looked at: a symbolic link whose
+// target is missing is there. Only a plain "not found" says it is not (Wine answers "no more
+// files" for such a link, Windows gives the link's own entry).
+bool NameMayExist(const std::wstring& name) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(name.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return !NotFound(GetLastError());
+    FindClose(search);
+    return true;
+}
+
 bool WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
@@ -87,12 +104,12 @@ FileContents Win32FileSystem::Read(std::string_view path, std::size_t maxBytes) 
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return {FileContents::Status::Absent, {}};
     // Shared every way: the clock must never keep a backup, a sync or an editor out.
-    HandleOwner file(CreateFileW(
-        name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    HandleOwner file(CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.Valid()) {
-        const DWORD error = GetLastError();
-        const bool absent = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        // A link to a drive that is not plugged in is not "no file": the close would put a file
+        // of defaults in its place.
+        const bool absent = NotFound(GetLastError()) && !NameMayExist(name);
         return {absent ? FileContents::Status::Absent : FileContents::Status::Unreadable, {}};
     }
     FileContents contents{FileContents::Status::Read, {}};
@@ -110,29 +127,100 @@ FileContents Win32FileSystem::Read(std::string_view path, std::size_t maxBytes) 
     return contents;
 }
 
-bool Win32FileSystem::WriteWhole(std::string_view path, std::string_view bytes) {
-    const std::wstring target = Widen(path);
-    if (target.empty()) return false;
+namespace {
+
+// A temporary file beside `target` (one volume, so that putting it in place is a rename)
+// holding `bytes`, flushed; empty when it could not be made.
+std::wstring TemporaryBeside(const std::wstring& target, std::string_view bytes) {
     std::wstring folder = FolderOf(target);
     if (folder.empty()) folder = L".";
-
-    // A temporary file in the same folder, so the final move is a rename on one volume.
     wchar_t temporary[MAX_PATH + 16] = {};
-    if (GetTempFileNameW(folder.c_str(), L"gv", 0, temporary) == 0) return false;
-
-    bool written = false;
-    {
-        HandleOwner file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        written = file.Valid() && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
-        written = file.Close() && written;
-    }
-    if (written && MoveFileExW(temporary, target.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
-    }
+    if (GetTempFileNameW(folder.c_str(), L"gv", 0, temporary) == 0) return {};
+    HandleOwner file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    const bool written =
+        file.Valid() && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+    if (file.Close() && written) return temporary;
     DeleteFileW(temporary);
-    return false;
+    return {};
+}
+
+WriteStatus CreateWith(const std::wstring& name, std::string_view bytes) {
+    const std::wstring temporary = TemporaryBeside(name, bytes);
+    if (temporary.empty()) return WriteStatus::Failed;
+    if (MoveFileExW(temporary.c_str(), name.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return WriteStatus::Written;
+    }
+    DeleteFileW(temporary.c_str());
+    return WriteStatus::Failed;
+}
+
+// ReplaceFileW keeps the old file's attributes, security and streams.
+WriteStatus ReplaceWith(const std::wstring& target, DWORD attributes, std::string_view bytes) {
+    const std::wstring temporary = TemporaryBeside(target, bytes);
+    if (temporary.empty()) return WriteStatus::Failed;
+    // Wine's ReplaceFileW is a plain rename: the new file carries the attributes itself.
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if ((attributes & kKept) != 0) SetFileAttributesW(temporary.c_str(), attributes & kKept);
+    if (ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                     nullptr, nullptr)) {
+        return WriteStatus::Written;
+    }
+    // Without a backup name this error means that the old file is gone already: the new one
+    // takes its place, or stays where it is as all that is left of the settings.
+    if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+        return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)
+                   ? WriteStatus::Written
+                   : WriteStatus::Failed;
+    }
+    DeleteFileW(temporary.c_str());
+    return WriteStatus::Failed;
+}
+
+// A file with more than one name is written where it is, so that every name keeps leading to
+// it: emptied, written and flushed, shared with nobody meanwhile. Unlike a replacement this is
+// not whole or nothing (see docs/robustness.md).
+WriteStatus WriteInPlace(const std::wstring& target, std::string_view bytes) {
+    // Emptied through the open handle: truncating as it opens is refused for a hidden file.
+    HandleOwner file(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    const bool written = file.Valid() && SetEndOfFile(file.Get()) && WriteAll(file.Get(), bytes) &&
+                         FlushFileBuffers(file.Get());
+    return file.Close() && written ? WriteStatus::Written : WriteStatus::Failed;
+}
+
+}  // namespace
+
+WriteStatus Win32FileSystem::WriteWhole(std::string_view path, std::string_view bytes) {
+    const std::wstring name = Widen(path);
+    if (name.empty()) return WriteStatus::Failed;
+
+    BY_HANDLE_FILE_INFORMATION info{};
+    {
+        HandleOwner file(CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                                     OPEN_EXISTING, 0, nullptr));
+        if (!file.Valid()) {
+            // No file yet: made under its name. A name that is there but leads nowhere now (a
+            // link to a drive that is not plugged in) keeps its place.
+            if (!NotFound(GetLastError()) || NameMayExist(name)) return WriteStatus::Failed;
+            return CreateWith(name, bytes);
+        }
+        if (!GetFileInformationByHandle(file.Get(), &info)) return WriteStatus::Failed;
+    }
+    if ((info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) return WriteStatus::ReadOnly;
+
+    // Through a symbolic link, the file it leads to: the link stays. When the system cannot
+    // tell, only a name that is no link of any kind is written under its own name.
+    std::wstring target = FinalPath(name);
+    if (target.empty()) {
+        const DWORD own = GetFileAttributesW(name.c_str());
+        if (own == INVALID_FILE_ATTRIBUTES || (own & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
+            return WriteStatus::Failed;
+        target = name;
+    }
+    if (info.nNumberOfLinks > 1) return WriteInPlace(target, bytes);
+    return ReplaceWith(target, info.dwFileAttributes, bytes);
 }
 
 void Win32CodePage::ToAnsi(std::string_view utf8, std::string& out) {

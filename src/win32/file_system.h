@@ -10,7 +10,7 @@ class Win32FileSystem final : public FileSystem {
     std::string ExecutableDirectory() override;
     bool IsOrdinaryFile(std::string_view path) override;
     FileContents Read(std::string_view path, std::size_t maxBytes) override;
-    bool WriteWhole(std::string_view path, std::string_view bytes) override;
+    WriteStatus WriteWhole(std::string_view path, std::string_view bytes) override;
 };
 
 class Win32CodePage final : public CodePage {

@@ -10,7 +10,7 @@ declare -A CASES=(
     [144]="144 first_run tray"
     [192]="192 first_run tray"
     [instance]="96 second_starts closing_folder two_folders"
-    [files]="96 held_file"
+    [files]="96 held_file linked_files"
 )
 if [[ $# -lt 2 || -z ${CASES[${1:-}]:-} || ! -f $2 ]]; then
     echo "usage: $0 CASE GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]; CASE: ${!CASES[*]}" >&2
@@ -343,6 +343,69 @@ held_row() {
     [[ $1 == start ]] || wait "$HOLDER"
 }
 held_file() { for row in 'start 3500 1 1' 'start 10000 0 0' 'close 1500 1 1' 'close 6000 1 0'; do held_row $row; done; }
+
+# The file kept elsewhere or marked by the user. It is written bare (no spaces round the numbers),
+# so that the clock's save shows: the same settings in the clock's own form.
+BARE=('yyyy/mm/dd hh:mm aaa' 0.5 2 0 "${COLOURS[@]}")
+write_bare() { printf '%s\r\n' "${@:2}" | iconv -f UTF-8 -t CP932 >"$1"; }
+saved_bare() { cmp -s "$1" <(write_settings /dev/stdout "${BARE[@]}"); }
+# attributes_of FILE: the DOS attributes Wine reports (R, H, ...).
+attributes_of() { wine cmd /c attrib "$(winepath -w "$1")" 2>/dev/null | tr -d '\r' | cut -c1-12 | tr -d ' '; }
+# closed_saying TEXT: a WM_CLOSE shows one box titled !Gorvandel with TEXT and the file's name;
+# its OK ends the program. The window is up first: a box over a hidden window may not get the key.
+closed_saying() {
+    local boxes
+    probe send clock 0x10 >/dev/null # the box keeps the message from being answered
+    wait_until 20 boxes_open 1 || return 1
+    boxes=$(probe popups | grep '^box \|^[A-Z]:' | tee -a "$OUT/linked-boxes.txt")
+    has_lines "$boxes" 'box title=!Gorvandel' "box Static=$1" "$(winepath -w "$INI")" &&
+        xdotool key --clearmodifiers Return && wait_until 15 clock_exited
+}
+bring_up() { click_icon 1 && wait_until 10 window_on_screen; }
+closed_quietly() { probe send clock 0x10 >/dev/null && wait_until 15 clock_exited; }
+# A box no check expected: OK it, so that the next row starts alone.
+ended() { clock_exited || { xdotool key --clearmodifiers Return && wait_until 10 clock_exited; }; }
+linked_files() {
+    local far=$WORK/synced
+    echo "== the settings file through links, hidden, read-only"
+    mkdir -p "$far" && rm -f "$INI" "$far"/*
+    write_bare "$far/Gorvandel.ini" "${BARE[@]}" && ln -s "$far/Gorvandel.ini" "$INI"
+    start_clock
+    check "a symbolic link to a file in another folder: read (the clock goes to the tray), the close saves into that file, the link stays" \
+        eval 'wait_until 30 docked_and_hidden && closed_quietly && [[ -L $INI && $(readlink "$INI") == "$far/Gorvandel.ini" ]] &&
+        saved_bare "$far/Gorvandel.ini"'
+    ended && rm -f "$INI" && write_bare "$far/other.ini" "${BARE[@]}" && ln "$far/other.ini" "$INI"
+    start_clock
+    check "a hard link: the close saves, and the two names stay one file (same inode, two links)" \
+        eval 'wait_until 30 docked_and_hidden && closed_quietly && saved_bare "$far/other.ini" &&
+        [[ $(stat -c "%i %h" "$INI") == "$(stat -c "%i %h" "$far/other.ini")" && $(stat -c %h "$INI") == 2 ]]'
+    ended && rm -f "$INI" && ln -s "$far/missing.ini" "$INI"
+    start_clock
+    check "a link whose target is missing at the start: unreadable, not absent; the close says so and leaves the link as it was" \
+        eval 'wait_until 30 window_on_screen &&
+        closed_saying 設定ファイルを読み込めなかったため、設定を保存しませんでした。 &&
+        [[ -L $INI && $(readlink "$INI") == "$far/missing.ini" && ! -e $far/missing.ini ]]'
+    ended && rm -f "$INI" && write_bare "$far/Gorvandel.ini" "${BARE[@]}" && ln -s "$far/Gorvandel.ini" "$INI"
+    start_clock
+    check "a link whose target goes missing while the clock runs: the close says it could not save and puts no file in the link's place" \
+        eval 'wait_until 30 docked_and_hidden && rm "$far/Gorvandel.ini" && bring_up && closed_saying 設定を保存できませんでした。 &&
+        [[ -L $INI && ! -e $far/Gorvandel.ini ]]'
+    ended && rm -f "$INI" && write_bare "$INI" "${BARE[@]}" && wine cmd /c attrib +h "$(winepath -w "$INI")" >/dev/null 2>&1
+    check "a hidden file reads back hidden through Wine (attributes: $(attributes_of "$INI"))" eval '[[ $(attributes_of "$INI") == *H* ]]'
+    start_clock
+    check "a hidden file counts as none at the start (the window comes up), is read (interval 0.5), saved, and stays hidden" \
+        eval 'wait_until 30 window_on_screen && probe dump | grep -q "^control id=102 .* text=0.5$" && closed_quietly &&
+        saved_bare "$INI" && [[ $(attributes_of "$INI") == *H* ]]'
+    ended && rm -f "$INI" && write_bare "$INI" "${BARE[@]}" && chmod a-w "$INI" && cp -p "$INI" "$WORK/old.ini"
+    check "a file without write permission reads back read-only through Wine (attributes: $(attributes_of "$INI"))" \
+        eval '[[ $(attributes_of "$INI") == *R* ]]'
+    start_clock
+    check "a read-only file: never written (even as root); the close says it is read-only" \
+        eval 'wait_until 30 docked_and_hidden && bring_up && closed_saying 設定ファイルが読み取り専用のため、設定を保存しませんでした。 &&
+        cmp -s "$INI" "$WORK/old.ini" && [[ $(stat -c %a "$INI") == 444 ]]'
+    ended
+    chmod -f u+w "$INI"; rm -f "$INI" "$far"/*
+}
 
 for part in $PARTS; do "$part"; done
 finish

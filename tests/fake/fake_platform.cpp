@@ -58,7 +58,10 @@ FileContents FakeFiles::Read(std::string_view path, std::size_t maxBytes) {
         locked -= locked > 0;
         return {FileContents::Status::Unreadable, {}};
     }
-    return {FileContents::Status::Read, it->second.bytes.substr(0, maxBytes)};
+    std::deque<std::string>& earlier = it->second.earlier;
+    std::string bytes = (earlier.empty() ? it->second.bytes : earlier.front()).substr(0, maxBytes);
+    if (!earlier.empty()) earlier.pop_front();
+    return {FileContents::Status::Read, std::move(bytes)};
 }
 
 void FakeCodePage::ToAnsi(std::string_view utf8, std::string& out) {

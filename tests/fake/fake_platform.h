@@ -50,7 +50,8 @@ class FakeWindow final : public SettingsWindow {
     std::int16_t SelectedMode(ModeList list) const override { return Of(list).selected; }
     void EnableModeList(ModeList list, bool enabled) override { Of(list).enabled = enabled; }
     std::string IntervalText() const override { return interval; }
-    void SetIntervalText(std::string_view text) override { interval = text; }
+    // The edit control ends its text at a NUL.
+    void SetIntervalText(std::string_view text) override { interval = text.substr(0, text.find('\0')); }
     void SetSwatchColour(int index, Colour colour) override { swatches.at(index) = colour; }
     void ShowPreview(const Pixels& face) override { preview = face; }
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
@@ -142,19 +143,25 @@ class FakeFiles final : public FileSystem {
     }
     FileContents Read(std::string_view path, std::size_t maxBytes) override;
     // Fails while `failWrites` is above 0 (counting down) or below 0 (for good).
-    bool WriteWhole(std::string_view path, std::string_view bytes) override {
+    WriteStatus WriteWhole(std::string_view path, std::string_view bytes) override {
         ++writes;
+        auto it = entries.find(path);
+        if (it != entries.end() && it->second.readOnly) return WriteStatus::ReadOnly;
         if (failWrites != 0) {
             failWrites -= failWrites > 0;
-            return false;
+            return WriteStatus::Failed;
         }
-        entries[std::string(path)] = Entry{std::string(bytes)};
+        entries[std::string(path)].bytes = bytes;
         ++written;
-        return true;
+        return WriteStatus::Written;
     }
 
-    // A locked file: unreadable for that many reads more (counting down), or for good (-1).
-    struct Entry { std::string bytes; bool hidden = false; int unreadable = 0; };
+    // A locked file: unreadable for that many reads more (counting down), or for good (-1). One
+    // being written by another program: `earlier` are what the next reads see, one each.
+    struct Entry {
+        std::string bytes; bool hidden = false; int unreadable = 0; bool readOnly = false;
+        std::deque<std::string> earlier{};
+    };
     int failWrites = 0;
     int reads = 0, writes = 0;
     std::string directory = "C:\\Tools\\Gorvandel";
