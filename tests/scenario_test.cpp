@@ -239,7 +239,6 @@ TEST(Scenario, ASecondStartBringsTheWindowUpAsAReleaseOnTheIconWouldOrOnlyToTheF
     }
 }
 
-// A first run says once, right after the tray first takes the icon, where the clock went.
 TEST(Scenario, AFirstRunSaysOnceWhereTheClockWent) {
     auto apply = [](Program& p) { p.Click(kWmRButtonUp), p.clock.OnApply(); };
     auto refused = [](Program& p) {  // the shell is not ready: the add and what follows fail
@@ -255,7 +254,6 @@ TEST(Scenario, AFirstRunSaysOnceWhereTheClockWent) {
         std::vector<void (*)(Program&)> acts;
         std::size_t notices;
     } rows[] = {
-        {"started in the tray", kDefaultFile, {}, 0},
         {"with a file, up and back", kDefaultFile, {apply}, 0},
         {"first run, Apply", "", {apply}, 1},
         {"first run, Apply, up and back, a new taskbar", "", {apply, apply, retried}, 1},
