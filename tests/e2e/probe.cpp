@@ -162,7 +162,8 @@ BOOL CALLBACK PrintPopup(HWND window, LPARAM clock) {
     if (!IsWindowVisible(window)) return TRUE;
     // A balloon is a tooltip of its own style; WM_GETTEXT gives its text, not its title.
     const bool balloon = (GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON) != 0;
-    if (ClassOf(window) == "tooltips_class32") Print((balloon ? "balloon=" : "tip=") + Text(window));
+    if (ClassOf(window) == "tooltips_class32")
+        Print((balloon ? "balloon=" : "tip=") + Text(window));
     if (ClassOf(window) == "#32770" && clock != 0 &&
         GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(clock)) {
         Print("box title=" + Text(window));

@@ -99,7 +99,7 @@ class FakeNotifyArea final : public NotifyArea {
 
     struct Icon { Pixels picture{}; std::array<bool, 256> transparent{}; TipBytes tip{}; };
     std::optional<Icon> icon;
-    std::vector<TrayCommand> sent;  // taken or not
+    std::vector<TrayCommand> sent;       // taken or not
     std::vector<std::string> announced;  // the title and the text, taken or not
     Colour systemShade = 0;
 
