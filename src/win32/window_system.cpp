@@ -47,6 +47,13 @@ bool Win32SettingsWindow::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lP
             // which looks them up as it paints.
             if (events_ != nullptr) events_->OnSystemColoursChanged();
             if (preview_ != nullptr) InvalidateRect(preview_, nullptr, FALSE);
+            // The controls are the common controls', which hear of new colours only from their
+            // parent; a new visual style reaches every window by itself.
+            for (HWND child = GetWindow(window_, GW_CHILD);
+                 message == WM_SYSCOLORCHANGE && child != nullptr;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                SendMessageW(child, message, wParam, lParam);
+            }
             return false;
         case WM_DPICHANGED:
             // The window moved to a monitor of another DPI, or the scaling changed.
