@@ -1,10 +1,12 @@
 // The clock on the fake platform, driven by its window's events as a user and the system would.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
 #include "features/settings_window.h"
+#include "features/tray_presence.h"
 #include "picture.h"
 
 namespace gv {
@@ -174,6 +176,7 @@ TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
 void (*const kRefreshEvents[])(TrayClock&) = {
     [](TrayClock& c) { c.OnClockChanged(); },
     [](TrayClock& c) { c.OnLocaleChanged(JapaneseLocale()); },
+    [](TrayClock& c) { c.OnSystemColoursChanged(); },
 };
 
 TEST(Scenario, ANewLocaleWritesTheTooltipFromThenOnEvenWhenItCameBeforeTheStart) {
@@ -193,11 +196,24 @@ TEST(Scenario, ANewLocaleWritesTheTooltipFromThenOnEvenWhenItCameBeforeTheStart)
     EXPECT_EQ(Tooltip(p), "2002-03-02 15:08 Sat");
 }
 
+TEST(Scenario, NewSystemColoursReachTheIconAtOnceAtEveryInterval) {
+    for (const char* interval : {"3600", "0"}) {
+        SCOPED_TRACE(interval);
+        auto p = Started(SettingsFile(interval, 2, 0));
+        p->Run(61000);
+        p->fake.area.systemShade = 1;
+        const std::uint64_t before = p->fake.Refreshes();
+        p->clock.OnSystemColoursChanged();
+        EXPECT_EQ(p->fake.Refreshes() - before, 1u);
+        EXPECT_EQ(p->fake.area.icon->picture[0], kButtonFace + 1);  // the background
+    }
+}
+
 TEST(Scenario, BeforeTheStartAndAfterClosingEventsDoNothing) {
-    for (int e = 0; e < 3; ++e) {
+    for (std::size_t e = 0; e <= std::size(kRefreshEvents); ++e) {
         SCOPED_TRACE(e);
         auto raise = [e](TrayClock& c) {
-            if (e < 2) return kRefreshEvents[e](c);
+            if (e < std::size(kRefreshEvents)) return kRefreshEvents[e](c);
             EXPECT_FALSE(c.OnSecondStart());
         };
         Program before;
@@ -237,6 +253,47 @@ TEST(Scenario, ASecondStartBringsTheWindowUpAsAReleaseOnTheIconWouldOrOnlyToTheF
         EXPECT_EQ(p->fake.area.sent.size(), sent);
         EXPECT_EQ(p->fake.log.lines, (Lines{"window normal", "window show", "window focus"}));
     }
+}
+
+TEST(Scenario, AFirstRunSaysOnceWhereTheClockWent) {
+    auto apply = [](Program& p) { p.Click(kWmRButtonUp), p.clock.OnApply(); };
+    auto refused = [](Program& p) {  // the shell is not ready: the add and what follows fail
+        p.fake.area.icon = fake::FakeNotifyArea::Icon{};
+        p.clock.OnApply();
+        p.fake.area.icon.reset();
+        p.Run(3000);
+    };
+    auto retried = [](Program& p) { p.fake.tray.HandAgain(), p.clock.OnTrayChanged(); };
+    const struct {
+        const char* what;
+        std::string file;
+        std::vector<void (*)(Program&)> acts;
+        std::size_t notices;
+    } rows[] = {
+        {"with a file, up and back", kDefaultFile, {apply}, 0},
+        {"first run, Apply", "", {apply}, 1},
+        {"first run, Apply, up and back, a new taskbar", "", {apply, apply, retried}, 1},
+        {"first run, an Apply the tray refuses", "", {refused}, 0},
+        {"then a retried add the tray takes", "", {refused, retried, apply}, 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        auto p = Started(r.file);
+        for (auto act : r.acts) act(*p);
+        EXPECT_EQ(p->fake.area.announced,
+                  Lines(r.notices, std::string(kAppTitle) + ": " + std::string(kInTrayNotice)));
+        const Lines& log = p->fake.log.lines;
+        const auto said = std::find(log.begin(), log.end(), "tray announce");
+        EXPECT_EQ(said == log.end() ? "" : *std::prev(said), r.notices ? "tray add" : "");
+    }
+    // The tray has lost the icon unnoticed: refused, the notice is not tried again.
+    fake::FakePlatform fake;
+    fake.tray.Add(IconPicture{}, "");
+    fake.area.icon.reset();
+    fake.tray.Announce("!", "once");
+    fake.tray.HandAgain();
+    EXPECT_EQ(fake.area.announced, Lines{"!: once"});
+    EXPECT_TRUE(fake.area.icon);
 }
 
 }  // namespace

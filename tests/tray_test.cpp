@@ -88,11 +88,17 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
 TEST(TrayKeeper, RecordFieldsAndTheTipCutAtACharacterBoundary) {
     // The shell's own numbers: the message, the flags (message 1, icon 2, tip 4), the callback.
     const std::pair<TrayCommand, std::array<std::uint32_t, 3>> records[] = {
-        {TrayCommand::Add, {0, 7, 512}}, {TrayCommand::Modify, {1, 6, 0}},
+        {TrayCommand::Add, {0, 7, 0x8001}}, {TrayCommand::Modify, {1, 6, 0}},
         {TrayCommand::ModifyPicture, {1, 2, 0}}, {TrayCommand::Delete, {2, 0, 0}}};
     for (const auto& [command, fields] : records) {
         const NotifyRecordFields got = RecordFieldsFor(command);
         EXPECT_EQ((std::array<std::uint32_t, 3>{got.message, got.flags, got.callbackMessage}), fields);
+    }
+    // The callback reports a button only for a release: not for a move, a press, a double click
+    // (0x200 to 0x209) or the balloon's news (0x402 to 0x405).
+    for (std::uint32_t m = 0x200; m <= 0x405; m = m == 0x209 ? 0x402 : m + 1) {
+        const auto button = ReleasedButton(m);
+        EXPECT_EQ(button ? int(*button) : -1, m == 0x202 ? 0 : m == 0x205 ? 1 : -1) << m;
     }
 
     fake::FakeCodePage codePage;
@@ -136,53 +142,25 @@ TEST(TrayKeeper, ALongTooltipIsCutAsTheWholeTextWouldBe) {
 // whole number of twips (168, 192 and 216 DPI).
 constexpr int kDensities[] = {96, 120, 144, 168, 192, 216, 240, 288};
 
-TEST(Presence, OnlyAButtonReleaseBringsTheWindowUpAndTheIconAway) {
+TEST(Presence, BroughtUpTheWindowShowsOnTopAndTheIconGoes) {
     fake::FakePlatform fake;
     const Platform platform = fake.Platform();
     auto& w = fake.window;
-    auto inTray = [&] {
-        fake.area.icon.reset();
-        HideToTray(platform, IconPicture{Pixels{}, kButtonFace});
-    };
-    inTray();
+    HideToTray(platform, IconPicture{Pixels{}, kButtonFace});
     fake.log.lines.clear();
     BringUpWindow(platform);
     EXPECT_EQ(fake.log.lines, (std::vector<std::string>{"window normal", "window show", "window shown",
                                                         "tray delete", "window focus", "window topmost"}));
-    const struct { float x, twipsPerPixel; bool comesUp; } cases[] = {
-        {514 * 15 + 14, 15, true}, {514 * 15 - 1, 15, false}, {158 * 15, 15, false},
-        {514 * 15, 0, false},      {-514 * 15, -15, true},    {3e10f, 15, false},
-        {-2147483648.0f, -1, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.x << " / " << c.twipsPerPixel);
-        inTray();
-        w.twipsPerPixel = c.twipsPerPixel;
-        HandleMouseMove(platform, c.x);
-        EXPECT_EQ(w.visible, c.comesUp);
-        EXPECT_EQ(fake.area.icon.has_value(), !c.comesUp);
-    }
-    // The exact message numbers, as the window makes them (the number times its twips per
-    // pixel, in float), decode at every density.
-    for (int dpi : kDensities) {
-        w.twipsPerPixel = TwipsPerPixelAt(dpi);
-        for (std::uint32_t message = kWmMouseMove; message <= kWmRButtonUp + 1; ++message) {
-            SCOPED_TRACE(testing::Message() << dpi << " DPI, message " << message);
-            inTray();
-            HandleMouseMove(platform, static_cast<float>(message) * w.twipsPerPixel);
-            const bool release = message == kWmLButtonUp || message == kWmRButtonUp;
-            EXPECT_EQ(w.visible, release);
-            EXPECT_EQ(fake.area.icon.has_value(), !release);
-        }
-    }
     // A work area too far out to reach does not keep the window away.
-    inTray();
+    HideToTray(platform, IconPicture{Pixels{}, kButtonFace});
     w.workArea.right = 2000000000;
-    HandleMouseMove(platform, 514 * w.twipsPerPixel);
+    BringUpAtCorner(platform);
     EXPECT_TRUE(w.visible);
-    // A release while up moves the window back to the corner, and tries to remove the icon.
+    EXPECT_FALSE(fake.area.icon);
+    // Again while up: back to the corner, and the icon's removal is tried.
     w.workArea.right = 1024;
     w.left = 5;
-    HandleMouseMove(platform, 517 * w.twipsPerPixel);
+    BringUpAtCorner(platform);
     EXPECT_EQ(w.left, 1024 * w.twipsPerPixel - w.width);
     EXPECT_EQ(fake.area.sent.back(), TrayCommand::Delete);
 }

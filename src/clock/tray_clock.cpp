@@ -34,7 +34,9 @@ void TrayClock::Start() {
 
     state_.tipPattern = kDefaultTipPattern;
     MoveToWorkAreaCorner(platform_);
-    fileUnread_ = LoadSettings(state_, platform_) == FileContents::Status::Unreadable;
+    const FileContents::Status file = LoadSettings(state_, platform_);
+    fileUnread_ = file == FileContents::Status::Unreadable;
+    if (file == FileContents::Status::Absent) platform_.tray.Announce(kAppTitle, kInTrayNotice);
     ArmUpdateTimer(state_.ticks, platform_);
     // The first face is drawn with the modes as read, before the lists restore the rule that
     // an analog top row has no bottom row.
@@ -130,8 +132,9 @@ void TrayClock::OnApply() {
     FollowWindow();
 }
 
-void TrayClock::OnMouseMove(float x) {
-    HandleMouseMove(platform_, x);
+void TrayClock::OnTrayIconReleased(TrayButton /*button*/) {
+    // Either button: Windows' keyboard activation of the icon comes as the right one.
+    BringUpAtCorner(platform_);
     FollowWindow();
 }
 
@@ -156,8 +159,7 @@ bool TrayClock::OnSecondStart() {
         window.Show();
         window.SetFocus();
     } else {
-        MoveToWorkAreaCorner(platform_);  // as a release on the icon
-        BringUpWindow(platform_);
+        BringUpAtCorner(platform_);  // as a release on the icon
         FollowWindow();
     }
     return true;
@@ -168,6 +170,9 @@ void TrayClock::OnClockChanged() {
     const LocalTime shown = Refresh(state_, surface_, platform_);
     if (inTray_) SleepUntilUseful(shown);  // the next change comes at another moment now
 }
+
+// The system colours are looked up at every refresh, for the icon as for the preview.
+void TrayClock::OnSystemColoursChanged() { OnClockChanged(); }
 
 void TrayClock::OnTrayChanged() {
     // The tray may have taken the icon anew with an empty tooltip.

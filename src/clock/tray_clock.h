@@ -19,7 +19,8 @@ class TrayClock final : public WindowEvents {
     explicit TrayClock(const Platform& platform);
 
     // Fills the window, reads the settings, arms the timer and draws the first face; then goes
-    // to the tray when there is a settings file, and stays up on top when there is none.
+    // to the tray when there is a settings file, and stays up on top when there is none. With
+    // no file at all, the first time the clock goes into the tray the icon says where it is.
     void Start();
 
     void OnTick() override;
@@ -27,7 +28,7 @@ class TrayClock final : public WindowEvents {
     void OnBottomModeChosen() override;
     void OnSwatchClicked(std::int16_t index) override;
     void OnApply() override;
-    void OnMouseMove(float x) override;
+    void OnTrayIconReleased(TrayButton button) override;
     // A save that fails even after its retries, or that may not happen because the file could
     // not be read at start-up, is said once to a user who closed the window.
     void OnClosing(bool sessionEnding) override;
@@ -41,6 +42,7 @@ class TrayClock final : public WindowEvents {
     void OnClockChanged() override;
     void OnLocaleChanged(const DateLocale& locale) override;
     void OnTrayChanged() override;
+    void OnSystemColoursChanged() override;
 
     const ClockState& State() const { return state_; }
     bool InTray() const { return inTray_; }

@@ -1,12 +1,7 @@
 #include "features/tray_presence.h"
 
-#include <cmath>
 #include <limits>
 #include <optional>
-
-#include "base/number.h"
-#include "base/twips.h"
-#include "ports/notify_area.h"
 
 namespace gv {
 namespace {
@@ -20,19 +15,6 @@ std::optional<double> EdgeInTwips(std::int32_t pixels, float twipsPerPixel) {
         return std::nullopt;
     }
     return twips;
-}
-
-// The tray's mouse message number from the callback's x, which the window made as the number
-// times its twips per pixel, in float. Dividing back gives the number only up to the float's
-// rounding, and at 168, 192 or 216 DPI the product is not even a whole number of twips. So x is
-// first scaled to 15 twips per pixel, where every number is a whole multiple of 15 and the
-// rounding error is far below a twip, and then rounded to the nearest twip and divided by 15:
-// 514 * 15 to 514 * 15 + 14 all read as 514.
-std::int32_t MessageOf(float x, float twipsPerPixel) {
-    if (!(twipsPerPixel != 0.0f) || !std::isfinite(twipsPerPixel)) return 0;
-    const auto position = RoundToInt32(static_cast<double>(x) * kTwipsPerPixelAt96 /
-                                       static_cast<double>(twipsPerPixel));
-    return position ? *position / kTwipsPerPixelAt96 : 0;  // an overflow leaves no message
 }
 
 }  // namespace
@@ -65,12 +47,7 @@ bool MoveToWorkAreaCorner(const Platform& platform) {
     return true;
 }
 
-void HandleMouseMove(const Platform& platform, float x) {
-    const std::int32_t message = MessageOf(x, platform.window.TwipsPerPixelX());
-    if (message != static_cast<std::int32_t>(kWmLButtonUp) &&
-        message != static_cast<std::int32_t>(kWmRButtonUp)) {
-        return;
-    }
+void BringUpAtCorner(const Platform& platform) {
     MoveToWorkAreaCorner(platform);  // a failure here does not keep the window away
     BringUpWindow(platform);
 }

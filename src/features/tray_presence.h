@@ -1,9 +1,17 @@
 #pragma once
 
+#include <string_view>
+
 #include "face/pixels.h"
 #include "ports/platform.h"
 
 namespace gv {
+
+// Said once by the icon when a first run first puts the clock into the tray: new icons often
+// go among the hidden ones, and the window's going would look like the clock's.
+inline constexpr std::string_view kInTrayNotice =
+    "時計は通知領域に入り、アイコンをクリックすると設定画面に戻ります。"
+    "タスクバーに見えないときは隠れているアイコンの中にあり、タスクバーの設定で常に表示できます。";
 
 // The clock is either in the tray (the window hidden, the icon there) or up (the window shown,
 // no icon).
@@ -22,10 +30,7 @@ void BringUpWindow(const Platform& platform);
 // area it goes to the corner of an all-zero one.
 bool MoveToWorkAreaCorner(const Platform& platform);
 
-// A mouse move over the window, which is also the tray icon's callback: x carries the mouse
-// message number times the window's twips per pixel (a float: 7.5 at 192 DPI), and is decoded
-// exactly at every density. A release of the left or right button brings the window up at the
-// work area's corner; every other event does nothing.
-void HandleMouseMove(const Platform& platform, float x);
+// A release on the tray icon, or a second start: the window comes up at the work area's corner.
+void BringUpAtCorner(const Platform& platform);
 
 }  // namespace gv

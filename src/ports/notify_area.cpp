@@ -17,7 +17,7 @@ constexpr std::uint32_t kNimDelete = 2;
 NotifyRecordFields RecordFieldsFor(TrayCommand command) {
     switch (command) {
         case TrayCommand::Add:
-            return {kNimAdd, kNifMessage | kNifIcon | kNifTip, kWmMouseMove};
+            return {kNimAdd, kNifMessage | kNifIcon | kNifTip, kTrayCallbackMessage};
         case TrayCommand::Modify:
             return {kNimModify, kNifIcon | kNifTip, 0};
         case TrayCommand::ModifyPicture:
@@ -26,6 +26,12 @@ NotifyRecordFields RecordFieldsFor(TrayCommand command) {
             break;
     }
     return {kNimDelete, 0, 0};
+}
+
+std::optional<TrayButton> ReleasedButton(std::uint32_t mouseMessage) {
+    if (mouseMessage == kWmLButtonUp) return TrayButton::Left;
+    if (mouseMessage == kWmRButtonUp) return TrayButton::Right;
+    return std::nullopt;
 }
 
 TipBytes EncodeTip(CodePage& codePage, std::string_view tip) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "face/pixels.h"
@@ -31,6 +32,8 @@ class NotifyArea {
     // `painted` null: an icon with no picture. The tip is sent only by the commands that carry
     // one. True when the tray took the command.
     virtual bool Send(TrayCommand command, const IconPicture* painted, const TipBytes& tip) = 0;
+    // A notification by the icon (a balloon), texts in UTF-8. True when the tray took it.
+    virtual bool Announce(std::string_view title, std::string_view text) = 0;
 };
 
 // The record fields of a command: its message and flags, and the callback message.
@@ -44,10 +47,17 @@ inline constexpr std::uint32_t kTrayIconId = 1;
 inline constexpr std::uint32_t kNifMessage = 1;
 inline constexpr std::uint32_t kNifIcon = 2;
 inline constexpr std::uint32_t kNifTip = 4;
-// The tray reports its icon's events as mouse moves of the window carrying these numbers.
-inline constexpr std::uint32_t kWmMouseMove = 512;
-inline constexpr std::uint32_t kWmLButtonUp = 514;
-inline constexpr std::uint32_t kWmRButtonUp = 517;
+// The message the tray reports the icon's mouse events with: the program's own (WM_APP + 1), so
+// that nothing else the window receives can pass for a click on the icon.
+inline constexpr std::uint32_t kTrayCallbackMessage = 0x8000 + 1;
+// The mouse messages of a release on the icon, as the callback carries them (the first layout
+// of the callback, which the program keeps: the message number is the whole lParam).
+inline constexpr std::uint32_t kWmLButtonUp = 0x202;
+inline constexpr std::uint32_t kWmRButtonUp = 0x205;
+
+// The button a callback reports released on the icon; nothing for any other event (a move, a
+// press, a double click, the balloon's own notifications).
+std::optional<TrayButton> ReleasedButton(std::uint32_t mouseMessage);
 
 NotifyRecordFields RecordFieldsFor(TrayCommand command);
 

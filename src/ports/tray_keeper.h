@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "ports/code_page.h"
 #include "ports/notify_area.h"
@@ -29,6 +30,7 @@ class TrayKeeper final : public Tray {
     void Add(const IconPicture& picture, std::string_view tip) override;
     void Modify(const IconPicture& picture, std::string_view tip) override;
     void Remove() override;
+    void Announce(std::string_view title, std::string_view text) override;
 
     // The tray may have lost the icon (a new taskbar, a refused add) or draws icons at another
     // size now. While the clock is in the tray, the tray gets the picture again: as a modify when
@@ -41,13 +43,19 @@ class TrayKeeper final : public Tray {
 
   private:
     bool Send(TrayCommand command, const TipBytes& tip);
+    void SendAnnouncement();
 
     NotifyArea& area_;
     CodePage& codePage_;
     NotifyFilter filter_;
     std::optional<IconPicture> picture_;  // the last picture asked for, as drawn
     bool inTray_ = false;
+    bool taken_ = false;  // the tray took the last command sent, and it was no delete
     TrayCounts counts_;
+    struct Announcement {
+        std::string title, text;
+    };
+    std::optional<Announcement> announcement_;  // asked for, not sent yet
 };
 
 }  // namespace gv

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "win32/gdi_tally.h"
+#include "win32/text_convert.h"
 
 namespace gv::win32 {
 namespace {
@@ -14,6 +15,17 @@ constexpr UINT kRetryMilliseconds = 1000;
 // The tray keeps the record's first version: 88 bytes on 32-bit Windows, the same fields with
 // wider handles on 64-bit Windows.
 static_assert(offsetof(NOTIFYICONDATAA, szTip) + sizeof(TipBytes) == NOTIFYICONDATAA_V1_SIZE);
+static_assert(kTrayCallbackMessage == WM_APP + 1);
+static_assert(kWmLButtonUp == WM_LBUTTONUP && kWmRButtonUp == WM_RBUTTONUP);
+
+// UTF-8 into a fixed field of the record, cut so that the terminator fits.
+template <std::size_t N>
+void CopyInto(WCHAR (&field)[N], std::string_view text) {
+    const std::wstring wide = Widen(text);
+    const std::size_t n = std::min(wide.size(), N - 1);
+    std::copy_n(wide.data(), n, field);
+    field[n] = L'\0';
+}
 
 // Paints colours with each system colour looked up once, not once per pixel: the background
 // alone covers most of a face, and every lookup is a call into the system.
@@ -88,6 +100,18 @@ bool TrayIcon::Send(TrayCommand command, const IconPicture* painted, const TipBy
         }
     }
     return done;
+}
+
+bool TrayIcon::Announce(std::string_view title, std::string_view text) {
+    NOTIFYICONDATAW record{};
+    record.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    record.hWnd = window_;
+    record.uID = kTrayIconId;
+    record.uFlags = NIF_INFO;
+    record.dwInfoFlags = NIIF_INFO;
+    CopyInto(record.szInfoTitle, title);
+    CopyInto(record.szInfo, text);
+    return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
 bool TrayIcon::FollowTray(bool newTaskbar) {

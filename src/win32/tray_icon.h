@@ -29,6 +29,8 @@ class TrayIcon final : public NotifyArea {
 
     IconPicture Paint(const IconPicture& picture) const override;
     bool Send(TrayCommand command, const IconPicture* painted, const TipBytes& tip) override;
+    // A balloon, sent through Shell_NotifyIconW: the first record carries no balloon.
+    bool Announce(std::string_view title, std::string_view text) override;
 
     // The icon size is read again; a new taskbar (the shell restarted, or the scaling changed)
     // or a new size hands the tray the icon again at once; true when it did.

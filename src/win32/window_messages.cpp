@@ -94,12 +94,6 @@ LRESULT Win32SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
                 if (events_ != nullptr) events_->OnTrayChanged();
             }
             return 0;
-        case WM_MOUSEMOVE:
-            // The tray reports its icon's events as this message, with the mouse message number
-            // where the x coordinate of a real mouse move stands.
-            if (events_ != nullptr)
-                events_->OnMouseMove(static_cast<float>(GET_X_LPARAM(lParam)) * twipsPerPixelX_);
-            return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;

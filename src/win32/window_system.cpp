@@ -1,5 +1,6 @@
 // What the settings window hears from outside the program: a second start from the same
-// folder, a new taskbar, changes of the clock, the density and the regional formats, a wake-up.
+// folder, the tray icon's clicks, a new taskbar, changes of the clock, the density, the regional
+// formats and the system's colours, a wake-up.
 #include "win32/names.h"
 #include "win32/settings_window.h"
 #include "win32/single_instance.h"
@@ -31,7 +32,29 @@ bool Win32SettingsWindow::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lP
         result = taken ? kSecondStartTaken : 0;
         return true;
     }
+    if (message == kTrayCallbackMessage) {
+        // The icon's mouse events, the message number in lParam (wParam is the icon's id).
+        const auto button = ReleasedButton(static_cast<std::uint32_t>(lParam));
+        if (events_ != nullptr && wParam == kTrayIconId && button)
+            events_->OnTrayIconReleased(*button);
+        result = 0;
+        return true;
+    }
     switch (message) {
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+            // A face may hold system colours: the icon is drawn again at once, and the preview,
+            // which looks them up as it paints.
+            if (events_ != nullptr) events_->OnSystemColoursChanged();
+            if (preview_ != nullptr) InvalidateRect(preview_, nullptr, FALSE);
+            // The controls are the common controls', which hear of new colours only from their
+            // parent; a new visual style reaches every window by itself.
+            for (HWND child = GetWindow(window_, GW_CHILD);
+                 message == WM_SYSCOLORCHANGE && child != nullptr;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                SendMessageW(child, message, wParam, lParam);
+            }
+            return false;
         case WM_DPICHANGED:
             // The window moved to a monitor of another DPI, or the scaling changed.
             FollowTray(false);

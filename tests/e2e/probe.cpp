@@ -1,6 +1,7 @@
 // A look from outside at the running clock, as another program on the desktop sees it, for the
-// end-to-end runner: probe dump | popups | clocks | tray-delete | send all|clock MESSAGE [WPARAM]
-// | hold folder|file PATH MS. It prints what it reads, one fact a line; its status says if it could.
+// end-to-end runner: probe dump | popups | clocks | tray-delete | send|post all|clock MESSAGE
+// [WPARAM [LPARAM]] | hold folder|file PATH MS. It prints what it reads, one fact a line; its
+// status says if it could.
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -159,7 +160,10 @@ BOOL CALLBACK PrintBoxPart(HWND child, LPARAM) {
 // settings window (the message box, the colour dialog).
 BOOL CALLBACK PrintPopup(HWND window, LPARAM clock) {
     if (!IsWindowVisible(window)) return TRUE;
-    if (ClassOf(window) == "tooltips_class32") Print("tip=" + Text(window));
+    // A balloon is a tooltip of its own style; WM_GETTEXT gives its text, not its title.
+    const bool balloon = (GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON) != 0;
+    if (ClassOf(window) == "tooltips_class32")
+        Print((balloon ? "balloon=" : "tip=") + Text(window));
     if (ClassOf(window) == "#32770" && clock != 0 &&
         GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(clock)) {
         Print("box title=" + Text(window));
@@ -195,15 +199,19 @@ bool TrayDelete() {
 }
 
 // A message (a number, or the name of a registered one) to every top-level window, as the system
-// broadcasts its events, or to the settings window; sent, so handled when the probe ends.
-bool Send(const wchar_t* to, const wchar_t* message, const wchar_t* wParam) {
+// broadcasts its events, or to the settings window; sent, so handled when the probe ends, or
+// posted, as the tray posts its callbacks.
+bool Send(bool post, const wchar_t* to, const wchar_t* message, const wchar_t* wParam,
+          const wchar_t* lParam) {
     wchar_t* end = nullptr;
     UINT number = static_cast<UINT>(std::wcstoul(message, &end, 0));
     if (*end != L'\0') number = RegisterWindowMessageW(message);
     HWND target = std::wcscmp(to, L"all") == 0 ? HWND_BROADCAST : Clock();
-    return target != nullptr &&
-           SendMessageTimeoutW(target, number, std::wcstoul(wParam, nullptr, 0), 0,
-                               SMTO_ABORTIFHUNG, 5000, nullptr) != 0;
+    const WPARAM w = std::wcstoul(wParam, nullptr, 0);
+    const LPARAM l = static_cast<LPARAM>(std::wcstoul(lParam, nullptr, 0));
+    if (target == nullptr) return false;
+    if (post) return PostMessageW(target, number, w, l) != FALSE;
+    return SendMessageTimeoutW(target, number, w, l, SMTO_ABORTIFHUNG, 5000, nullptr) != 0;
 }
 
 // Holds for a while what a closing clock holds (its folder's mutex), or a file sharing nothing, as
@@ -239,7 +247,9 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"popups") done = EnumWindows(PrintPopup, (LPARAM)Clock());
     if (command == L"clocks") done = Clocks();
     if (command == L"tray-delete") done = TrayDelete();
-    if (command == L"send" && argc >= 4) done = Send(argv[2], argv[3], argc > 4 ? argv[4] : L"0");
+    if ((command == L"send" || command == L"post") && argc >= 4)
+        done = Send(command == L"post", argv[2], argv[3], argc > 4 ? argv[4] : L"0",
+                    argc > 5 ? argv[5] : L"0");
     if (command == L"hold" && argc == 5) done = Hold(argv[2], argv[3], argv[4]);
     std::fflush(stdout);
     return done ? 0 : 1;

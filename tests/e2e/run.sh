@@ -11,6 +11,7 @@ declare -A CASES=(
     [192]="192 first_run tray"
     [instance]="96 second_starts closing_folder two_folders"
     [files]="96 held_file linked_files"
+    [shell]="96 own_desktop"
 )
 if [[ $# -lt 2 || -z ${CASES[${1:-}]:-} || ! -f $2 ]]; then
     echo "usage: $0 CASE GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]; CASE: ${!CASES[*]}" >&2
@@ -268,12 +269,13 @@ END
     probe send all 0x218 4 >/dev/null                               # WM_POWERBROADCAST, PBT_APMSUSPEND
     for _ in 1 2; do probe send all 0x1E >/dev/null; done           # WM_TIMECHANGE
     for _ in 1 2 3 4; do probe send all 0x218 0x12 >/dev/null; done # PBT_APMRESUMEAUTOMATIC
+    probe send all 0x15 >/dev/null && probe send all 0x31A >/dev/null # WM_SYSCOLORCHANGE, WM_THEMECHANGED
     check "the settings file is untouched until the close" test "$(file_state)" = "$before"
     probe send clock 0x10 >/dev/null # WM_CLOSE
     check "closing in the tray ends the clock, which writes the settings file anew, as read" \
         eval 'wait_until 15 clock_exited && [[ $(file_state) != "$before" ]] && settings_file_is "${HOURLY[@]}"'
-    check "one refresh at the start and for each clock change and wake-up; none for sleep nor from the timer" \
-        eval 'read_report && ((SENT + SKIPPED == 1 + 2 + 4))'
+    check "one refresh at the start and for each clock change, wake-up and colour change; none for sleep nor from the timer" \
+        eval 'read_report && ((SENT + SKIPPED == 1 + 2 + 4 + 2))'
 }
 
 # hold KIND PATH MS: the probe holds what a clock holds, in the background; true once it does.
@@ -405,6 +407,33 @@ linked_files() {
         cmp -s "$INI" "$WORK/old.ini" && [[ $(stat -c %a "$INI") == 444 ]]'
     ended
     chmod -f u+w "$INI"; rm -f "$INI" "$far"/*
+}
+
+NOTICE=時計は通知領域に入り、アイコンをクリックすると設定画面に戻ります。タスクバーに見えないときは隠れているアイコンの中にあり、タスクバーの設定で常に表示できます。
+notice() { probe popups | sed -n 's/^balloon=//p'; }
+shown_is() { probe clocks | grep -q "^clock visible=$1"; }
+# Wine shows balloons only in the taskbar of its own desktop (the name "shell" brings one), so
+# every program of this prefix runs there from now on. X sees none of its windows: the probe looks.
+own_desktop() {
+    echo "== in Wine's own desktop: the first run's notice, the icon's own message"
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 800x600 /f >/dev/null 2>&1
+    rm -f "$INI" && start_clock
+    wait_until 30 shown_is 1 || setup_failed "no window on a first run in Wine's desktop"
+    probe send clock 0x111 103 >/dev/null # 設定 (WM_COMMAND, BN_CLICKED)
+    check "first run, 設定: in the tray, the icon tells where the clock went" \
+        wait_until 15 eval 'shown_is 0 && [[ $(notice) == "$NOTICE" ]]'
+    shot 13-first-run-notice
+    probe post clock 0x200 0 514 && probe post clock 0x200 0 517 # WM_MOUSEMOVE at x = 514, 517
+    check "mouse moves over the hidden window at x = 514 and 517 leave it hidden" eval 'sleep 1 && shown_is 0'
+    probe post clock 0x8001 1 0x205 # the icon's message with WM_RBUTTONUP: Enter on the icon
+    check "the icon's own message with a right release brings the window up, topmost" \
+        wait_until 10 eval 'shown_is 1 && [[ $(probe dump) == *frame=*topmost* ]]'
+    probe send clock 0x111 103 >/dev/null
+    check "設定 again: in the tray, no second notice" eval 'wait_until 10 shown_is 0 && sleep 5 && [[ -z $(notice) ]]'
+    probe send clock 0x10 >/dev/null && wait_until 15 clock_exited
+    start_clock
+    check "a start with the settings file: in the tray, no notice" eval 'wait_until 30 shown_is 0 && sleep 5 && [[ -z $(notice) ]]'
 }
 
 for part in $PARTS; do "$part"; done

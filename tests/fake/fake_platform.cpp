@@ -32,6 +32,12 @@ bool FakeNotifyArea::Send(TrayCommand command, const IconPicture* painted, const
     return true;
 }
 
+bool FakeNotifyArea::Announce(std::string_view title, std::string_view text) {
+    announced.push_back(std::string(title) + ": " + std::string(text));
+    log_.Add(icon ? "tray announce" : "tray announce refused");
+    return icon.has_value();
+}
+
 LocalTime FakeClock::Now() {
     if (!scripted.empty()) {
         const LocalTime t = scripted.front();

@@ -95,10 +95,13 @@ class FakeNotifyArea final : public NotifyArea {
     // System colours are shaded by `systemShade`: a change of it is a change of theme.
     IconPicture Paint(const IconPicture& picture) const override;
     bool Send(TrayCommand command, const IconPicture* painted, const TipBytes& tip) override;
+    // Like a modify: refused while there is no icon.
+    bool Announce(std::string_view title, std::string_view text) override;
 
     struct Icon { Pixels picture{}; std::array<bool, 256> transparent{}; TipBytes tip{}; };
     std::optional<Icon> icon;
-    std::vector<TrayCommand> sent;  // taken or not
+    std::vector<TrayCommand> sent;       // taken or not
+    std::vector<std::string> announced;  // the title and the text, taken or not
     Colour systemShade = 0;
 
   private:
@@ -207,8 +210,9 @@ struct Program {
     // Runs the timer for `ms` of simulated time, one tick event per tick and `afterTick` after
     // each. The number of refreshes in that time.
     std::uint64_t Run(long long ms, const std::function<void()>& afterTick = {});
+    // The tray's report of a mouse event on the icon, as the window decodes it.
     void Click(std::uint32_t mouseMessage) {
-        clock.OnMouseMove(static_cast<float>(mouseMessage) * fake.window.twipsPerPixel);
+        if (const auto button = ReleasedButton(mouseMessage)) clock.OnTrayIconReleased(*button);
     }
 
     FakePlatform fake;
