@@ -196,7 +196,7 @@ void Win32SettingsWindow::PaintPreview(HWND preview) {
                       (static_cast<std::uint32_t>(GetGValue(rgb)) << 8) | GetBValue(rgb);
         }
     } else {
-        bits.fill(darkBackdrop_ ? kDarkTaskbar : PaintedColour(kButtonFace));  // grey either way
+        bits.fill(darkBackdrop_ ? kDarkTaskbar : PaintedColour(kButtonFace));
     }
     // The face in solid blocks at the preview's size: no stretching by the system, which may
     // smooth.

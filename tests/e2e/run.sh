@@ -44,7 +44,7 @@ WHITE=(16777215 16777215 16777215 16777215 16777215 16777215 16777215 16777215)
 # taskbar_theme 0|1|none: the taskbar's theme setting in the prefix (0: dark), or none at all.
 taskbar_theme() {
     local key='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
-    if [[ $1 == none ]]; then wine reg delete "$key" /v SystemUsesLightTheme /f
+    if [[ $1 == none ]]; then wine reg delete "$key" /v SystemUsesLightTheme /f || true # none already
     else wine reg add "$key" /v SystemUsesLightTheme /t REG_DWORD /d "$1" /f; fi >/dev/null 2>&1
 }
 # swatches_on SHOT BACK DIGIT: every swatch shows its digit in DIGIT on BACK (rrggbb), at 96 DPI.
