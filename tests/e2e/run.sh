@@ -244,16 +244,16 @@ colours() {
         has_lines "$(probe dump)" "~combo id=104 selected=0 .*" "~combo id=105 selected=0 enabled=0 .*" &&
         xdotool key --clearmodifiers Down Down && sleep 0.5 &&
         has_lines "$(probe dump)" "~combo id=104 selected=2 .*" "~combo id=105 selected=0 enabled=1 .*"'
-    # A cancel leaves the slot as it was (the close below saves it blue).
-    swatch_3_blue() {
-        boxes_open 0 && sleep 0.5 && shot 11-swatch-cancelled &&
-            crop 11-swatch-cancelled $((cx + SWATCH_X[2])) $((cy + SWATCH_Y[2])) 22 13 &&
-            (($(count_colour 0000ff) >= 3 && $(count_colour 000000) == 0))
+    # A cancel leaves the slot as it was (the close below saves it blue); repaints queue, so the
+    # swatch is watched for a while.
+    swatch_3_black() {
+        shot 11-swatch-cancelled && crop 11-swatch-cancelled $((cx + SWATCH_X[2])) $((cy + SWATCH_Y[2])) 22 13 &&
+            (($(count_colour 000000) >= 3 || $(count_colour 0000ff) == 0))
     }
     click_client $((SWATCH_X[2] + 11)) $((SWATCH_Y[2] + 6))
     check "a click on swatch 3 opens the colour dialog; cancelled, the swatch stays blue" eval \
         'wait_until 10 boxes_open 1 && shot 10-colour-dialog && xdotool key --clearmodifiers Escape &&
-        wait_until 10 swatch_3_blue'
+        wait_until 10 boxes_open 0 && ! wait_until 6 swatch_3_black'
     lines[2]=2 lines[3]=0
     press_apply && wait_until 15 docked_and_hidden
     docked=$(date +%H:%M)
