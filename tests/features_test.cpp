@@ -1,5 +1,6 @@
 #include "features/settings_file.h"
 #include "features/settings_items.h"
+#include "features/taskbar_theme.h"
 #include "features/update_timer.h"
 
 #include <gtest/gtest.h>
@@ -168,6 +169,28 @@ TEST(UpdateTimer, TheIntervalTextSetsTheTimerAndWhichTicksRefresh) {
         std::string due;
         for (int i = 0; i < 10; ++i) due += TickDue(ticks) ? 'x' : '.';
         EXPECT_EQ(due, c.due);
+    }
+}
+
+TEST(TaskbarTheme, TheSettingDecidesElseTheReleasesDefault) {
+    using S = ThemeFacts::Setting;
+    const struct { S setting; std::uint32_t value, major, build; bool dark; } cases[] = {
+        {S::Present, 0, 6, 7601, true},  // the setting holds on any Windows
+        {S::Present, 0, 10, 22631, true},
+        {S::Present, 1, 10, 19045, false},
+        {S::Present, 2, 10, 19045, false},  // anything but 0 is light
+        {S::Missing, 0, 10, 10240, true},   // Windows 10, first to last build
+        {S::Missing, 0, 10, 21999, true},
+        {S::Missing, 0, 10, 10239, false},
+        {S::Missing, 0, 10, 22000, false},  // Windows 11
+        {S::Missing, 0, 6, 19045, false},   // 7 and 8
+        {S::Missing, 0, 11, 19045, false},
+        {S::Missing, 0, 0, 0, false},  // the version unread
+        {S::Unreadable, 0, 10, 19045, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TaskbarIsDark({c.setting, c.value, c.major, c.build}), c.dark)
+            << static_cast<int>(c.setting) << " " << c.value << " " << c.major << "." << c.build;
     }
 }
 

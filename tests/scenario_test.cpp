@@ -91,9 +91,10 @@ TEST(Scenario, ApplyChecksTheInterval) {
     }
 }
 
-TEST(Scenario, ASwatchTakesTheDialogsColourEvenOnACancel) {
-    auto p = Started(SettingsFile("0.5", 5, 0, {}));
+TEST(Scenario, TheColourDialogOpensOnTheSlotsColourAndACancelKeepsIt) {
+    auto p = Started(SettingsFile("0.5", 5, 0));
     auto& w = p->fake.window;
+    const auto slots = test::SlotColours();
     p->Click(kWmLButtonUp);
     w.dialogAnswers = {std::nullopt, 0x00FF00, std::nullopt};
     std::vector<Colour> during;  // the year's first digit, as refreshed while the dialog is open
@@ -102,9 +103,9 @@ TEST(Scenario, ASwatchTakesTheDialogsColourEvenOnACancel) {
         during.push_back(w.preview[4 * 16]);
     };
     const struct { std::int16_t swatch; Colour colour; } clicks[] = {
-        {3, 0},          // cancelled before any confirmation: black
+        {3, slots[3]},   // cancelled: as it was
         {0, 0x00FF00},   // confirmed
-        {6, 0x00FF00}};  // cancelled: the last confirmed colour
+        {6, slots[6]}};  // cancelled after a confirmation elsewhere: still as it was
     for (const auto& c : clicks) {
         p->clock.OnSwatchClicked(c.swatch);
         EXPECT_EQ(p->clock.State().face.colours[c.swatch], c.colour);
@@ -112,7 +113,39 @@ TEST(Scenario, ASwatchTakesTheDialogsColourEvenOnACancel) {
     }
     p->clock.OnSwatchClicked(8);  // no such swatches: no dialog
     p->clock.OnSwatchClicked(-1);
-    EXPECT_EQ(during, (std::vector<Colour>{kBlack, kBlack, 0x00FF00}));
+    EXPECT_EQ(w.dialogOpenedOn, (std::vector<Colour>{slots[3], slots[0], slots[6]}));
+    EXPECT_EQ(during, (std::vector<Colour>{slots[0], slots[0], 0x00FF00}));
+}
+
+TEST(Scenario, OnADarkTaskbarAFirstRunIsWhiteAndTheWindowShowsTheFaceOnDark) {
+    using S = ThemeFacts::Setting;
+    const ThemeFacts dark{S::Present, 0, 10, 19045}, light{S::Missing, 0, 10, 22621};
+    const std::array<Colour, 8> white{kWhite, kWhite, kWhite, kWhite,
+                                      kWhite, kWhite, kWhite, kWhite};
+    const struct { const char* name; std::string file; int unreadable; ThemeFacts theme;
+                   std::array<Colour, 8> colours; bool backdrop; } cases[] = {
+        {"first run, dark", "", 0, dark, white, true},
+        {"first run, light", "", 0, light, {}, false},
+        {"a file, dark: the user's colours", SettingsFile("1.0", 0, 0), 0, dark,
+         test::SlotColours(), true},
+        {"an unreadable file, dark: the old defaults", SettingsFile("1.0", 0, 0), -1, dark, {},
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake::Program p;
+        if (!c.file.empty()) p.fake.files.SettingsEntry() = {c.file, false, c.unreadable};
+        p.fake.theme.facts = c.theme;
+        p.clock.Start();
+        EXPECT_EQ(p.clock.State().face.colours, c.colours);
+        EXPECT_EQ(p.fake.window.swatches, c.colours);
+        EXPECT_EQ(p.fake.window.darkBackdrop, c.backdrop);
+        const Pixels& face = p.fake.window.preview;  // the first face is drawn in them
+        EXPECT_GT(std::count(face.begin(), face.end(), c.colours[0]), 0);
+        if (c.unreadable != 0) continue;
+        p.clock.OnClosing(false);
+        EXPECT_EQ(p.fake.files.Settings(), SettingsFile("1.0", 0, 0, c.colours));
+    }
 }
 
 TEST(Scenario, TheListsKeepTheAnalogRule) {

@@ -27,6 +27,7 @@
 #include "features/clock_state.h"
 #include "features/refresh.h"
 #include "ports/platform.h"
+#include "win32/desktop_theme.h"
 #include "win32/file_system.h"
 #include "win32/gdi_tally.h"
 #include "win32/icon_canvas.h"
@@ -205,7 +206,8 @@ int Run(int perRound, int rounds) {
     SetClock clock;
     const gv::DateLocale locale = gv::win32::LoadUserLocale();
     gv::win32::Win32FileSystem files;
-    const gv::Platform platform{window, keeper, timer, clock, locale, files, codePage};
+    gv::win32::Win32DesktopTheme theme;
+    const gv::Platform platform{window, keeper, timer, clock, locale, files, codePage, theme};
 
     // A face as a user at a short interval might choose it: the time on top, month and day
     // below, in colours.

@@ -10,6 +10,7 @@ namespace gv {
 using Colour = std::int32_t;
 
 inline constexpr Colour kBlack = 0;
+inline constexpr Colour kWhite = 0xFFFFFF;
 // The button face: the background of every face and the transparent colour of the tray icon.
 inline constexpr Colour kButtonFace = static_cast<Colour>(0x8000000Fu);
 

@@ -7,6 +7,7 @@
 #include "features/refresh_plan.h"
 #include "features/settings_file.h"
 #include "features/settings_window.h"
+#include "features/taskbar_theme.h"
 #include "features/tray_presence.h"
 #include "features/update_timer.h"
 
@@ -25,7 +26,7 @@ std::int16_t SelectableMode(std::int16_t mode) {
 TrayClock::TrayClock(const Platform& platform)
     : locale_(platform.locale), platform_{platform.window,  platform.tray, platform.timer,
                                           platform.clock,   locale_,       platform.files,
-                                          platform.codePage} {}
+                                          platform.codePage, platform.theme} {}
 
 void TrayClock::Start() {
     SettingsWindow& window = platform_.window;
@@ -36,6 +37,7 @@ void TrayClock::Start() {
     MoveToWorkAreaCorner(platform_);
     const FileContents::Status file = LoadSettings(state_, platform_);
     fileUnread_ = file == FileContents::Status::Unreadable;
+    FitTheTaskbar(state_, platform_, file == FileContents::Status::Absent);
     if (file == FileContents::Status::Absent) platform_.tray.Announce(kAppTitle, kInTrayNotice);
     ArmUpdateTimer(state_.ticks, platform_);
     // The first face is drawn with the modes as read, before the lists restore the rule that

@@ -30,9 +30,11 @@ void ChooseBottomMode(ClockState& state, const Platform& platform) {
 
 void ChooseSwatchColour(ClockState& state, const Platform& platform, std::int16_t index) {
     if (index < 0 || index >= static_cast<std::int16_t>(state.face.colours.size())) return;
-    platform.window.ShowColorDialog();
-    state.face.colours[index] = platform.window.ColorDialogColour();
-    ShowSwatchColour(platform, index, state.face.colours[index]);
+    Colour& slot = state.face.colours[index];
+    const std::optional<Colour> chosen = platform.window.ChooseColour(slot);
+    if (!chosen) return;
+    slot = *chosen;
+    ShowSwatchColour(platform, index, slot);
 }
 
 void ShowSwatchColour(const Platform& platform, int index, Colour colour) {

@@ -19,8 +19,8 @@ void AddModeItems(SettingsWindow& window, ModeList list);
 void ChooseTopMode(ClockState& state, const Platform& platform);
 void ChooseBottomMode(ClockState& state, const Platform& platform);
 
-// A swatch clicked: the slot takes the dialog's colour whether the user confirmed or cancelled,
-// so a cancel gives the colour last confirmed in this run (black before any).
+// A swatch clicked: the dialog opens on the slot's colour; the slot takes the colour the user
+// confirms, and a cancel leaves it as it was.
 void ChooseSwatchColour(ClockState& state, const Platform& platform, std::int16_t index);
 
 // Sets swatch `index` to the slot's colour, unless the swatch refuses the value (SwatchTakes):

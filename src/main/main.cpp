@@ -4,6 +4,7 @@
 
 #include "clock/tray_clock.h"
 #include "ports/platform.h"
+#include "win32/desktop_theme.h"
 #include "win32/dll_search.h"
 #include "win32/file_system.h"
 #include "win32/gdi_tally.h"
@@ -49,8 +50,9 @@ int RunClock(HINSTANCE instance, gv::TrayCounts& counts) {
     gv::win32::SystemClock systemClock;
     const gv::DateLocale locale = gv::win32::LoadUserLocale();
     gv::win32::Win32FileSystem files;
+    gv::win32::Win32DesktopTheme theme;
     const gv::Platform platform{window, tray.Keeper(), timer, systemClock,
-                                locale, files,         codePage};
+                                locale, files,         codePage, theme};
 
     gv::TrayClock clock(platform);
     window.Attach(clock);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ports/code_page.h"
+#include "ports/desktop_theme.h"
 #include "ports/files.h"
 #include "ports/settings_window.h"
 #include "ports/timer.h"
@@ -20,6 +21,7 @@ struct Platform {
     const DateLocale& locale;
     FileSystem& files;
     CodePage& codePage;
+    DesktopTheme& theme;
 };
 
 }  // namespace gv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -58,13 +59,15 @@ class SettingsWindow {
 
     virtual void SetSwatchColour(int index, Colour colour) = 0;  // swatch 0 to 7
     virtual void ShowPreview(const Pixels& face) = 0;
+    // On a dark taskbar the preview shows the face as the tray will, its transparent pixels
+    // dark, and the swatches stand on the same dark colour, so that light digits can be seen.
+    virtual void SetDarkBackdrop(bool dark) = 0;
 
     // Modal; timer ticks go on while they wait.
     virtual void ShowMessage(std::string_view text) = 0;  // OK only, titled kAppTitle
-    // The colour dialog keeps its colour from one showing to the next: confirming sets it,
-    // cancelling leaves it; it is 0 before the first confirmation.
-    virtual void ShowColorDialog() = 0;
-    virtual Colour ColorDialogColour() const = 0;
+    // The colour dialog, opened on `initial`: the colour the user confirmed, or nothing when
+    // the dialog was cancelled.
+    virtual std::optional<Colour> ChooseColour(Colour initial) = 0;
 };
 
 }  // namespace gv

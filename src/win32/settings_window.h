@@ -61,9 +61,10 @@ class Win32SettingsWindow final : public SettingsWindow {
     void SetSwatchColour(int index, Colour colour) override;
     void ShowPreview(const Pixels& face) override;
 
+    void SetDarkBackdrop(bool dark) override;
+
     void ShowMessage(std::string_view text) override;
-    void ShowColorDialog() override;
-    Colour ColorDialogColour() const override;
+    std::optional<Colour> ChooseColour(Colour initial) override;
 
     // The update timer's ticks arrive as WM_TIMER with this identifier.
     static constexpr UINT_PTR kUpdateTimerId = 1;
@@ -138,7 +139,10 @@ class Win32SettingsWindow final : public SettingsWindow {
     std::vector<std::uint32_t> previewBits_;  // the face enlarged to the preview's size
     std::optional<Pixels> previewFace_;       // the face the preview was last told to show
     std::array<Colour, 8> swatchColours_{};
-    COLORREF dialogColour_ = 0;
+    // About the colour of Windows 10's dark taskbar: the backdrop of the preview's transparent
+    // pixels and of the swatches when the taskbar is dark.
+    static constexpr COLORREF kDarkTaskbar = RGB(32, 32, 32);
+    bool darkBackdrop_ = false;
     std::array<COLORREF, 16> customColours_{};
     bool closed_ = false;
 };

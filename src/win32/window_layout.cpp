@@ -187,13 +187,17 @@ void Win32SettingsWindow::PaintPreview(HWND preview) {
     if (dc == nullptr) return;
     std::array<std::uint32_t, kFaceSize * kFaceSize> bits{};
     if (previewFace_) {
+        // What the tray leaves transparent (whatever looks like the button face) shows the dark
+        // taskbar through it.
+        const COLORREF clear = PaintedColour(kButtonFace);
         for (std::size_t i = 0; i < bits.size(); ++i) {
-            const COLORREF rgb = PaintedColour((*previewFace_)[i]);
+            COLORREF rgb = PaintedColour((*previewFace_)[i]);
+            if (darkBackdrop_ && rgb == clear) rgb = kDarkTaskbar;
             bits[i] = (static_cast<std::uint32_t>(GetRValue(rgb)) << 16) |
                       (static_cast<std::uint32_t>(GetGValue(rgb)) << 8) | GetBValue(rgb);
         }
     } else {
-        bits.fill(PaintedColour(kButtonFace));
+        bits.fill(darkBackdrop_ ? kDarkTaskbar : PaintedColour(kButtonFace));
     }
     // The face in solid blocks at the preview's size: no stretching by the system, which may
     // smooth.

@@ -8,6 +8,11 @@ std::optional<LRESULT> Win32SettingsWindow::ColourSwatch(HDC dc, HWND control) c
     for (std::size_t i = 0; i < swatches_.size(); ++i) {
         if (control != swatches_[i]) continue;
         SetTextColor(dc, PaintedColour(swatchColours_[i]));
+        if (darkBackdrop_) {
+            SetBkColor(dc, kDarkTaskbar);
+            SetDCBrushColor(dc, kDarkTaskbar);
+            return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+        }
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
@@ -20,16 +25,20 @@ void Win32SettingsWindow::SetSwatchColour(int index, Colour colour) {
     InvalidateRect(swatches_[static_cast<std::size_t>(index)], nullptr, TRUE);
 }
 
-void Win32SettingsWindow::ShowColorDialog() {
+void Win32SettingsWindow::SetDarkBackdrop(bool dark) {
+    darkBackdrop_ = dark;
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+std::optional<Colour> Win32SettingsWindow::ChooseColour(Colour initial) {
     CHOOSECOLORW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window_;
-    dialog.rgbResult = dialogColour_;
+    dialog.rgbResult = PaintedColour(initial);  // a system colour opens on what it looks like
     dialog.lpCustColors = customColours_.data();
     dialog.Flags = CC_ANYCOLOR | CC_RGBINIT;
-    if (ChooseColorW(&dialog)) dialogColour_ = dialog.rgbResult;
+    if (!ChooseColorW(&dialog)) return std::nullopt;
+    return static_cast<Colour>(dialog.rgbResult);
 }
-
-Colour Win32SettingsWindow::ColorDialogColour() const { return static_cast<Colour>(dialogColour_); }
 
 }  // namespace gv::win32

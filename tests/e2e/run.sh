@@ -12,6 +12,7 @@ declare -A CASES=(
     [instance]="96 second_starts closing_folder two_folders"
     [files]="96 held_file linked_files"
     [shell]="96 own_desktop"
+    [dark]="96 dark_first_run light_first_run"
 )
 if [[ $# -lt 2 || -z ${CASES[${1:-}]:-} || ! -f $2 ]]; then
     echo "usage: $0 CASE GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]; CASE: ${!CASES[*]}" >&2
@@ -40,6 +41,24 @@ DESIGNED=('control id=100 class=preview rect=8,8,16,16 tabstop=0 text='
 for i in {0..7}; do
     DESIGNED+=("control id=$((108 + i)) class=Static rect=${SWATCH_X[i]},${SWATCH_Y[i]},22,13 tabstop=0 notify=1 text=${DIGITS[i]}")
 done
+WHITE=(16777215 16777215 16777215 16777215 16777215 16777215 16777215 16777215)
+# taskbar_theme 0|1|none: the taskbar's theme setting in the prefix (0: dark), or none at all.
+taskbar_theme() {
+    local key='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
+    if [[ $1 == none ]]; then wine reg delete "$key" /v SystemUsesLightTheme /f || true # none already
+    else wine reg add "$key" /v SystemUsesLightTheme /t REG_DWORD /d "$1" /f; fi >/dev/null 2>&1
+}
+# swatches_on SHOT BACK DIGIT: every swatch shows its digit in DIGIT on BACK (rrggbb), at 96 DPI.
+swatches_on() {
+    local i cx cy wrong=''
+    IFS=, read -r cx cy <<<"$(field "$(probe dump)" client_origin)"
+    for i in {0..7}; do
+        crop "$1" $((cx + SWATCH_X[i])) $((cy + SWATCH_Y[i])) 22 13
+        (($(count_colour "$3") >= 3 && $(count_colour "$2") >= 100)) || wrong+=" $((i + 1))"
+    done
+    [[ -z $wrong ]] || echo "  not:$wrong"
+    [[ -z $wrong ]]
+}
 # The screenshot's name at 96 DPI or at the other densities: the README's pictures come from them.
 named() { if ((DPI == 96)); then echo "$1"; else echo "$2"; fi; }
 
@@ -83,7 +102,7 @@ first_run() {
     echo "== first run at $DPI DPI"
     local shot dump cw ch outside unfit x y w h designed=() line
     shot=$(named 01-first-run "window-$DPI")
-    rm -f "$INI" && start_clock
+    taskbar_theme "${THEME:-none}" && rm -f "$INI" && start_clock
     wait_until 30 window_on_screen || setup_failed "first run: no window wholly on the screen"
     dump=$(probe dump | tee "$OUT/first-run-dump.txt")
     check "first run: the window is wholly on the screen, at the work area's corner" at_corner
@@ -110,6 +129,9 @@ first_run() {
     read -r x y w h < <(awk -F'[ =,]' '/^control id=100 / {print $7, $8, $9, $10}' <<<"$dump")
     check "first run: the preview, ${w}x$h, 16x16 scaled within a pixel, shows the analog face in black" \
         eval 'within_a_pixel "$w" 16 && [[ $w == "$h" ]] && wait_until 10 preview_shows "$shot" "${DEFAULTS[@]:2}"'
+    IFS=, read -r x y <<<"$(field "$dump" client_origin)"
+    ((DPI == 96)) && check "first run: the swatches, black, on the window's own background" \
+        swatches_on "$shot" "$(/usr/bin/convert "$SCREENS/$shot.png" -format "%[hex:p{$((x + 1)),$((y + 1))}]" info:)" 000000
     # The caption's icon: as many dot and hand pixels as the icon maker draws at the small size.
     local small=$((16 * DPI / 96)) picture
     picture=$("$(dirname "$FACE_DUMP")/host-tools/icon_maker" --print "$small")
@@ -131,6 +153,30 @@ first_run() {
     check "first run: Alt+F4 ends the program, which writes the 77-byte default settings file" \
         eval 'wait_until 15 clock_exited && settings_file_is "${DEFAULTS[@]}"'
 }
+
+# A first run on a dark taskbar: a white face on the taskbar's dark colour in the window and the tray.
+dark_first_run() {
+    echo "== first run on a dark taskbar"
+    local dump x y size cx cy w h
+    taskbar_theme 0 && rm -f "$INI" && start_clock
+    wait_until 30 window_on_screen || setup_failed "dark taskbar: no window wholly on the screen"
+    dump=$(probe dump)
+    read -r x y size < <(awk -F'[ =,]' '/^control id=100 / {print $7, $8, $9}' <<<"$dump")
+    IFS=, read -r cx cy <<<"$(field "$dump" client_origin)"
+    check "dark taskbar, first run: the preview shows the face in white, its clear pixels dark" wait_until 10 eval \
+        'face_in window-dark $((cx + x)) $((cy + y)) $size $size $size 0 0 "${WHITE[@]}" && (($(count_colour 202020) > size * size / 2))'
+    check "dark taskbar, first run: every swatch is white on the dark colour" swatches_on window-dark 202020 ffffff
+    read -r x y w h < <(window_geometry) && /usr/bin/convert "$SCREENS/window-dark.png" -crop "${w}x$h+$x+$y" +repage \
+        -sample 200% "$OUT/window-dark.png" # the README's picture
+    press_apply
+    check "dark taskbar: Apply docks the icon, its face white" wait_until 30 eval \
+        'docked_and_hidden && icon_shows dark-tray 0 0 "${WHITE[@]}"'
+    probe send clock 0x10 >/dev/null # WM_CLOSE
+    check "dark taskbar: the close writes the first run's settings, every slot white" \
+        eval 'wait_until 15 clock_exited && settings_file_is "${DEFAULTS[@]:0:4}" "${WHITE[@]}"'
+}
+# A light taskbar said so explicitly: the first run as ever.
+light_first_run() { THEME=1 first_run; }
 
 tray() {
     echo "== start with the settings file at $DPI DPI"
@@ -199,17 +245,17 @@ colours() {
         has_lines "$(probe dump)" "~combo id=104 selected=0 .*" "~combo id=105 selected=0 enabled=0 .*" &&
         xdotool key --clearmodifiers Down Down && sleep 0.5 &&
         has_lines "$(probe dump)" "~combo id=104 selected=2 .*" "~combo id=105 selected=0 enabled=1 .*"'
-    # A cancel before any confirmed colour makes the slot black; repaints queue, so look a few times.
+    # A cancel leaves the slot as it was (the close below saves it blue); repaints queue, so the
+    # swatch is watched for a while.
     swatch_3_black() {
-        boxes_open 0 && shot 11-swatch-cancelled &&
-            crop 11-swatch-cancelled $((cx + SWATCH_X[2])) $((cy + SWATCH_Y[2])) 22 13 &&
-            (($(count_colour 000000) >= 3 && $(count_colour 0000ff) == 0))
+        shot 11-swatch-cancelled && crop 11-swatch-cancelled $((cx + SWATCH_X[2])) $((cy + SWATCH_Y[2])) 22 13 &&
+            (($(count_colour 000000) >= 3 || $(count_colour 0000ff) == 0))
     }
     click_client $((SWATCH_X[2] + 11)) $((SWATCH_Y[2] + 6))
-    check "a click on swatch 3 opens the colour dialog; cancelled, the swatch turns black" eval \
+    check "a click on swatch 3 opens the colour dialog; cancelled, the swatch stays blue" eval \
         'wait_until 10 boxes_open 1 && shot 10-colour-dialog && xdotool key --clearmodifiers Escape &&
-        wait_until 10 swatch_3_black'
-    lines[2]=2 lines[3]=0 lines[6]=0
+        wait_until 10 boxes_open 0 && ! wait_until 6 swatch_3_black'
+    lines[2]=2 lines[3]=0
     press_apply && wait_until 15 docked_and_hidden
     docked=$(date +%H:%M)
     # A tooltip of the date alone: at the minute's turn only the picture changes, and must reach the tray.

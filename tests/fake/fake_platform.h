@@ -55,13 +55,15 @@ class FakeWindow final : public SettingsWindow {
     void SetSwatchColour(int index, Colour colour) override { swatches.at(index) = colour; }
     void ShowPreview(const Pixels& face) override { preview = face; }
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-    void ShowColorDialog() override {
+    void SetDarkBackdrop(bool dark) override { darkBackdrop = dark; }
+    std::optional<Colour> ChooseColour(Colour initial) override {
+        dialogOpenedOn.push_back(initial);
         if (whileDialogOpen) whileDialogOpen();
-        if (dialogAnswers.empty()) return;  // closed without a choice: a cancel
-        if (dialogAnswers.front()) dialogColour = *dialogAnswers.front();
+        if (dialogAnswers.empty()) return std::nullopt;  // closed without a choice: a cancel
+        const std::optional<Colour> answer = dialogAnswers.front();
         dialogAnswers.pop_front();
+        return answer;
     }
-    Colour ColorDialogColour() const override { return dialogColour; }
 
     struct List { std::vector<std::string> items; std::int16_t selected = -1; bool enabled = true; };
     List& Of(ModeList id) { return lists_[id == ModeList::Bottom]; }
@@ -80,7 +82,8 @@ class FakeWindow final : public SettingsWindow {
     // cancels. `whileDialogOpen` runs inside the modal dialog, where timer ticks go on.
     std::deque<std::optional<Colour>> dialogAnswers;
     std::function<void()> whileDialogOpen;
-    Colour dialogColour = 0;
+    std::vector<Colour> dialogOpenedOn;
+    bool darkBackdrop = false;
 
   private:
     Log& log_;
@@ -187,9 +190,17 @@ class FakeCodePage final : public CodePage {
     std::vector<std::string> characters_;
 };
 
+// A light Windows 10 taskbar unless a test says otherwise.
+struct FakeTheme final : DesktopTheme {
+    ThemeFacts Read() override { return facts; }
+    ThemeFacts facts{ThemeFacts::Setting::Present, 1, 10, 19045};
+};
+
 // The whole platform. The tray is the real keeper over the fake notification area.
 struct FakePlatform {
-    gv::Platform Platform() { return {window, tray, timer, clock, *locale, files, codePage}; }
+    gv::Platform Platform() {
+        return {window, tray, timer, clock, *locale, files, codePage, theme};
+    }
     // A refresh hands the tray a picture and a tooltip, whether it goes further or not.
     std::uint64_t Refreshes() const { return tray.Counts().modifiesAsked; }
 
@@ -200,6 +211,7 @@ struct FakePlatform {
     FakeTimer timer{clock.elapsedMs};
     FakeFiles files;
     FakeCodePage codePage;
+    FakeTheme theme;
     TrayKeeper tray{area, codePage};
     const DateLocale* locale = &JapaneseLocale();
 };
