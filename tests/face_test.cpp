@@ -43,7 +43,8 @@ class Face : public ::testing::Test {
 
 TEST_F(Face, AGlyphIsDrawnForAWholeDigitAndPlotsOnlyItsOnes) {
     const std::pair<const char*, int> cases[] = {  // the text, and the glyph drawn or -1
-        {"", 0}, {"x", 0}, {" 5", 5}, {"9", 9}, {"\t1", 1}, {"10", -1}, {"-1", -1}, {"2.5", -1}, {"3.0", 3}};
+        {"", 0}, {"x", 0}, {" 5", 5}, {"9", 9}, {"\t1", 1}, {"10", -1}, {"-1", -1}, {"2.5", -1},
+        {"3.0", 3}, {"2", 2}, {"4", 4}, {"6", 6}, {"7", 7}, {"8", 8}};  // every digit once
     for (const auto& [text, drawn] : cases) {
         surface.Erase(kButtonFace);
         DrawGlyph(surface, text, 13, 9, settings.colours[1]);

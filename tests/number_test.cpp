@@ -1,4 +1,5 @@
 #include "base/number.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,15 @@ TEST(RoundToInt, NearestWithTiesToEven) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(std::pair(RoundToInt16(c.value), RoundToInt32(c.value)), std::pair(c.to16, c.to32)) << c.value;
+}
+
+TEST(Utf8SequenceLength, CountsOnlyTheBytesThatFollowTheirLead) {
+    const std::pair<std::string, std::size_t> cases[] = {  // the text, the length at its start
+        {"a", 1}, {"\xC3\xA9", 2}, {"\xE6\x99\x82", 3}, {"\xF0\xA0\x80\x8B", 4},
+        {"\xE6\xE6\x99\x82", 1}, {"\xC3\xC3\xA9", 1},  // a lead byte after a lead byte
+        {"\xE6\x99", 2}, {"\x80", 1}};                 // cut short by the end; a lone trail byte
+    for (const auto& [text, length] : cases)
+        EXPECT_EQ(Utf8SequenceLength(text, 0), length) << text;
 }
 
 }  // namespace

@@ -87,7 +87,10 @@ TEST(SettingsSafety, TheTooltipPatternGoesBackAsItsBytes) {
     p.clock.OnClosing(false);
     EXPECT_EQ(p.fake.files.Settings().substr(0, line1.size() + 2), line1 + "\r\n");
     EXPECT_EQ(p.fake.files.writes, kSaveAttempts);
-
+    // ... but only while the pattern is still the one they read as.
+    ClockState changed = p.clock.State();
+    changed.tipPattern = "hh:nn";
+    EXPECT_EQ(SettingsFileBytes(changed, "1.0", p.fake.codePage).substr(0, 7), "hh:nn\r\n");
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ ctest --preset sanitize -j2 | tail -n 3
 echo "== fuzzers, a short run each"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -- -j2
-for target in settings date_format number; do
+for target in settings date_format number clock; do
   work=$(mktemp -d)
   status=0
   ./build/fuzz/fuzz/fuzz_$target -max_total_time=20 -max_len=2048 -print_final_stats=1 \

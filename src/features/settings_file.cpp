@@ -61,8 +61,10 @@ std::string SettingsFileBytes(const ClockState& state, std::string_view interval
         codePage.ToAnsi(state.tipPattern, bytes);
         AppendItem(out, bytes);
     }
+    // The box's number ends at a CR. Written as a space, a CR would let the number run on into
+    // what follows ("2" CR LF "5" would read back as 25): line 2 takes the text up to the CR.
     std::string interval;
-    codePage.ToAnsi(intervalText, interval);
+    codePage.ToAnsi(intervalText.substr(0, intervalText.find('\r')), interval);
     AppendItem(out, interval);
     AppendNumberItem(out, state.face.topMode);
     AppendNumberItem(out, state.face.bottomMode);

@@ -37,7 +37,8 @@ std::string SettingsPath(FileSystem& files);
 FileContents::Status LoadSettings(ClockState& state, const Platform& platform);
 
 // The file's bytes for the current state and interval text. The tooltip pattern, which nothing
-// in the window edits, goes back as the bytes it was read from unless it changed.
+// in the window edits, goes back as the bytes it was read from unless it changed. The interval
+// text goes up to its first CR, where its number ends.
 std::string SettingsFileBytes(const ClockState& state, std::string_view intervalText,
                               CodePage& codePage);
 

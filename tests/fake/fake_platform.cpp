@@ -98,8 +98,11 @@ std::string FakeCodePage::FromAnsi(std::string_view bytes) {
         const auto trail = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) - 0x40u : 64u;
         if (bytes[i] >= 0) {
             out += bytes[i];
-        } else if (lead < 31 && trail < 64 && lead * 64 + trail < characters_.size()) {
-            out += characters_[lead * 64 + trail];
+        } else if (lead < 31 && trail < 64) {
+            // Not yet a character: read as one, a pair would read otherwise once it became one.
+            const std::size_t index = lead * 64 + trail;
+            out += index < characters_.size() ? std::string_view(characters_[index])
+                                              : std::string_view("\xEF\xBF\xBD");
             ++i;
         } else {
             out += "\xEF\xBF\xBD";
