@@ -9,6 +9,9 @@ cd "$(dirname "$0")/.."
 
 bash tools/deps.sh
 
+echo "== the C++ sources in the house style (clang-format)"
+git ls-files -z 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' | xargs -0 clang-format --dry-run --Werror
+
 echo "== unit and scenario tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -- -j2
