@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const std::string written = gv::SettingsFileBytes(first.state, first.interval, fake.codePage);
     const Read second = Load(fake, written);
 
-    // The texts are compared only when neither line was cut on reading back. A line is never
-    // shorter than the text it holds, and it needs no code page to measure: one met here would
-    // assign bytes to characters the shared one has not seen, and could change what it reads.
+    // The texts are compared only when neither line was cut on reading back (an item keeps
+    // 4 KiB). The lines written are measured rather than the texts encoded again: encoding
+    // assigns bytes to characters in the fake code page, and could change what it reads.
     const std::size_t line1 = written.find("\r\n");
     const std::size_t line2 = written.find("\r\n", line1 + 2) - line1 - 2;
     const bool fits = line1 < gv::kMaxItemBytes && line2 < gv::kMaxItemBytes;

@@ -99,7 +99,8 @@ std::string FakeCodePage::FromAnsi(std::string_view bytes) {
         if (bytes[i] >= 0) {
             out += bytes[i];
         } else if (lead < 31 && trail < 64) {
-            // Not yet a character: read as one, a pair would read otherwise once it became one.
+            // A pair with no character yet is one U+FFFD, not U+FFFD and then its trail byte:
+            // else it would read otherwise once it became a character.
             const std::size_t index = lead * 64 + trail;
             out += index < characters_.size() ? std::string_view(characters_[index])
                                               : std::string_view("\xEF\xBF\xBD");
