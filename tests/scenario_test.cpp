@@ -101,7 +101,7 @@ TEST(Scenario, ASwatchTakesTheDialogsColourEvenOnACancel) {
         p->Run(500);
         during.push_back(w.preview[4 * 16]);
     };
-    const struct { std::int16_t swatch; Colour colour; } clicks[] = {
+    const struct { int swatch; Colour colour; } clicks[] = {
         {3, 0},          // cancelled before any confirmation: black
         {0, 0x00FF00},   // confirmed
         {6, 0x00FF00}};  // cancelled: the last confirmed colour
@@ -263,7 +263,7 @@ TEST(Scenario, AFirstRunSaysOnceWhereTheClockWent) {
         p.fake.area.icon.reset();
         p.Run(3000);
     };
-    auto retried = [](Program& p) { p.fake.tray.HandAgain(), p.clock.OnTrayChanged(); };
+    auto retried = [](Program& p) { p.fake.tray.ResendPicture(), p.clock.OnTrayChanged(); };
     const struct {
         const char* what;
         std::string file;
@@ -291,7 +291,7 @@ TEST(Scenario, AFirstRunSaysOnceWhereTheClockWent) {
     fake.tray.Add(IconPicture{}, "");
     fake.area.icon.reset();
     fake.tray.Announce("!", "once");
-    fake.tray.HandAgain();
+    fake.tray.ResendPicture();
     EXPECT_EQ(fake.area.announced, Lines{"!: once"});
     EXPECT_TRUE(fake.area.icon);
 }

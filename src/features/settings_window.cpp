@@ -28,8 +28,8 @@ void ChooseBottomMode(ClockState& state, const Platform& platform) {
     state.face.bottomMode = platform.window.SelectedMode(ModeList::Bottom);
 }
 
-void ChooseSwatchColour(ClockState& state, const Platform& platform, std::int16_t index) {
-    if (index < 0 || index >= static_cast<std::int16_t>(state.face.colours.size())) return;
+void ChooseSwatchColour(ClockState& state, const Platform& platform, int index) {
+    if (index < 0 || index >= static_cast<int>(state.face.colours.size())) return;
     platform.window.ShowColorDialog();
     state.face.colours[index] = platform.window.ColorDialogColour();
     ShowSwatchColour(platform, index, state.face.colours[index]);

@@ -71,17 +71,15 @@ class Win32SettingsWindow final : public SettingsWindow {
   private:
     // Control identifiers stay clear of IDOK and IDCANCEL, which the dialog keys send for Enter
     // and Escape and which this window ignores.
-    enum ControlId : int {
-        kPreviewId = 100,
-        kUnitLabelId,
-        kIntervalId,
-        kApplyId,
-        kTopModesId,
-        kBottomModesId,
-        kTopFrameId,
-        kBottomFrameId,
-        kSwatchFirstId,  // eight in a row
-    };
+    static constexpr int kPreviewId = 100;
+    static constexpr int kUnitLabelId = 101;
+    static constexpr int kIntervalId = 102;
+    static constexpr int kApplyId = 103;
+    static constexpr int kTopModesId = 104;
+    static constexpr int kBottomModesId = 105;
+    static constexpr int kTopFrameId = 106;
+    static constexpr int kBottomFrameId = 107;
+    static constexpr int kSwatchFirstId = 108;  // eight in a row
     // No WS_CLIPCHILDREN: the group boxes are transparent and need the window's background
     // painted behind them.
     static constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU;
@@ -94,7 +92,7 @@ class Win32SettingsWindow final : public SettingsWindow {
     void Close(bool sessionEnding);
     // window_system.cpp: true when the message was one of these and is answered by `result`.
     bool OnSystemMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    void FollowTray(bool newTaskbar);
+    void RecheckTray(bool newTaskbar);
     // window_layout.cpp: start-up and a change of DPI both go through ApplyDpi; a change brings
     // the system's suggested outer rectangle along.
     static LRESULT CALLBACK PreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -18,17 +18,17 @@ enum class Answer { Taken, Hung, None };
 // Windows of other folders' clocks are asked too, as nothing else tells them apart.
 Answer AskRunningClocks(UINT message, std::uint32_t tag) {
     bool hung = false;
-    for (HWND form = FindWindowExW(nullptr, nullptr, kSettingsWindowClass, nullptr);
-         form != nullptr; form = FindWindowExW(nullptr, form, kSettingsWindowClass, nullptr)) {
+    for (HWND window = FindWindowExW(nullptr, nullptr, kSettingsWindowClass, nullptr);
+         window != nullptr; window = FindWindowExW(nullptr, window, kSettingsWindowClass, nullptr)) {
         DWORD process = 0;
-        GetWindowThreadProcessId(form, &process);
+        GetWindowThreadProcessId(window, &process);
         // Only a process that has the foreground may hand it on; without this the running clock
         // could not take it and its window would come up behind the others.
         AllowSetForegroundWindow(process);
         DWORD_PTR answer = 0;
-        if (SendMessageTimeoutW(form, message, tag, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG,
+        if (SendMessageTimeoutW(window, message, tag, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG,
                                 kAnswerMilliseconds, &answer) == 0) {
-            if (IsWindow(form)) hung = true;  // else it closed meanwhile
+            if (IsWindow(window)) hung = true;  // else it closed meanwhile
             continue;
         }
         if (static_cast<std::intptr_t>(answer) == kSecondStartTaken) return Answer::Taken;

@@ -158,7 +158,7 @@ void Win32SettingsWindow::OnCommand(int id, int code) {
     } else if (id == kBottomModesId && code == CBN_SELCHANGE) {
         events_->OnBottomModeChosen();
     } else if (id >= kSwatchFirstId && id < kSwatchFirstId + 8 && code == STN_CLICKED) {
-        events_->OnSwatchClicked(static_cast<std::int16_t>(id - kSwatchFirstId));
+        events_->OnSwatchClicked(id - kSwatchFirstId);
     }
 }
 

@@ -47,14 +47,14 @@ float Win32SettingsWindow::Height() const {
 void Win32SettingsWindow::SetLeft(float twips) {
     RECT rect{};
     GetWindowRect(window_, &rect);
-    SetWindowPos(window_, nullptr, TwipsToPixels(twips, twipsPerPixelX_), rect.top, 0, 0,
+    SetWindowPos(window_, nullptr, PixelsHalfAwayFromZero(twips, twipsPerPixelX_), rect.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32SettingsWindow::SetTop(float twips) {
     RECT rect{};
     GetWindowRect(window_, &rect);
-    SetWindowPos(window_, nullptr, rect.left, TwipsToPixels(twips, twipsPerPixelY_), 0, 0,
+    SetWindowPos(window_, nullptr, rect.left, PixelsHalfAwayFromZero(twips, twipsPerPixelY_), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

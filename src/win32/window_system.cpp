@@ -12,8 +12,8 @@ namespace gv::win32 {
 
 // The clock refreshes at once after the tray took the icon anew, which may have been with an
 // empty tooltip.
-void Win32SettingsWindow::FollowTray(bool newTaskbar) {
-    if (tray_ != nullptr && tray_->FollowTray(newTaskbar) && events_ != nullptr)
+void Win32SettingsWindow::RecheckTray(bool newTaskbar) {
+    if (tray_ != nullptr && tray_->ResendIfTrayChanged(newTaskbar) && events_ != nullptr)
         events_->OnTrayChanged();
 }
 
@@ -22,7 +22,7 @@ bool Win32SettingsWindow::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lP
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         // A new taskbar: the shell restarted and has forgotten the icon, or the scaling changed
         // and the tray now draws icons at another size.
-        FollowTray(true);
+        RecheckTray(true);
         result = 0;
         return true;
     }
@@ -57,16 +57,16 @@ bool Win32SettingsWindow::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lP
             return false;
         case WM_DPICHANGED:
             // The window moved to a monitor of another DPI, or the scaling changed.
-            FollowTray(false);
+            RecheckTray(false);
             ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             result = 0;
             return true;
         case WM_DISPLAYCHANGE:
-            FollowTray(false);
+            RecheckTray(false);
             return false;  // the default handling follows
         case WM_SETTINGCHANGE:
             // The tray's icon size may have changed with it too.
-            FollowTray(false);
+            RecheckTray(false);
             if (events_ != nullptr && IsRegionalChange(lParam))
                 events_->OnLocaleChanged(LoadUserLocale());
             return false;
