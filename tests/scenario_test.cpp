@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "features/settings_window.h"
+#include "features/settings_handlers.h"
 #include "features/tray_presence.h"
 #include "picture.h"
 

@@ -32,7 +32,7 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
         return [&keeper, &p, tip] { keeper.Modify(p, tip); };
     };
     auto remove = [&] { keeper.Remove(); };
-    auto handAgain = [&] { keeper.ResendPicture(); };
+    auto resend = [&] { keeper.ResendPicture(); };
     const struct {
         const char* what;
         std::function<void()> act;
@@ -50,14 +50,14 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
         {"nothing new", modify(system, "12:00"), "", "12:00"},
         {"the theme changes it", [&] { fake.area.systemShade = 1; keeper.Modify(system, "12:00"); },
          "modify", "12:00"},
-        {"a new taskbar that kept the icon", handAgain, "picture", "12:00"},
+        {"a new taskbar that kept the icon", resend, "picture", "12:00"},
         {"nothing is known to be shown", modify(system, ""), "modify", ""},
         {"a new taskbar without it", [&] { fake.area.icon.reset(); keeper.ResendPicture(); },
          "picture add", ""},
         {"nothing new", modify(system, ""), "", ""},
         {"the window comes up", remove, "delete", "-"},
         {"a refresh meanwhile", modify(a, "12:01"), "", "-"},
-        {"a new taskbar meanwhile", handAgain, "", "-"},
+        {"a new taskbar meanwhile", resend, "", "-"},
         {"a second remove, refused", remove, "delete", "-"},
         {"still up", modify(a, "12:02"), "", "-"},
         {"back in the tray", [&] { keeper.Add(a, ""); }, "add", ""},
@@ -65,7 +65,7 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
         {"up again", remove, "delete", "-"},
         {"an add the tray refuses", [&] { fake.area.icon = fake::FakeNotifyArea::Icon{}; keeper.Add(a, ""); }, "add", ""},
         {"still known to be deleted", modify(a, "12:02"), "", ""},
-        {"a new taskbar", handAgain, "picture", ""},
+        {"a new taskbar", resend, "picture", ""},
         {"in the tray again", modify(a, "12:02"), "modify", "12:02"},
         {"gone behind our back", [&] { fake.area.icon.reset(); keeper.Modify(a, "12:03"); },
          "modify", "-"},

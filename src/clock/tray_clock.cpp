@@ -6,7 +6,7 @@
 #include "features/refresh.h"
 #include "features/refresh_plan.h"
 #include "features/settings_file.h"
-#include "features/settings_window.h"
+#include "features/settings_handlers.h"
 #include "features/tray_presence.h"
 #include "features/update_timer.h"
 
@@ -123,9 +123,7 @@ void TrayClock::OnTopModeChosen() { ChooseTopMode(state_, platform_); }
 
 void TrayClock::OnBottomModeChosen() { ChooseBottomMode(state_, platform_); }
 
-void TrayClock::OnSwatchClicked(int index) {
-    ChooseSwatchColour(state_, platform_, index);
-}
+void TrayClock::OnSwatchClicked(int index) { ChooseSwatchColour(state_, platform_, index); }
 
 void TrayClock::OnApply() {
     Apply(state_, surface_, platform_);

@@ -38,9 +38,9 @@ constexpr int kBlankRowUnderText = 1;
 
 int Scale96(int pixels, int dpi) { return (pixels * dpi + 48) / 96; }
 
-PixelRect ToPixels(const DesignRect& spot, int dpi) {
-    return {DesignPixelsHalfUp(spot.left, dpi), DesignPixelsHalfUp(spot.top, dpi),
-            DesignPixelsHalfUp(spot.width, dpi), DesignPixelsHalfUp(spot.height, dpi)};
+PixelRect ToPixels(const DesignRect& rect, int dpi) {
+    return {DesignPixelsHalfUp(rect.left, dpi), DesignPixelsHalfUp(rect.top, dpi),
+            DesignPixelsHalfUp(rect.width, dpi), DesignPixelsHalfUp(rect.height, dpi)};
 }
 
 // Grows one side of a rectangle to `need` about its centre; the odd pixel goes to the far side.

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "win32/gdi_tally.h"
+#include "win32/handles.h"
 #include "win32/text_convert.h"
 
 namespace gv::win32 {
@@ -87,16 +87,15 @@ bool TrayIcon::Send(TrayCommand command, const IconPicture* painted, const TipBy
     if ((fields.flags & kNifTip) != 0) std::memcpy(record.szTip, tip.data(), tip.size());
 
     // The icon lives only for the call: the tray keeps a copy of it.
-    HICON icon = nullptr;
+    UniqueIcon icon;
     if ((fields.flags & kNifIcon) != 0 && painted != nullptr) {
         FaceMask transparent{};
         for (std::size_t i = 0; i < transparent.size(); ++i)
             transparent[i] = painted->pixels[i] == painted->mask;
-        icon = canvas_.MakeIcon(painted->pixels, transparent, iconSize_);
+        icon.Reset(canvas_.MakeIcon(painted->pixels, transparent, iconSize_));
     }
-    record.hIcon = icon;
+    record.hIcon = icon.Get();
     const bool done = Shell_NotifyIconA(fields.message, &record) != FALSE;
-    DestroyTalliedIcon(icon);
 
     // While the system is still starting, the tray may not be there to take the icon yet: try
     // again a little later, a limited number of times in a row. The shell announces itself with

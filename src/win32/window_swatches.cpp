@@ -1,6 +1,6 @@
 // The eight colour swatches and the colour dialog behind them.
 #include "win32/icon_canvas.h"
-#include "win32/settings_window.h"
+#include "win32/win32_settings_window.h"
 
 namespace gv::win32 {
 
@@ -23,7 +23,7 @@ void Win32SettingsWindow::SetSwatchColour(int index, Colour colour) {
 void Win32SettingsWindow::ShowColorDialog() {
     CHOOSECOLORW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window_;
+    dialog.hwndOwner = window_.Get();
     dialog.rgbResult = dialogColour_;
     dialog.lpCustColors = customColours_.data();
     dialog.Flags = CC_ANYCOLOR | CC_RGBINIT;

@@ -2,11 +2,11 @@
 // folder, the tray icon's clicks, a new taskbar, changes of the clock, the density, the regional
 // formats and the system's colours, a wake-up.
 #include "win32/names.h"
-#include "win32/settings_window.h"
 #include "win32/single_instance.h"
 #include "win32/system_clock.h"
 #include "win32/system_events.h"
 #include "win32/tray_icon.h"
+#include "win32/win32_settings_window.h"
 
 namespace gv::win32 {
 
@@ -49,7 +49,7 @@ bool Win32SettingsWindow::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lP
             if (preview_ != nullptr) InvalidateRect(preview_, nullptr, FALSE);
             // The controls are the common controls', which hear of new colours only from their
             // parent; a new visual style reaches every window by itself.
-            for (HWND child = GetWindow(window_, GW_CHILD);
+            for (HWND child = GetWindow(window_.Get(), GW_CHILD);
                  message == WM_SYSCOLORCHANGE && child != nullptr;
                  child = GetWindow(child, GW_HWNDNEXT)) {
                 SendMessageW(child, message, wParam, lParam);

@@ -28,8 +28,14 @@ class Win32SettingsWindow final : public SettingsWindow {
     Win32SettingsWindow(const Win32SettingsWindow&) = delete;
     Win32SettingsWindow& operator=(const Win32SettingsWindow&) = delete;
 
-    bool Created() const { return window_ != nullptr; }
-    HWND Hwnd() const { return window_; }
+    bool Created() const { return static_cast<bool>(window_); }
+    // Why the window is not there: the call that failed and its GetLastError.
+    struct Failure {
+        const wchar_t* call = L"";
+        DWORD error = 0;
+    };
+    const Failure& CreationFailure() const { return failure_; }
+    HWND Hwnd() const { return window_.Get(); }
     void Attach(WindowEvents& events) { events_ = &events; }
     void Detach() { events_ = nullptr; }
     void AttachTray(TrayIcon& tray) { tray_ = &tray; }
@@ -111,8 +117,9 @@ class Win32SettingsWindow final : public SettingsWindow {
     HINSTANCE instance_;
     WindowEvents* events_ = nullptr;
     TrayIcon* tray_ = nullptr;
-    HWND owner_ = nullptr;
-    HWND window_ = nullptr;
+    UniqueWindow owner_;
+    UniqueWindow window_;
+    // The controls are the window's children, destroyed with it.
     HWND preview_ = nullptr;
     HWND unitLabel_ = nullptr;
     HWND interval_ = nullptr;
@@ -139,6 +146,7 @@ class Win32SettingsWindow final : public SettingsWindow {
     COLORREF dialogColour_ = 0;
     std::array<COLORREF, 16> customColours_{};
     bool closed_ = false;
+    Failure failure_;
 };
 
 }  // namespace gv::win32

@@ -1,4 +1,4 @@
-#include "features/settings_window.h"
+#include "features/settings_handlers.h"
 
 #include "base/number.h"
 #include "face/display_modes.h"
