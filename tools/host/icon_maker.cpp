@@ -44,7 +44,7 @@ struct Rgb {
 Rgb InkRgb(AppIconInk ink) {
     const gv::Colour c = ink == AppIconInk::Dot    ? gv::kAppIconDot
                          : ink == AppIconInk::Hand ? gv::kAppIconHand
-                                                    : gv::kBlack;
+                                                   : gv::kBlack;
     return {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8),
             static_cast<std::uint8_t>(c >> 16)};
 }
