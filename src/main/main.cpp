@@ -1,7 +1,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <string>
 
 #include "clock/tray_clock.h"
 #include "ports/platform.h"
@@ -43,19 +42,19 @@ void WriteGdiReport(const gv::TrayCounts& tray) {
 // Without a window there is no clock: the debugger's output says which call failed and why, the
 // only place a program with no console and no window can say it.
 void ReportNoWindow(const gv::win32::Win32SettingsWindow::Failure& failure) {
-    std::wstring line = L"Gorvandel: no settings window: ";
-    line += failure.call;
-    line += L" failed, GetLastError ";
-    wchar_t digits[10];
-    std::size_t count = 0;
+    wchar_t line[128] = L"Gorvandel: no settings window: ";
+    lstrcatW(line, failure.call);
+    lstrcatW(line, L" failed, GetLastError ");
+    wchar_t digits[12] = {};
+    std::size_t first = 10;
     DWORD error = failure.error;
     do {
-        digits[count++] = static_cast<wchar_t>(L'0' + error % 10);
+        digits[--first] = static_cast<wchar_t>(L'0' + error % 10);
         error /= 10;
     } while (error != 0);
-    while (count > 0) line += digits[--count];
-    line += L"\n";
-    OutputDebugStringW(line.c_str());
+    digits[10] = L'\n';
+    lstrcatW(line, digits + first);
+    OutputDebugStringW(line);
 }
 
 int RunClock(HINSTANCE instance, gv::TrayCounts& counts) {
