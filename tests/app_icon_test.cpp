@@ -5,9 +5,7 @@
 namespace gv {
 namespace {
 
-constexpr auto kClear = AppIconInk::kClear;
-constexpr auto kDot = AppIconInk::kDot;
-constexpr auto kHand = AppIconInk::kHand;
+using enum AppIconInk;
 
 // Pixels at the edges of the blocks that the 12 o'clock dot (face pixel 7, 0), the hands' meeting
 // point (7, 7) and the tip of the 3 o'clock hand (12, 7) become, and just past them. The hands
@@ -17,10 +15,10 @@ struct Case {
     AppIconInk ink;
 };
 const Case kCases[] = {
-    {16, 7, 0, kDot},    {16, 8, 0, kClear},   {16, 7, 1, kClear},    {16, 7, 2, kHand},
-    {16, 12, 7, kHand},  {16, 13, 7, kClear},  {16, 14, 7, kDot},     {16, 7, 14, kDot},
-    {20, 9, 0, kDot},    {20, 10, 0, kClear},  {32, 25, 15, kHand},   {32, 26, 15, kClear},
-    {256, 127, 0, kDot}, {256, 128, 0, kClear}, {256, 207, 127, kHand}, {256, 208, 127, kClear},
+    {16, 7, 0, Dot},    {16, 8, 0, Clear},   {16, 7, 1, Clear},    {16, 7, 2, Hand},
+    {16, 12, 7, Hand},  {16, 13, 7, Clear},  {16, 14, 7, Dot},     {16, 7, 14, Dot},
+    {20, 9, 0, Dot},    {20, 10, 0, Clear},  {32, 25, 15, Hand},   {32, 26, 15, Clear},
+    {256, 127, 0, Dot}, {256, 128, 0, Clear}, {256, 207, 127, Hand}, {256, 208, 127, Clear},
 };
 
 TEST(AppIcon, EverySizeIsThePictureInSolidBlocks) {

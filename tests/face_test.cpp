@@ -132,9 +132,9 @@ TEST_F(Face, ASlotOutsideTheEightEndsTheRow) {
 TEST(Surface, PositionsGoToTheNearestPixelAndLinesIncludeBothEnds) {
     Surface s;
     s.Erase(kButtonFace);
-    s.PSet(7.4f, 7.5f, 1);      // (0.49, 0.5) -> (0, 1)
-    s.PSet(232.4f, 232.4f, 3);  // pixel 15.49: the corner
-    for (float x : {-8.0f, 240.0f, 1e30f, -1e30f, std::nanf("")}) s.PSet(x, x, 2);  // all off
+    s.PlotTwips(7.4f, 7.5f, 1);      // (0.49, 0.5) -> (0, 1)
+    s.PlotTwips(232.4f, 232.4f, 3);  // pixel 15.49: the corner
+    for (float x : {-8.0f, 240.0f, 1e30f, -1e30f, std::nanf("")}) s.PlotTwips(x, x, 2);  // all off
     EXPECT_EQ(s.At(0, 1), 1);
     EXPECT_EQ(s.At(15, 15), 3);
     EXPECT_EQ(std::count(s.Image().begin(), s.Image().end(), kButtonFace), 254);

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "features/settings_window.h"
+#include "features/settings_handlers.h"
 #include "features/tray_presence.h"
 #include "picture.h"
 
@@ -102,7 +102,7 @@ TEST(Scenario, TheColourDialogOpensOnTheSlotsColourAndACancelKeepsIt) {
         p->Run(500);
         during.push_back(w.preview[4 * 16]);
     };
-    const struct { std::int16_t swatch; Colour colour; } clicks[] = {
+    const struct { int swatch; Colour colour; } clicks[] = {
         {3, slots[3]},   // cancelled: as it was
         {0, 0x00FF00},   // confirmed
         {6, slots[6]}};  // cancelled after a confirmation elsewhere: still as it was
@@ -296,7 +296,7 @@ TEST(Scenario, AFirstRunSaysOnceWhereTheClockWent) {
         p.fake.area.icon.reset();
         p.Run(3000);
     };
-    auto retried = [](Program& p) { p.fake.tray.HandAgain(), p.clock.OnTrayChanged(); };
+    auto retried = [](Program& p) { p.fake.tray.ResendPicture(), p.clock.OnTrayChanged(); };
     const struct {
         const char* what;
         std::string file;
@@ -324,7 +324,7 @@ TEST(Scenario, AFirstRunSaysOnceWhereTheClockWent) {
     fake.tray.Add(IconPicture{}, "");
     fake.area.icon.reset();
     fake.tray.Announce("!", "once");
-    fake.tray.HandAgain();
+    fake.tray.ResendPicture();
     EXPECT_EQ(fake.area.announced, Lines{"!: once"});
     EXPECT_TRUE(fake.area.icon);
 }

@@ -32,7 +32,7 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
         return [&keeper, &p, tip] { keeper.Modify(p, tip); };
     };
     auto remove = [&] { keeper.Remove(); };
-    auto handAgain = [&] { keeper.HandAgain(); };
+    auto resend = [&] { keeper.ResendPicture(); };
     const struct {
         const char* what;
         std::function<void()> act;
@@ -50,14 +50,14 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
         {"nothing new", modify(system, "12:00"), "", "12:00"},
         {"the theme changes it", [&] { fake.area.systemShade = 1; keeper.Modify(system, "12:00"); },
          "modify", "12:00"},
-        {"a new taskbar that kept the icon", handAgain, "picture", "12:00"},
+        {"a new taskbar that kept the icon", resend, "picture", "12:00"},
         {"nothing is known to be shown", modify(system, ""), "modify", ""},
-        {"a new taskbar without it", [&] { fake.area.icon.reset(); keeper.HandAgain(); },
+        {"a new taskbar without it", [&] { fake.area.icon.reset(); keeper.ResendPicture(); },
          "picture add", ""},
         {"nothing new", modify(system, ""), "", ""},
         {"the window comes up", remove, "delete", "-"},
         {"a refresh meanwhile", modify(a, "12:01"), "", "-"},
-        {"a new taskbar meanwhile", handAgain, "", "-"},
+        {"a new taskbar meanwhile", resend, "", "-"},
         {"a second remove, refused", remove, "delete", "-"},
         {"still up", modify(a, "12:02"), "", "-"},
         {"back in the tray", [&] { keeper.Add(a, ""); }, "add", ""},
@@ -65,7 +65,7 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
         {"up again", remove, "delete", "-"},
         {"an add the tray refuses", [&] { fake.area.icon = fake::FakeNotifyArea::Icon{}; keeper.Add(a, ""); }, "add", ""},
         {"still known to be deleted", modify(a, "12:02"), "", ""},
-        {"a new taskbar", handAgain, "picture", ""},
+        {"a new taskbar", resend, "picture", ""},
         {"in the tray again", modify(a, "12:02"), "modify", "12:02"},
         {"gone behind our back", [&] { fake.area.icon.reset(); keeper.Modify(a, "12:03"); },
          "modify", "-"},
@@ -85,15 +85,7 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
               (std::array<std::uint64_t, 4>{19, 15, 7, 8}));
 }
 
-TEST(TrayKeeper, RecordFieldsAndTheTipCutAtACharacterBoundary) {
-    // The shell's own numbers: the message, the flags (message 1, icon 2, tip 4), the callback.
-    const std::pair<TrayCommand, std::array<std::uint32_t, 3>> records[] = {
-        {TrayCommand::Add, {0, 7, 0x8001}}, {TrayCommand::Modify, {1, 6, 0}},
-        {TrayCommand::ModifyPicture, {1, 2, 0}}, {TrayCommand::Delete, {2, 0, 0}}};
-    for (const auto& [command, fields] : records) {
-        const NotifyRecordFields got = RecordFieldsFor(command);
-        EXPECT_EQ((std::array<std::uint32_t, 3>{got.message, got.flags, got.callbackMessage}), fields);
-    }
+TEST(TrayKeeper, TheReleasedButtonsAndTheTipCutAtACharacterBoundary) {
     // The callback reports a button only for a release: not for a move, a press, a double click
     // (0x200 to 0x209) or the balloon's news (0x402 to 0x405).
     for (std::uint32_t m = 0x200; m <= 0x405; m = m == 0x209 ? 0x402 : m + 1) {
@@ -200,8 +192,8 @@ TEST(Presence, TheWindowGoesToTheWorkAreasCorner) {
             SCOPED_TRACE(testing::Message() << dpi << " DPI, right " << area.right);
             w.workArea = area;
             EXPECT_TRUE(MoveToWorkAreaCorner(platform));
-            EXPECT_EQ(TwipsToPixels(w.left, w.twipsPerPixel) + width, area.right);
-            EXPECT_EQ(TwipsToPixels(w.top, w.twipsPerPixelY) + height, area.bottom);
+            EXPECT_EQ(PixelsHalfAwayFromZero(w.left, w.twipsPerPixel) + width, area.right);
+            EXPECT_EQ(PixelsHalfAwayFromZero(w.top, w.twipsPerPixelY) + height, area.bottom);
         }
     }
 }

@@ -36,7 +36,7 @@ TEST(WindowLayout, At96DpiTheWindowIsTheDesignedPixelsAndElsewhereTheNearest) {
     const struct { int twips, dpi, pixels; } cases[] = {{2385, 120, 199}, {2385, 144, 239}, {2385, 168, 278},
                                                         {195, 144, 20},   {195, 120, 16},   {0, 192, 0}};
     for (const auto& c : cases)
-        EXPECT_EQ(DesignTwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
+        EXPECT_EQ(DesignPixelsHalfUp(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
 }
 
 TEST(WindowLayout, LargerTextsGrowTheirControlsAboutTheCentre) {

@@ -31,9 +31,9 @@
 #include "win32/file_system.h"
 #include "win32/gdi_tally.h"
 #include "win32/icon_canvas.h"
-#include "win32/settings_window.h"
 #include "win32/system_clock.h"
 #include "win32/tray_icon.h"
+#include "win32/win32_settings_window.h"
 #include "win32/windows_api.h"
 
 namespace {

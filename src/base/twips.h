@@ -23,10 +23,10 @@ inline float TwipsPerPixelAt(int dpi) { return 1440.0f / static_cast<float>(dpi)
 
 // The nearest whole pixel for a length in twips (half away from zero), limited to +-1e9 so that
 // no value breaks the conversion.
-int TwipsToPixels(double twips, float twipsPerPixel);
+int PixelsHalfAwayFromZero(double twips, float twipsPerPixel);
 
 // A designed length in twips at a DPI, to the nearest pixel (a half rounds up: designed lengths
 // are never negative).
-int DesignTwipsToPixels(int twips, int dpi);
+int DesignPixelsHalfUp(int twips, int dpi);
 
 }  // namespace gv

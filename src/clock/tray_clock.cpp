@@ -6,7 +6,7 @@
 #include "features/refresh.h"
 #include "features/refresh_plan.h"
 #include "features/settings_file.h"
-#include "features/settings_window.h"
+#include "features/settings_handlers.h"
 #include "features/taskbar_theme.h"
 #include "features/tray_presence.h"
 #include "features/update_timer.h"
@@ -54,7 +54,7 @@ void TrayClock::Start() {
     } else {
         window.MakeTopmost();  // first run: meet the user on top
     }
-    FollowWindow();
+    ChooseTimerMode();
     running_ = true;
 }
 
@@ -77,7 +77,7 @@ void TrayClock::OnTick() {
     if (TickDue(state_.ticks)) Refresh(state_, surface_, platform_);
 }
 
-void TrayClock::FollowWindow() {
+void TrayClock::ChooseTimerMode() {
     const bool inTray = !platform_.window.Visible();
     if (inTray == inTray_) return;
     inTray_ = inTray;
@@ -125,19 +125,17 @@ void TrayClock::OnTopModeChosen() { ChooseTopMode(state_, platform_); }
 
 void TrayClock::OnBottomModeChosen() { ChooseBottomMode(state_, platform_); }
 
-void TrayClock::OnSwatchClicked(std::int16_t index) {
-    ChooseSwatchColour(state_, platform_, index);
-}
+void TrayClock::OnSwatchClicked(int index) { ChooseSwatchColour(state_, platform_, index); }
 
 void TrayClock::OnApply() {
     Apply(state_, surface_, platform_);
-    FollowWindow();
+    ChooseTimerMode();
 }
 
 void TrayClock::OnTrayIconReleased(TrayButton /*button*/) {
     // Either button: Windows' keyboard activation of the icon comes as the right one.
     BringUpAtCorner(platform_);
-    FollowWindow();
+    ChooseTimerMode();
 }
 
 void TrayClock::OnClosing(bool sessionEnding) {
@@ -154,15 +152,11 @@ void TrayClock::OnClosed() { platform_.tray.Remove(); }
 
 bool TrayClock::OnSecondStart() {
     if (!running_) return false;
-    SettingsWindow& window = platform_.window;
-    if (window.Visible()) {
-        // Where the user put it; only to the front.
-        window.RestoreNormal();
-        window.Show();
-        window.SetFocus();
+    if (platform_.window.Visible()) {
+        BringToFront(platform_);  // where the user put it
     } else {
         BringUpAtCorner(platform_);  // as a release on the icon
-        FollowWindow();
+        ChooseTimerMode();
     }
     return true;
 }

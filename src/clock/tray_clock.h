@@ -26,7 +26,7 @@ class TrayClock final : public WindowEvents {
     void OnTick() override;
     void OnTopModeChosen() override;
     void OnBottomModeChosen() override;
-    void OnSwatchClicked(std::int16_t index) override;
+    void OnSwatchClicked(int index) override;
     void OnApply() override;
     void OnTrayIconReleased(TrayButton button) override;
     // A save that fails even after its retries, or that may not happen because the file could
@@ -46,12 +46,11 @@ class TrayClock final : public WindowEvents {
 
     const ClockState& State() const { return state_; }
     bool InTray() const { return inTray_; }
-    const Surface& Face() const { return surface_; }
 
   private:
     // In the tray the clock sleeps until the next refresh that can show something new; while
     // the window is up it ticks, so that the preview follows the user's choices as made.
-    void FollowWindow();
+    void ChooseTimerMode();
     void SleepUntilUseful(const LocalTime& shown);
     void WakeAt(std::int64_t atMs);
     void ResumeTicking();

@@ -35,9 +35,9 @@ std::vector<AppIconInk> DrawAppIcon(int size) {
     for (int y = 0; y < kFaceSize; ++y) {
         for (int x = 0; x < kFaceSize; ++x) {
             const char c = kPicture[y][x];
-            face[static_cast<std::size_t>(y * kFaceSize + x)] = c == 'Y'   ? AppIconInk::kDot
-                                                                : c == 'R' ? AppIconInk::kHand
-                                                                           : AppIconInk::kClear;
+            face[static_cast<std::size_t>(y * kFaceSize + x)] = c == 'Y'   ? AppIconInk::Dot
+                                                                : c == 'R' ? AppIconInk::Hand
+                                                                           : AppIconInk::Clear;
         }
     }
     std::vector<AppIconInk> out(static_cast<std::size_t>(size) * static_cast<std::size_t>(size));

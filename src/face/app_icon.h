@@ -11,7 +11,7 @@ namespace gv {
 // The program's own icon: Explorer shows it for the .exe, the settings window in its caption
 // and in Alt+Tab. Twelve yellow hour dots round two red hands, drawn once at 16x16 and enlarged
 // in solid blocks, so every size shows the same crisp picture.
-enum class AppIconInk : std::uint8_t { kClear, kDot, kHand };
+enum class AppIconInk : std::uint8_t { Clear, Dot, Hand };
 
 inline constexpr Colour kAppIconDot = 0x0000FFFF;   // yellow, 0x00BBGGRR
 inline constexpr Colour kAppIconHand = 0x000000FF;  // red

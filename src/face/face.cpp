@@ -1,5 +1,6 @@
 #include "face/face.h"
 
+#include <bit>
 #include <cmath>
 #include <string_view>
 
@@ -36,6 +37,10 @@ bool DrawDigit(FaceContext& face, std::string_view digit, std::int16_t column, s
 
 constexpr std::int16_t kColumns[4] = {0, 4, 9, 13};
 
+// pi as a 32-bit float: the analog face converts degrees with it, not with the double value, and
+// the ticks and hand ends fall on the pixels that rounding gives.
+constexpr float kPiAsFloat = std::bit_cast<float>(0x40490FDBu);
+
 }  // namespace
 
 void DrawAnalog(FaceContext& face, std::int32_t, std::int16_t) {
@@ -46,7 +51,7 @@ void DrawAnalog(FaceContext& face, std::int32_t, std::int16_t) {
         RoundToInt16(std::fmod(hour, 12.0) * 30 + minute * 0.5).value_or(0);
     const std::int16_t minuteAngle = RoundToInt16(minute * 6).value_or(0);
 
-    const double pi = kSinglePi;
+    const double pi = kPiAsFloat;
     auto end = [pi](double degrees, double length, float& x, float& y) {
         const double a = degrees / 180 * pi;
         x = static_cast<float>(120 + length * std::sin(a));
@@ -59,7 +64,7 @@ void DrawAnalog(FaceContext& face, std::int32_t, std::int16_t) {
     face.surface.Line(120, 120, x, y, face.settings.colours[0]);
     for (int v = 0; v < 360; v += 30) {
         end(v, 110, x, y);
-        face.surface.PSet(x, y, face.settings.colours[2]);
+        face.surface.PlotTwips(x, y, face.settings.colours[2]);
     }
 }
 

@@ -1,15 +1,11 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
 
 #include "base/colour.h"
 
 namespace gv {
-
-// pi as a 32-bit float; the analog face converts degrees with it, not with the double value.
-inline constexpr float kSinglePi = std::bit_cast<float>(0x40490FDBu);
 
 // Display modes of a row (the selected index of its list).
 inline constexpr std::int16_t kModeNone = -1;   // no item selected: the row draws nothing

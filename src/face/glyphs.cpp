@@ -21,7 +21,7 @@ void PlotGlyph(Surface& surface, std::string_view pattern, std::int32_t x, std::
     const std::size_t cells = pattern.size() < 21 ? pattern.size() : 21;
     for (std::size_t i = 0; i < cells; ++i) {
         if (pattern[i] != '1') continue;
-        surface.PSetPixel(x + static_cast<long long>(i % 3), y + static_cast<long long>(i / 3),
+        surface.PlotPixel(x + static_cast<long long>(i % 3), y + static_cast<long long>(i / 3),
                           colour);
     }
 }

@@ -8,7 +8,7 @@
 
 namespace gv {
 
-int Surface::TwipsToPixel(float twips) {
+int Surface::NearestPixelHalfUp(float twips) {
     const double p = std::floor(static_cast<double>(twips) / kTwipsPerPixelAt96 + 0.5);
     // Far-off positions (or NaN) land outside the surface and are clipped; clamp so that the
     // integer conversion itself is always defined.
@@ -19,16 +19,16 @@ int Surface::TwipsToPixel(float twips) {
 
 void Surface::Line(float x1, float y1, float x2, float y2, Colour colour) {
     // Bresenham between the two end pixels, both included.
-    int x = TwipsToPixel(x1), y = TwipsToPixel(y1);
-    const int xEnd = TwipsToPixel(x2), yEnd = TwipsToPixel(y2);
+    int x = NearestPixelHalfUp(x1), y = NearestPixelHalfUp(y1);
+    const int xEnd = NearestPixelHalfUp(x2), yEnd = NearestPixelHalfUp(y2);
     const long long dx = std::llabs(static_cast<long long>(xEnd) - x);
     const long long dy = -std::llabs(static_cast<long long>(yEnd) - y);
     const int sx = x < xEnd ? 1 : -1;
     const int sy = y < yEnd ? 1 : -1;
     long long err = dx + dy;
-    // The clamp in TwipsToPixel bounds the walk even for far-off end points.
+    // The clamp in NearestPixelHalfUp bounds the walk even for far-off end points.
     for (long long steps = 0; steps <= dx - dy; ++steps) {
-        PSetPixel(x, y, colour);
+        PlotPixel(x, y, colour);
         if (x == xEnd && y == yEnd) break;
         long long e2 = 2 * err;
         if (e2 >= dy) {

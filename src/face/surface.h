@@ -14,11 +14,11 @@ class Surface {
     Surface() { pixels_.fill(0); }
 
     void Erase(Colour background) { pixels_.fill(background); }
-    void PSet(float x, float y, Colour colour) {
-        PSetPixel(TwipsToPixel(x), TwipsToPixel(y), colour);
+    void PlotTwips(float x, float y, Colour colour) {
+        PlotPixel(NearestPixelHalfUp(x), NearestPixelHalfUp(y), colour);
     }
-    // The same for a whole-pixel position, which is what PSet at (x * 15, y * 15) paints.
-    void PSetPixel(long long x, long long y, Colour colour) {
+    // The same for a whole-pixel position, which is what PlotTwips at (x * 15, y * 15) paints.
+    void PlotPixel(long long x, long long y, Colour colour) {
         if (x < 0 || y < 0 || x >= kFaceSize || y >= kFaceSize) return;
         pixels_[static_cast<std::size_t>(y * kFaceSize + x)] = colour;
     }
@@ -28,7 +28,7 @@ class Surface {
     Colour At(int px, int py) const { return pixels_[py * kFaceSize + px]; }
 
     // The pixel a twip position falls on, before clipping.
-    static int TwipsToPixel(float twips);
+    static int NearestPixelHalfUp(float twips);
 
   private:
     Pixels pixels_;

@@ -1,8 +1,8 @@
 #include "features/settings_file.h"
 
 #include "base/number.h"
+#include "features/settings_handlers.h"
 #include "features/settings_items.h"
-#include "features/settings_window.h"
 
 namespace gv {
 

@@ -1,6 +1,6 @@
 #include "features/taskbar_theme.h"
 
-#include "features/settings_window.h"
+#include "features/settings_handlers.h"
 
 namespace gv {
 namespace {

@@ -34,6 +34,13 @@ void BringUpWindow(const Platform& platform) {
     window.MakeTopmost();
 }
 
+void BringToFront(const Platform& platform) {
+    SettingsWindow& window = platform.window;
+    window.RestoreNormal();
+    window.Show();
+    window.SetFocus();
+}
+
 bool MoveToWorkAreaCorner(const Platform& platform) {
     WorkArea area;
     SettingsWindow& window = platform.window;

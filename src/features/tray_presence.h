@@ -23,6 +23,9 @@ void HideToTray(const Platform& platform, const IconPicture& picture);
 // Brings the window up, removes the icon and makes the window topmost.
 void BringUpWindow(const Platform& platform);
 
+// A window that is up already comes to the front where the user put it, restored if minimised.
+void BringToFront(const Platform& platform);
+
 // Moves the window's outer frame to the bottom-right corner of the work area, converting pixels
 // with the window's own twips per pixel, so that the window, whose size is in the same twips,
 // ends exactly at the corner at every density. False when a step failed (the edges are so far

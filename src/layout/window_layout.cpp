@@ -8,19 +8,19 @@ namespace gv {
 namespace {
 
 // The window as designed, in twips, at 15 twips to a pixel.
-struct Spot {
+struct DesignRect {
     int left, top, width, height;
 };
 constexpr int kClientWidth = 2385;
 constexpr int kClientHeight = 2250;
-constexpr Spot kPreview{120, 120, 240, 240};
-constexpr Spot kUnitLabel{1200, 180, 180, 180};
-constexpr Spot kInterval{600, 120, 555, 270};
-constexpr Spot kApply{1620, 60, 615, 315};
-constexpr Spot kTopModes{60, 480, 2235, 300};
-constexpr Spot kTopFrame{60, 720, 2235, 555};
-constexpr Spot kBottomModes{60, 1380, 2235, 300};
-constexpr Spot kBottomFrame{60, 1620, 2235, 555};
+constexpr DesignRect kPreview{120, 120, 240, 240};
+constexpr DesignRect kUnitLabel{1200, 180, 180, 180};
+constexpr DesignRect kInterval{600, 120, 555, 270};
+constexpr DesignRect kApply{1620, 60, 615, 315};
+constexpr DesignRect kTopModes{60, 480, 2235, 300};
+constexpr DesignRect kTopFrame{60, 720, 2235, 555};
+constexpr DesignRect kBottomModes{60, 1380, 2235, 300};
+constexpr DesignRect kBottomFrame{60, 1620, 2235, 555};
 constexpr int kSwatchLefts[4] = {180, 660, 1140, 1620};  // within its frame
 constexpr int kSwatchTop = 240;
 constexpr int kSwatchWidth = 330;
@@ -38,9 +38,9 @@ constexpr int kBlankRowUnderText = 1;
 
 int Scale96(int pixels, int dpi) { return (pixels * dpi + 48) / 96; }
 
-PixelRect ToPixels(const Spot& spot, int dpi) {
-    return {DesignTwipsToPixels(spot.left, dpi), DesignTwipsToPixels(spot.top, dpi),
-            DesignTwipsToPixels(spot.width, dpi), DesignTwipsToPixels(spot.height, dpi)};
+PixelRect ToPixels(const DesignRect& rect, int dpi) {
+    return {DesignPixelsHalfUp(rect.left, dpi), DesignPixelsHalfUp(rect.top, dpi),
+            DesignPixelsHalfUp(rect.width, dpi), DesignPixelsHalfUp(rect.height, dpi)};
 }
 
 // Grows one side of a rectangle to `need` about its centre; the odd pixel goes to the far side.
@@ -65,8 +65,8 @@ void Fit(PixelRect& rect, TextExtent text, int inset) {
 
 WindowLayout LayoutWindow(int dpi, const MeasuredTexts& texts) {
     WindowLayout layout;
-    layout.clientWidth = DesignTwipsToPixels(kClientWidth, dpi);
-    layout.clientHeight = DesignTwipsToPixels(kClientHeight, dpi);
+    layout.clientWidth = DesignPixelsHalfUp(kClientWidth, dpi);
+    layout.clientHeight = DesignPixelsHalfUp(kClientHeight, dpi);
     layout.preview = ToPixels(kPreview, dpi);
     layout.interval = ToPixels(kInterval, dpi);
     layout.apply = ToPixels(kApply, dpi);
@@ -86,7 +86,7 @@ WindowLayout LayoutWindow(int dpi, const MeasuredTexts& texts) {
     Fit(layout.apply, texts.apply, Scale96(kButtonInset96, dpi));
 
     for (std::size_t i = 0; i < layout.swatches.size(); ++i) {
-        const Spot& frame = i < 4 ? kTopFrame : kBottomFrame;
+        const DesignRect& frame = i < 4 ? kTopFrame : kBottomFrame;
         PixelRect& swatch = layout.swatches[i];
         swatch = ToPixels(
             {frame.left + kSwatchLefts[i % 4], frame.top + kSwatchTop, kSwatchWidth, kSwatchHeight},

@@ -8,10 +8,10 @@
 #include "win32/dll_search.h"
 #include "win32/file_system.h"
 #include "win32/gdi_tally.h"
-#include "win32/settings_window.h"
 #include "win32/single_instance.h"
 #include "win32/system_clock.h"
 #include "win32/tray_icon.h"
+#include "win32/win32_settings_window.h"
 #include "win32/windows_api.h"
 
 // The default handler for an exception nobody catches prints the exception's type to the standard
@@ -40,9 +40,30 @@ void WriteGdiReport(const gv::TrayCounts& tray) {
     std::fclose(report);
 }
 
+// Without a window there is no clock: the debugger's output says which call failed and why, the
+// only place a program with no console and no window can say it.
+void ReportNoWindow(const gv::win32::Win32SettingsWindow::Failure& failure) {
+    wchar_t line[128] = L"Gorvandel: no settings window: ";
+    lstrcatW(line, failure.call);
+    lstrcatW(line, L" failed, GetLastError ");
+    wchar_t digits[12] = {};
+    std::size_t first = 10;
+    DWORD error = failure.error;
+    do {
+        digits[--first] = static_cast<wchar_t>(L'0' + error % 10);
+        error /= 10;
+    } while (error != 0);
+    digits[10] = L'\n';
+    lstrcatW(line, digits + first);
+    OutputDebugStringW(line);
+}
+
 int RunClock(HINSTANCE instance, gv::TrayCounts& counts) {
     gv::win32::Win32SettingsWindow window(instance);
-    if (!window.Created()) return 1;
+    if (!window.Created()) {
+        ReportNoWindow(window.CreationFailure());
+        return 1;
+    }
     gv::win32::Win32CodePage codePage;
     gv::win32::TrayIcon tray(window.Hwnd(), codePage);
     window.AttachTray(tray);

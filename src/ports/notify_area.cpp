@@ -5,28 +5,6 @@
 #include "base/text.h"
 
 namespace gv {
-namespace {
-
-// The shell's message numbers for the three commands.
-constexpr std::uint32_t kNimAdd = 0;
-constexpr std::uint32_t kNimModify = 1;
-constexpr std::uint32_t kNimDelete = 2;
-
-}  // namespace
-
-NotifyRecordFields RecordFieldsFor(TrayCommand command) {
-    switch (command) {
-        case TrayCommand::Add:
-            return {kNimAdd, kNifMessage | kNifIcon | kNifTip, kTrayCallbackMessage};
-        case TrayCommand::Modify:
-            return {kNimModify, kNifIcon | kNifTip, 0};
-        case TrayCommand::ModifyPicture:
-            return {kNimModify, kNifIcon, 0};
-        case TrayCommand::Delete:
-            break;
-    }
-    return {kNimDelete, 0, 0};
-}
 
 std::optional<TrayButton> ReleasedButton(std::uint32_t mouseMessage) {
     if (mouseMessage == kWmLButtonUp) return TrayButton::Left;

@@ -43,7 +43,12 @@ struct NotifyRecordFields {
     std::uint32_t callbackMessage;
 };
 
+// The shell's numbers for the record, spelled here so that the core stays free of Windows'
+// headers; the Win32 code holds each of them to those headers at compile time.
 inline constexpr std::uint32_t kTrayIconId = 1;
+inline constexpr std::uint32_t kNimAdd = 0;
+inline constexpr std::uint32_t kNimModify = 1;
+inline constexpr std::uint32_t kNimDelete = 2;
 inline constexpr std::uint32_t kNifMessage = 1;
 inline constexpr std::uint32_t kNifIcon = 2;
 inline constexpr std::uint32_t kNifTip = 4;
@@ -59,7 +64,19 @@ inline constexpr std::uint32_t kWmRButtonUp = 0x205;
 // press, a double click, the balloon's own notifications).
 std::optional<TrayButton> ReleasedButton(std::uint32_t mouseMessage);
 
-NotifyRecordFields RecordFieldsFor(TrayCommand command);
+constexpr NotifyRecordFields RecordFieldsFor(TrayCommand command) {
+    switch (command) {
+        case TrayCommand::Add:
+            return {kNimAdd, kNifMessage | kNifIcon | kNifTip, kTrayCallbackMessage};
+        case TrayCommand::Modify:
+            return {kNimModify, kNifIcon | kNifTip, 0};
+        case TrayCommand::ModifyPicture:
+            return {kNimModify, kNifIcon, 0};
+        case TrayCommand::Delete:
+            break;
+    }
+    return {kNimDelete, 0, 0};
+}
 
 // The tooltip as code-page bytes with a terminating zero. A text longer than 63 bytes is cut at
 // a character boundary so that it fits; a double-byte character is never split.

@@ -21,7 +21,7 @@ void TrayKeeper::Remove() {
     Send(TrayCommand::Delete, TipBytes{});
 }
 
-void TrayKeeper::HandAgain() {
+void TrayKeeper::ResendPicture() {
     if (!inTray_) return;
     filter_.Forget();
     if (!Send(TrayCommand::ModifyPicture, TipBytes{})) Send(TrayCommand::Add, TipBytes{});

@@ -36,9 +36,8 @@ class TrayKeeper final : public Tray {
     // size now. While the clock is in the tray, the tray gets the picture again: as a modify when
     // it still has the icon (a new taskbar after a change of scaling keeps it, and would refuse
     // an add), as an add with an empty tooltip when it has not. Nothing is skipped as a repeat.
-    void HandAgain();
+    void ResendPicture();
 
-    bool InTray() const { return inTray_; }
     const TrayCounts& Counts() const { return counts_; }
 
   private:

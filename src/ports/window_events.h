@@ -16,7 +16,7 @@ class WindowEvents {
     virtual void OnTick() = 0;
     virtual void OnTopModeChosen() = 0;
     virtual void OnBottomModeChosen() = 0;
-    virtual void OnSwatchClicked(std::int16_t index) = 0;
+    virtual void OnSwatchClicked(int index) = 0;
     virtual void OnApply() = 0;
     // A mouse button was released on the tray icon. The keyboard's Enter or Space on the icon
     // comes as the right button.

@@ -24,7 +24,7 @@ struct DateLocale {
     std::string timePicture;
 };
 
-// Fixed locales for tests and for builds without a system locale.
+// Fixed locales, for the tests, fuzzers and tools that must give the same text on any machine.
 const DateLocale& JapaneseLocale();
 const DateLocale& EnglishLocale();
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "base/twips.h"
+#include "win32/handles.h"
 
 namespace gv::win32 {
 namespace {
@@ -28,11 +29,9 @@ DpiApi Load() {
 }
 
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    if (screen == nullptr) return 96;
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return UsableDpi(dpi);
+    const WindowDc screen(nullptr);
+    if (screen.Get() == nullptr) return 96;
+    return UsableDpi(GetDeviceCaps(screen.Get(), LOGPIXELSX));
 }
 
 }  // namespace

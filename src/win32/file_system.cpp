@@ -4,31 +4,12 @@
 #include <climits>
 
 #include "win32/folder_key.h"
+#include "win32/handles.h"
 #include "win32/text_convert.h"
 #include "win32/windows_api.h"
 
 namespace gv::win32 {
 namespace {
-
-class HandleOwner {
-  public:
-    explicit HandleOwner(HANDLE handle) : handle_(handle) {}
-    ~HandleOwner() { Close(); }
-    HandleOwner(const HandleOwner&) = delete;
-    HandleOwner& operator=(const HandleOwner&) = delete;
-
-    HANDLE Get() const { return handle_; }
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    bool Close() {
-        if (!Valid()) return true;
-        const bool closed = CloseHandle(handle_) != 0;
-        handle_ = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-  private:
-    HANDLE handle_;
-};
 
 // The folder part of a path, without its last separator; empty when there is none.
 std::wstring FolderOf(const std::wstring& path) {
@@ -49,10 +30,8 @@ bool NotFound(DWORD error) {
 // files" for such a link, Windows gives the link's own entry).
 bool NameMayExist(const std::wstring& name) {
     WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW(name.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return !NotFound(GetLastError());
-    FindClose(search);
-    return true;
+    const UniqueFileSearch search(FindFirstFileW(name.c_str(), &found));
+    return search || !NotFound(GetLastError());
 }
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
@@ -104,9 +83,9 @@ FileContents Win32FileSystem::Read(std::string_view path, std::size_t maxBytes) 
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return {FileContents::Status::Absent, {}};
     // Shared every way: the clock must never keep a backup, a sync or an editor out.
-    HandleOwner file(CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.Valid()) {
+    UniqueFile file(CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) {
         // A link to a drive that is not plugged in is not "no file": the close would put a file
         // of defaults in its place.
         const bool absent = NotFound(GetLastError()) && !NameMayExist(name);
@@ -136,11 +115,10 @@ std::wstring TemporaryBeside(const std::wstring& target, std::string_view bytes)
     if (folder.empty()) folder = L".";
     wchar_t temporary[MAX_PATH + 16] = {};
     if (GetTempFileNameW(folder.c_str(), L"gv", 0, temporary) == 0) return {};
-    HandleOwner file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    const bool written =
-        file.Valid() && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
-    if (file.Close() && written) return temporary;
+    UniqueFile file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    const bool written = file && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+    if (file.Reset() && written) return temporary;
     DeleteFileW(temporary);
     return {};
 }
@@ -183,11 +161,11 @@ WriteStatus ReplaceWith(const std::wstring& target, DWORD attributes, std::strin
 // not whole or nothing (see docs/robustness.md).
 WriteStatus WriteInPlace(const std::wstring& target, std::string_view bytes) {
     // Emptied through the open handle: truncating as it opens is refused for a hidden file.
-    HandleOwner file(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    const bool written = file.Valid() && SetEndOfFile(file.Get()) && WriteAll(file.Get(), bytes) &&
+    UniqueFile file(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    const bool written = file && SetEndOfFile(file.Get()) && WriteAll(file.Get(), bytes) &&
                          FlushFileBuffers(file.Get());
-    return file.Close() && written ? WriteStatus::Written : WriteStatus::Failed;
+    return file.Reset() && written ? WriteStatus::Written : WriteStatus::Failed;
 }
 
 }  // namespace
@@ -198,9 +176,9 @@ WriteStatus Win32FileSystem::WriteWhole(std::string_view path, std::string_view 
 
     BY_HANDLE_FILE_INFORMATION info{};
     {
-        HandleOwner file(CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
-                                     OPEN_EXISTING, 0, nullptr));
-        if (!file.Valid()) {
+        UniqueFile file(CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                                    OPEN_EXISTING, 0, nullptr));
+        if (!file) {
             // No file yet: made under its name. A name that is there but leads nowhere now (a
             // link to a drive that is not plugged in) keeps its place.
             if (!NotFound(GetLastError()) || NameMayExist(name)) return WriteStatus::Failed;

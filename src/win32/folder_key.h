@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "win32/handles.h"
 #include "win32/names.h"
 #include "win32/windows_api.h"
 
@@ -14,19 +15,21 @@ namespace gv::win32 {
 // The path the file system itself gives an open folder: through a junction, a symbolic link, a
 // subst or a mapped drive it is the one real folder. Empty when the system cannot tell.
 inline std::wstring FinalPath(const std::wstring& folder) {
-    HANDLE handle = CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return {};
+    const UniqueFile handle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                        nullptr));
+    if (!handle) return {};
     std::wstring path(MAX_PATH, L'\0');
-    DWORD length = GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()),
-                                             FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    DWORD length =
+        GetFinalPathNameByHandleW(handle.Get(), path.data(), static_cast<DWORD>(path.size()),
+                                  FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     if (length >= path.size() && length < 32768) {
         path.resize(length + 1);
-        length = GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()),
-                                           FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        length =
+            GetFinalPathNameByHandleW(handle.Get(), path.data(), static_cast<DWORD>(path.size()),
+                                      FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     }
-    CloseHandle(handle);
     if (length == 0 || length >= path.size()) return {};
     path.resize(length);
     // "\\?\C:\..." for a drive, "\\?\UNC\server\share\..." for a share.

@@ -37,8 +37,10 @@ HBITMAP TalliedMonochromeBitmap(int width, int height, const void* bits) {
     return bitmap;
 }
 
-void DeleteTalliedBitmap(HBITMAP bitmap) {
-    if (bitmap != nullptr && DeleteObject(bitmap)) ++tally.bitmapsDestroyed;
+bool DeleteTalliedBitmap(HBITMAP bitmap) {
+    if (bitmap == nullptr || !DeleteObject(bitmap)) return false;
+    ++tally.bitmapsDestroyed;
+    return true;
 }
 
 HICON TalliedIconFromBitmaps(HBITMAP colour, HBITMAP mask) {
@@ -58,8 +60,10 @@ HICON TalliedIconFromResource(HINSTANCE instance, int id, int size) {
     return icon;
 }
 
-void DestroyTalliedIcon(HICON icon) {
-    if (icon != nullptr && DestroyIcon(icon)) ++tally.iconsDestroyed;
+bool DestroyTalliedIcon(HICON icon) {
+    if (icon == nullptr || !DestroyIcon(icon)) return false;
+    ++tally.iconsDestroyed;
+    return true;
 }
 
 // No printf: the C library's formatter would be the largest part of the executable.

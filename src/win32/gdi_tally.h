@@ -24,12 +24,12 @@ const GdiTally& Tally();
 
 HBITMAP TalliedDibSection(const BITMAPINFO& info, void** bits);
 HBITMAP TalliedMonochromeBitmap(int width, int height, const void* bits);
-void DeleteTalliedBitmap(HBITMAP bitmap);
+bool DeleteTalliedBitmap(HBITMAP bitmap);
 HICON TalliedIconFromBitmaps(HBITMAP colour, HBITMAP mask);
 // The icon resource `id` at size x size (the image of that size in it, or the nearest one
 // scaled); null when it cannot be loaded.
 HICON TalliedIconFromResource(HINSTANCE instance, int id, int size);
-void DestroyTalliedIcon(HICON icon);
+bool DestroyTalliedIcon(HICON icon);
 
 // One line for the report that GORVANDEL_GDI_REPORT asks for.
 std::string DescribeTally();

@@ -7,40 +7,81 @@
 
 namespace gv::win32 {
 
-// One owner for each kind of handle the window swaps at run time: the handle goes when its
-// owner does or when another takes its place.
-template <typename Handle, void (*Free)(Handle)>
-class Owned {
+// The one way this program owns a handle: a UniqueHandle frees it when the owner goes or takes
+// another. The traits say what no handle looks like (a null pointer for most, an invalid value for
+// files and searches) and how the handle is given back. A handle is moved, never copied.
+template <typename Traits>
+class UniqueHandle {
   public:
-    Owned() = default;
-    explicit Owned(Handle handle) : handle_(handle) {}
-    ~Owned() { Reset(); }
-    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    Owned& operator=(Owned&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    using Handle = typename Traits::Handle;
+
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    ~UniqueHandle() { Reset(); }
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) Reset(other.Release());
         return *this;
     }
-    Owned(const Owned&) = delete;
-    Owned& operator=(const Owned&) = delete;
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
 
     Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    void Reset(Handle handle = nullptr) {
-        if (handle_ != nullptr) Free(handle_);
+    explicit operator bool() const { return handle_ != Traits::None(); }
+    // Frees the handle held, if any, and holds `handle`. False when the system refused to free
+    // it (a file whose last bytes could not be written says so at its close).
+    bool Reset(Handle handle = Traits::None()) {
+        const bool freed = !*this || Traits::Free(handle_);
         handle_ = handle;
+        return freed;
     }
+    // Gives the handle up without freeing it: something else has ended it, or owns it now.
+    Handle Release() { return std::exchange(handle_, Traits::None()); }
 
   private:
-    Handle handle_ = nullptr;
+    Handle handle_ = Traits::None();
 };
 
-inline void FreeFont(HFONT font) { DeleteObject(font); }
+template <typename H, BOOL(WINAPI* FreeHandle)(H)>
+struct NullIsNone {
+    using Handle = H;
+    static Handle None() { return nullptr; }
+    static bool Free(Handle handle) { return FreeHandle(handle) != FALSE; }
+};
 
-using UniqueFont = Owned<HFONT, FreeFont>;
-// Icons are counted as they are made and destroyed, so a leak shows in the tally.
-using UniqueIcon = Owned<HICON, DestroyTalliedIcon>;
+// A file's handle, and a search's, are INVALID_HANDLE_VALUE when there is none.
+template <BOOL(WINAPI* FreeHandle)(HANDLE)>
+struct InvalidIsNone {
+    using Handle = HANDLE;
+    static Handle None() { return INVALID_HANDLE_VALUE; }
+    static bool Free(Handle handle) { return FreeHandle(handle) != FALSE; }
+};
 
-// A window's device context for the length of a scope.
+// Icons and bitmaps are counted as they are made and destroyed, so a leak shows in the tally.
+struct TalliedIconTraits {
+    using Handle = HICON;
+    static Handle None() { return nullptr; }
+    static bool Free(Handle icon) { return DestroyTalliedIcon(icon); }
+};
+struct TalliedBitmapTraits {
+    using Handle = HBITMAP;
+    static Handle None() { return nullptr; }
+    static bool Free(Handle bitmap) { return DeleteTalliedBitmap(bitmap); }
+};
+
+inline BOOL WINAPI DeleteFontObject(HFONT font) { return DeleteObject(font); }
+
+using UniqueFont = UniqueHandle<NullIsNone<HFONT, DeleteFontObject>>;
+using UniqueIcon = UniqueHandle<TalliedIconTraits>;
+using UniqueBitmap = UniqueHandle<TalliedBitmapTraits>;
+using UniqueWindow = UniqueHandle<NullIsNone<HWND, DestroyWindow>>;
+// A kernel object such as a mutex: null when there is none.
+using UniqueKernelObject = UniqueHandle<NullIsNone<HANDLE, CloseHandle>>;
+using UniqueFile = UniqueHandle<InvalidIsNone<CloseHandle>>;
+using UniqueFileSearch = UniqueHandle<InvalidIsNone<FindClose>>;
+
+// Borrowed for the length of a scope, not owned: a window's device context, given back to
+// its window, and an object selected into a device context, the previous one selected again.
 class WindowDc {
   public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
@@ -56,7 +97,6 @@ class WindowDc {
     HDC dc_;
 };
 
-// An object selected into a device context for the length of a scope.
 class Selected {
   public:
     Selected(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}

@@ -14,39 +14,39 @@ COLORREF PaintedColour(std::int32_t colour) {
     return bits & 0x00FFFFFFu;
 }
 
-IconCanvas::~IconCanvas() { Release(); }
+std::uint32_t BitmapPixel(COLORREF rgb) {
+    return (static_cast<std::uint32_t>(GetRValue(rgb)) << 16) |
+           (static_cast<std::uint32_t>(GetGValue(rgb)) << 8) | GetBValue(rgb);
+}
 
-void IconCanvas::Release() {
-    DeleteTalliedBitmap(mask_);
-    DeleteTalliedBitmap(colour_);
-    mask_ = nullptr;
-    colour_ = nullptr;
-    colourBits_ = nullptr;
-    size_ = 0;
+BITMAPINFO TopDownBitmapInfo(int size) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = size;
+    info.bmiHeader.biHeight = -size;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
 }
 
 bool IconCanvas::Ready(int size) {
     if (size != size_) {
-        Release();
+        colour_.Reset();
+        colourBits_ = nullptr;
+        mask_.Reset();
         size_ = size;
         const auto pixels = static_cast<std::size_t>(size) * static_cast<std::size_t>(size);
         transparent_.assign(pixels, 0);
         maskBits_.assign(static_cast<std::size_t>((size + 15) / 16 * 2 * size), 0);
     }
-    if (colour_ == nullptr) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = size;
-        info.bmiHeader.biHeight = -size;  // rows from the top, like Pixels
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+    if (!colour_) {
         void* bits = nullptr;
-        colour_ = TalliedDibSection(info, &bits);
+        colour_.Reset(TalliedDibSection(TopDownBitmapInfo(size), &bits));
         colourBits_ = static_cast<std::uint32_t*>(bits);
     }
-    if (mask_ == nullptr) mask_ = TalliedMonochromeBitmap(size, size, nullptr);
-    return colour_ != nullptr && colourBits_ != nullptr && mask_ != nullptr;
+    if (!mask_) mask_.Reset(TalliedMonochromeBitmap(size, size, nullptr));
+    return colour_ && colourBits_ != nullptr && mask_;
 }
 
 HICON IconCanvas::MakeIcon(const Pixels& painted, const FaceMask& transparent, int size) {
@@ -70,9 +70,7 @@ HICON IconCanvas::MakeIcon(const Pixels& painted, const FaceMask& transparent, i
         if (transparent[i]) {
             clear[i] = 1;
         } else {
-            const auto rgb = static_cast<COLORREF>(painted[i]);
-            colours[i] = opaque | (static_cast<std::uint32_t>(GetRValue(rgb)) << 16) |
-                         (static_cast<std::uint32_t>(GetGValue(rgb)) << 8) | GetBValue(rgb);
+            colours[i] = opaque | BitmapPixel(static_cast<COLORREF>(painted[i]));
         }
     }
     const auto pixels = static_cast<std::size_t>(size) * static_cast<std::size_t>(size);
@@ -88,9 +86,9 @@ HICON IconCanvas::MakeIcon(const Pixels& painted, const FaceMask& transparent, i
                 maskBits_[y * rowBytes + x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
         }
     }
-    if (SetBitmapBits(mask_, static_cast<DWORD>(maskBits_.size()), maskBits_.data()) == 0)
+    if (SetBitmapBits(mask_.Get(), static_cast<DWORD>(maskBits_.size()), maskBits_.data()) == 0)
         return nullptr;
-    return TalliedIconFromBitmaps(colour_, mask_);
+    return TalliedIconFromBitmaps(colour_.Get(), mask_.Get());
 }
 
 }  // namespace gv::win32

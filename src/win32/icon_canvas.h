@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "face/pixels.h"
+#include "win32/handles.h"
 #include "win32/windows_api.h"
 
 namespace gv::win32 {
@@ -12,6 +13,11 @@ namespace gv::win32 {
 // The RGB value the screen shows for a colour of the program: a system colour (top bit set) is
 // looked up by the index in its low byte, any other value keeps its low three bytes.
 COLORREF PaintedColour(std::int32_t colour);
+
+// A plain RGB value as a pixel of a 32-bit bitmap (0x00RRGGBB), its alpha byte 0.
+std::uint32_t BitmapPixel(COLORREF rgb);
+// The header of a 32-bit size x size bitmap whose rows run from the top, like Pixels.
+BITMAPINFO TopDownBitmapInfo(int size);
 
 using FaceMask = std::array<bool, kFaceSize * kFaceSize>;
 
@@ -21,7 +27,6 @@ using FaceMask = std::array<bool, kFaceSize * kFaceSize>;
 class IconCanvas {
   public:
     IconCanvas() = default;
-    ~IconCanvas();
     IconCanvas(const IconCanvas&) = delete;
     IconCanvas& operator=(const IconCanvas&) = delete;
 
@@ -34,12 +39,11 @@ class IconCanvas {
 
   private:
     bool Ready(int size);
-    void Release();
 
     int size_ = 0;
-    HBITMAP colour_ = nullptr;
-    std::uint32_t* colourBits_ = nullptr;
-    HBITMAP mask_ = nullptr;
+    UniqueBitmap colour_;
+    std::uint32_t* colourBits_ = nullptr;  // colour_'s own bits, gone with it
+    UniqueBitmap mask_;
     std::vector<std::uint8_t> transparent_;  // size x size, one per pixel
     std::vector<std::uint8_t> maskBits_;     // the mask's rows, padded to 16 bits
 };

@@ -18,17 +18,18 @@ enum class Answer { Taken, Hung, None };
 // Windows of other folders' clocks are asked too, as nothing else tells them apart.
 Answer AskRunningClocks(UINT message, std::uint32_t tag) {
     bool hung = false;
-    for (HWND form = FindWindowExW(nullptr, nullptr, kSettingsWindowClass, nullptr);
-         form != nullptr; form = FindWindowExW(nullptr, form, kSettingsWindowClass, nullptr)) {
+    for (HWND window = FindWindowExW(nullptr, nullptr, kSettingsWindowClass, nullptr);
+         window != nullptr;
+         window = FindWindowExW(nullptr, window, kSettingsWindowClass, nullptr)) {
         DWORD process = 0;
-        GetWindowThreadProcessId(form, &process);
+        GetWindowThreadProcessId(window, &process);
         // Only a process that has the foreground may hand it on; without this the running clock
         // could not take it and its window would come up behind the others.
         AllowSetForegroundWindow(process);
         DWORD_PTR answer = 0;
-        if (SendMessageTimeoutW(form, message, tag, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG,
+        if (SendMessageTimeoutW(window, message, tag, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG,
                                 kAnswerMilliseconds, &answer) == 0) {
-            if (IsWindow(form)) hung = true;  // else it closed meanwhile
+            if (IsWindow(window)) hung = true;  // else it closed meanwhile
             continue;
         }
         if (static_cast<std::intptr_t>(answer) == kSecondStartTaken) return Answer::Taken;
@@ -47,17 +48,18 @@ bool FolderClaim::Claim() {
     const std::uint32_t tag = FolderTag(key);
     const ULONGLONG deadline = GetTickCount64() + kWaitMilliseconds;
     for (;;) {
-        if (mutex_ == nullptr) {
-            mutex_ = CreateMutexW(nullptr, TRUE, name.c_str());
+        if (!mutex_) {
+            HANDLE created = CreateMutexW(nullptr, TRUE, name.c_str());
             const DWORD error = GetLastError();
-            if (mutex_ != nullptr && error != ERROR_ALREADY_EXISTS) break;
+            mutex_.Reset(created);
+            if (mutex_ && error != ERROR_ALREADY_EXISTS) break;
             // Denied: a clock of this folder runs with rights this start lacks (started
             // elevated), and holds the mutex. Any other failure leaves nothing to tell a clock
             // by: run as ever.
-            if (mutex_ == nullptr && error != ERROR_ACCESS_DENIED) return true;
+            if (!mutex_ && error != ERROR_ACCESS_DENIED) return true;
         }
-        if (mutex_ != nullptr) {
-            const DWORD wait = WaitForSingleObject(mutex_, 0);
+        if (mutex_) {
+            const DWORD wait = WaitForSingleObject(mutex_.Get(), 0);
             // An abandoned mutex is owned all the same: its clock ended without letting it go.
             if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) break;
         }
@@ -66,11 +68,11 @@ bool FolderClaim::Claim() {
         // answers or lets the folder go.
         if (message != 0 && AskRunningClocks(message, tag) != Answer::None) return false;
         if (GetTickCount64() >= deadline) return false;
-        if (mutex_ == nullptr) {
+        if (!mutex_) {
             Sleep(kRetryMilliseconds);
             continue;
         }
-        const DWORD later = WaitForSingleObject(mutex_, kRetryMilliseconds);
+        const DWORD later = WaitForSingleObject(mutex_.Get(), kRetryMilliseconds);
         if (later == WAIT_OBJECT_0 || later == WAIT_ABANDONED) break;
     }
     owned_ = true;
@@ -78,10 +80,10 @@ bool FolderClaim::Claim() {
 }
 
 void FolderClaim::Release() {
-    if (owned_) ReleaseMutex(mutex_);
+    // Let go before the handle closes, so that a waiting start finds it released, not abandoned.
+    if (owned_) ReleaseMutex(mutex_.Get());
     owned_ = false;
-    if (mutex_ != nullptr) CloseHandle(mutex_);
-    mutex_ = nullptr;
+    mutex_.Reset();
 }
 
 bool IsThisFolder(WPARAM tag) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "win32/handles.h"
 #include "win32/windows_api.h"
 
 namespace gv::win32 {
@@ -24,7 +25,7 @@ class FolderClaim {
     void Release();
 
   private:
-    HANDLE mutex_ = nullptr;
+    UniqueKernelObject mutex_;
     bool owned_ = false;
 };
 

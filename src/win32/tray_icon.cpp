@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "win32/gdi_tally.h"
+#include "win32/handles.h"
 #include "win32/text_convert.h"
 
 namespace gv::win32 {
@@ -17,6 +17,16 @@ constexpr UINT kRetryMilliseconds = 1000;
 static_assert(offsetof(NOTIFYICONDATAA, szTip) + sizeof(TipBytes) == NOTIFYICONDATAA_V1_SIZE);
 static_assert(kTrayCallbackMessage == WM_APP + 1);
 static_assert(kWmLButtonUp == WM_LBUTTONUP && kWmRButtonUp == WM_RBUTTONUP);
+// The core's commands are the shell's own.
+static_assert(kNifMessage == NIF_MESSAGE && kNifIcon == NIF_ICON && kNifTip == NIF_TIP);
+constexpr bool Is(TrayCommand command, DWORD message, UINT flags, UINT callback) {
+    const NotifyRecordFields fields = RecordFieldsFor(command);
+    return fields.message == message && fields.flags == flags && fields.callbackMessage == callback;
+}
+static_assert(Is(TrayCommand::Add, NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP, WM_APP + 1));
+static_assert(Is(TrayCommand::Modify, NIM_MODIFY, NIF_ICON | NIF_TIP, 0));
+static_assert(Is(TrayCommand::ModifyPicture, NIM_MODIFY, NIF_ICON, 0));
+static_assert(Is(TrayCommand::Delete, NIM_DELETE, 0, 0));
 
 // UTF-8 into a fixed field of the record, cut so that the terminator fits.
 template <std::size_t N>
@@ -77,16 +87,15 @@ bool TrayIcon::Send(TrayCommand command, const IconPicture* painted, const TipBy
     if ((fields.flags & kNifTip) != 0) std::memcpy(record.szTip, tip.data(), tip.size());
 
     // The icon lives only for the call: the tray keeps a copy of it.
-    HICON icon = nullptr;
+    UniqueIcon icon;
     if ((fields.flags & kNifIcon) != 0 && painted != nullptr) {
         FaceMask transparent{};
         for (std::size_t i = 0; i < transparent.size(); ++i)
             transparent[i] = painted->pixels[i] == painted->mask;
-        icon = canvas_.MakeIcon(painted->pixels, transparent, iconSize_);
+        icon.Reset(canvas_.MakeIcon(painted->pixels, transparent, iconSize_));
     }
-    record.hIcon = icon;
+    record.hIcon = icon.Get();
     const bool done = Shell_NotifyIconA(fields.message, &record) != FALSE;
-    DestroyTalliedIcon(icon);
 
     // While the system is still starting, the tray may not be there to take the icon yet: try
     // again a little later, a limited number of times in a row. The shell announces itself with
@@ -114,18 +123,18 @@ bool TrayIcon::Announce(std::string_view title, std::string_view text) {
     return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
-bool TrayIcon::FollowTray(bool newTaskbar) {
+bool TrayIcon::ResendIfTrayChanged(bool newTaskbar) {
     const int size = TrayIconSize();
     const bool resized = size != iconSize_;
     iconSize_ = size;
     if (!newTaskbar && !resized) return false;
-    keeper_.HandAgain();
+    keeper_.ResendPicture();
     return true;
 }
 
 void TrayIcon::Retry() {
     KillTimer(window_, kRetryTimerId);
-    keeper_.HandAgain();
+    keeper_.ResendPicture();
 }
 
 void TrayIcon::StopRetrying() {

@@ -34,7 +34,7 @@ class TrayIcon final : public NotifyArea {
 
     // The icon size is read again; a new taskbar (the shell restarted, or the scaling changed)
     // or a new size hands the tray the icon again at once; true when it did.
-    bool FollowTray(bool newTaskbar);
+    bool ResendIfTrayChanged(bool newTaskbar);
     // The retry timer's tick.
     void Retry();
     void StopRetrying();

@@ -14,8 +14,8 @@
 #include "win32/icon_canvas.h"
 #include "win32/names.h"
 #include "win32/resources.h"
-#include "win32/settings_window.h"
 #include "win32/text_convert.h"
+#include "win32/win32_settings_window.h"
 
 namespace gv::win32 {
 namespace {
@@ -62,9 +62,9 @@ void SetWindowIcon(HWND window, HINSTANCE instance, WPARAM which, int size, Uniq
 
 HWND Win32SettingsWindow::MakeControl(const wchar_t* className, const wchar_t* text, DWORD style,
                                       DWORD exStyle, int id) {
-    return CreateWindowExW(exStyle, className, text,
-                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, window_,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    return CreateWindowExW(
+        exStyle, className, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
+        window_.Get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
 }
 
 void Win32SettingsWindow::CreateControls() {
@@ -92,13 +92,13 @@ void Win32SettingsWindow::CreateControls() {
 }
 
 void Win32SettingsWindow::ApplyDpi(int dpi, const RECT* suggested) {
-    if (window_ == nullptr) return;
+    if (window_.Get() == nullptr) return;
     dpi_ = UsableDpi(dpi);  // a message may carry any number
     twipsPerPixelX_ = TwipsPerPixelAt(dpi_);
     twipsPerPixelY_ = twipsPerPixelX_;
     SetIcons();
     if (suggested != nullptr) {
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+        SetWindowPos(window_.Get(), nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -106,7 +106,7 @@ void Win32SettingsWindow::ApplyDpi(int dpi, const RECT* suggested) {
     // The new font goes to every control before the old one is deleted.
     LOGFONTW logical{};
     UniqueFont font(MessageFontForDpi(logical, dpi_) ? CreateFontIndirectW(&logical) : nullptr);
-    for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr;
+    for (HWND child = GetWindow(window_.Get(), GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
     }
@@ -122,23 +122,24 @@ void Win32SettingsWindow::ApplyDpi(int dpi, const RECT* suggested) {
     if (suggested == nullptr) {
         RECT frame{0, 0, layout_.clientWidth, layout_.clientHeight};
         AdjustWindowRectForDpi(frame, kStyle, kExStyle, dpi_);
-        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window_.Get(), nullptr, 0, 0, frame.right - frame.left,
+                     frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    InvalidateRect(window_, nullptr, TRUE);
+    InvalidateRect(window_.Get(), nullptr, TRUE);
 }
 
 void Win32SettingsWindow::SetIcons() {
     // The sizes the system draws the caption's and Alt+Tab's icons at for this DPI, each taken
     // from the resource at that size instead of stretched from another.
-    SetWindowIcon(window_, instance_, ICON_SMALL, SystemMetricForDpi(SM_CXSMICON, dpi_),
+    SetWindowIcon(window_.Get(), instance_, ICON_SMALL, SystemMetricForDpi(SM_CXSMICON, dpi_),
                   smallIcon_);
-    SetWindowIcon(window_, instance_, ICON_BIG, SystemMetricForDpi(SM_CXICON, dpi_), bigIcon_);
+    SetWindowIcon(window_.Get(), instance_, ICON_BIG, SystemMetricForDpi(SM_CXICON, dpi_),
+                  bigIcon_);
 }
 
 MeasuredTexts Win32SettingsWindow::MeasureTexts() const {
     MeasuredTexts texts;
-    WindowDc dc(window_);
+    WindowDc dc(window_.Get());
     if (dc.Get() == nullptr || !font_) return texts;
     Selected font(dc.Get(), font_.Get());
     texts.unit = Measure(dc.Get(), kUnitText);
@@ -193,8 +194,7 @@ void Win32SettingsWindow::PaintPreview(HWND preview) {
         for (std::size_t i = 0; i < bits.size(); ++i) {
             COLORREF rgb = PaintedColour((*previewFace_)[i]);
             if (darkBackdrop_ && rgb == clear) rgb = kDarkTaskbar;
-            bits[i] = (static_cast<std::uint32_t>(GetRValue(rgb)) << 16) |
-                      (static_cast<std::uint32_t>(GetGValue(rgb)) << 8) | GetBValue(rgb);
+            bits[i] = BitmapPixel(rgb);
         }
     } else {
         bits.fill(darkBackdrop_ ? kDarkTaskbar : PaintedColour(kButtonFace));
@@ -203,13 +203,7 @@ void Win32SettingsWindow::PaintPreview(HWND preview) {
     // smooth.
     const int size = layout_.preview.width;
     EnlargeFace(bits, size, std::span<std::uint32_t>(previewBits_));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = size;
-    info.bmiHeader.biHeight = -size;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownBitmapInfo(size);
     if (previewBits_.size() >= static_cast<std::size_t>(size) * static_cast<std::size_t>(size))
         SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(size), static_cast<DWORD>(size), 0, 0, 0,
                           static_cast<UINT>(size), previewBits_.data(), &info, DIB_RGB_COLORS);

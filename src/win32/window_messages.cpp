@@ -3,9 +3,9 @@
 
 #include "win32/dpi_api.h"
 #include "win32/names.h"
-#include "win32/settings_window.h"
 #include "win32/text_convert.h"
 #include "win32/tray_icon.h"
+#include "win32/win32_settings_window.h"
 
 namespace gv::win32 {
 namespace {
@@ -39,33 +39,42 @@ bool RegisterClasses(HINSTANCE instance, WNDPROC windowProc, WNDPROC previewProc
 }  // namespace
 
 Win32SettingsWindow::Win32SettingsWindow(HINSTANCE instance) : instance_(instance) {
-    if (!RegisterClasses(instance, WindowProc, PreviewProc)) return;
+    if (!RegisterClasses(instance, WindowProc, PreviewProc)) {
+        failure_ = {L"RegisterClassExW", GetLastError()};
+        return;
+    }
 
     // An owned window gets no taskbar button; the owner itself is never shown.
-    owner_ = CreateWindowExW(0, kOwnerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
-                             nullptr);
+    owner_.Reset(CreateWindowExW(0, kOwnerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                 instance, nullptr));
 
     // The size comes with the layout, once the window knows the DPI it is shown at.
     const std::wstring caption = Widen(kAppTitle);
-    window_ = CreateWindowExW(kExStyle, kSettingsWindowClass, caption.c_str(), kStyle,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner_, nullptr, instance, this);
-    if (window_ == nullptr) return;
+    HWND window =
+        CreateWindowExW(kExStyle, kSettingsWindowClass, caption.c_str(), kStyle, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 0, 0, owner_.Get(), nullptr, instance, this);
+    if (window == nullptr) {
+        failure_ = {L"CreateWindowExW", GetLastError()};
+        return;
+    }
+    window_.Reset(window);
 
     taskbarCreated_ = RegisterWindowMessageW(kTaskbarCreatedMessage);
     secondStart_ = RegisterWindowMessageW(kSecondStartMessage);
     CreateControls();
-    ApplyDpi(WindowDpi(window_), nullptr);
+    ApplyDpi(WindowDpi(window_.Get()), nullptr);
 }
 
 Win32SettingsWindow::~Win32SettingsWindow() {
-    // The window goes before the font and icons it uses (members, destroyed after this).
-    if (window_ != nullptr) DestroyWindow(window_);
-    if (owner_ != nullptr) DestroyWindow(owner_);
+    // The window goes before the font and icons it uses (members, destroyed after this), and
+    // before its owner.
+    window_.Reset();
+    owner_.Reset();
 }
 
 bool Win32SettingsWindow::PreTranslate(MSG& message) {
-    if (window_ == nullptr || !IsWindowVisible(window_)) return false;
-    return IsDialogMessageW(window_, &message) != FALSE;
+    if (window_.Get() == nullptr || !IsWindowVisible(window_.Get())) return false;
+    return IsDialogMessageW(window_.Get(), &message) != FALSE;
 }
 
 LRESULT CALLBACK Win32SettingsWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -76,7 +85,7 @@ LRESULT CALLBACK Win32SettingsWindow::WindowProc(HWND window, UINT message, WPAR
                           reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<Win32SettingsWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr || self->window_ != window)
+    if (self == nullptr || self->window_.Get() != window)
         return DefWindowProcW(window, message, wParam, lParam);
     return self->OnMessage(message, wParam, lParam);
 }
@@ -107,14 +116,14 @@ LRESULT Win32SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
             // Like a dialog: the control that had the focus gets it back.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 const HWND focus = GetFocus();
-                if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+                if (focus != nullptr && IsChild(window_.Get(), focus)) lastFocus_ = focus;
             } else if (lastFocus_ != nullptr) {
                 ::SetFocus(lastFocus_);
             }
             return 0;
         case WM_CLOSE:
             Close(false);
-            DestroyWindow(window_);
+            DestroyWindow(window_.Get());
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
@@ -122,25 +131,25 @@ LRESULT Win32SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
             // The session ends whether the window is up or in the tray: save once, then leave.
             if (wParam != FALSE) {
                 Close(true);
-                DestroyWindow(window_);
+                DestroyWindow(window_.Get());
             }
             return 0;
         case WM_DESTROY:
-            KillTimer(window_, kUpdateTimerId);
+            KillTimer(window_.Get(), kUpdateTimerId);
             if (tray_ != nullptr) tray_->StopRetrying();
             if (events_ != nullptr) events_->OnClosed();
             PostQuitMessage(0);
             return 0;
         case WM_NCDESTROY: {
             // The default clean-up still needs the handle; forget it only afterwards.
-            const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
-            window_ = nullptr;
+            const LRESULT result = DefWindowProcW(window_.Get(), message, wParam, lParam);
+            window_.Release();  // gone already: nothing left to destroy
             return result;
         }
         default:
             break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return DefWindowProcW(window_.Get(), message, wParam, lParam);
 }
 
 void Win32SettingsWindow::Close(bool sessionEnding) {
@@ -158,7 +167,7 @@ void Win32SettingsWindow::OnCommand(int id, int code) {
     } else if (id == kBottomModesId && code == CBN_SELCHANGE) {
         events_->OnBottomModeChosen();
     } else if (id >= kSwatchFirstId && id < kSwatchFirstId + 8 && code == STN_CLICKED) {
-        events_->OnSwatchClicked(static_cast<std::int16_t>(id - kSwatchFirstId));
+        events_->OnSwatchClicked(id - kSwatchFirstId);
     }
 }
 

@@ -3,59 +3,59 @@
 #include <algorithm>
 
 #include "base/twips.h"
-#include "win32/settings_window.h"
 #include "win32/text_convert.h"
+#include "win32/win32_settings_window.h"
 
 namespace gv::win32 {
 
-bool Win32SettingsWindow::Visible() const { return IsWindowVisible(window_) != FALSE; }
+bool Win32SettingsWindow::Visible() const { return IsWindowVisible(window_.Get()) != FALSE; }
 
 void Win32SettingsWindow::SetVisible(bool visible) {
-    ShowWindow(window_, visible ? SW_SHOW : SW_HIDE);
+    ShowWindow(window_.Get(), visible ? SW_SHOW : SW_HIDE);
 }
 
 void Win32SettingsWindow::RestoreNormal() {
-    if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+    if (IsIconic(window_.Get())) ShowWindow(window_.Get(), SW_RESTORE);
 }
 
 void Win32SettingsWindow::Show() {
-    ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
+    ShowWindow(window_.Get(), SW_SHOW);
+    SetForegroundWindow(window_.Get());
 }
 
 void Win32SettingsWindow::SetFocus() {
-    SetForegroundWindow(window_);
-    ::SetFocus(lastFocus_ != nullptr ? lastFocus_ : window_);
+    SetForegroundWindow(window_.Get());
+    ::SetFocus(lastFocus_ != nullptr ? lastFocus_ : window_.Get());
 }
 
 void Win32SettingsWindow::MakeTopmost() {
-    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(window_.Get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
 }
 
 float Win32SettingsWindow::Width() const {
     RECT rect{};
-    GetWindowRect(window_, &rect);
+    GetWindowRect(window_.Get(), &rect);
     return static_cast<float>(rect.right - rect.left) * twipsPerPixelX_;
 }
 
 float Win32SettingsWindow::Height() const {
     RECT rect{};
-    GetWindowRect(window_, &rect);
+    GetWindowRect(window_.Get(), &rect);
     return static_cast<float>(rect.bottom - rect.top) * twipsPerPixelY_;
 }
 
 void Win32SettingsWindow::SetLeft(float twips) {
     RECT rect{};
-    GetWindowRect(window_, &rect);
-    SetWindowPos(window_, nullptr, TwipsToPixels(twips, twipsPerPixelX_), rect.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(window_.Get(), &rect);
+    SetWindowPos(window_.Get(), nullptr, PixelsHalfAwayFromZero(twips, twipsPerPixelX_), rect.top,
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32SettingsWindow::SetTop(float twips) {
     RECT rect{};
-    GetWindowRect(window_, &rect);
-    SetWindowPos(window_, nullptr, rect.left, TwipsToPixels(twips, twipsPerPixelY_), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(window_.Get(), &rect);
+    SetWindowPos(window_.Get(), nullptr, rect.left, PixelsHalfAwayFromZero(twips, twipsPerPixelY_),
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 float Win32SettingsWindow::TwipsPerPixelX() const { return twipsPerPixelX_; }
@@ -117,7 +117,7 @@ void Win32SettingsWindow::ShowPreview(const Pixels& face) {
 void Win32SettingsWindow::ShowMessage(std::string_view text) {
     const std::wstring message = Widen(text);
     const std::wstring title = Widen(kAppTitle);
-    MessageBoxW(window_, message.c_str(), title.c_str(), MB_OK);
+    MessageBoxW(window_.Get(), message.c_str(), title.c_str(), MB_OK);
 }
 
 }  // namespace gv::win32

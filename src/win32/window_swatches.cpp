@@ -1,6 +1,6 @@
 // The eight colour swatches and the colour dialog behind them.
 #include "win32/icon_canvas.h"
-#include "win32/settings_window.h"
+#include "win32/win32_settings_window.h"
 
 namespace gv::win32 {
 
@@ -27,13 +27,13 @@ void Win32SettingsWindow::SetSwatchColour(int index, Colour colour) {
 
 void Win32SettingsWindow::SetDarkBackdrop(bool dark) {
     darkBackdrop_ = dark;
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    RedrawWindow(window_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 std::optional<Colour> Win32SettingsWindow::ChooseColour(Colour initial) {
     CHOOSECOLORW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window_;
+    dialog.hwndOwner = window_.Get();
     dialog.rgbResult = PaintedColour(initial);  // a system colour opens on what it looks like
     dialog.lpCustColors = customColours_.data();
     dialog.Flags = CC_ANYCOLOR | CC_RGBINIT;

@@ -2,18 +2,18 @@
 // folder, the tray icon's clicks, a new taskbar, changes of the clock, the density, the regional
 // formats and the system's colours, a wake-up.
 #include "win32/names.h"
-#include "win32/settings_window.h"
 #include "win32/single_instance.h"
 #include "win32/system_clock.h"
 #include "win32/system_events.h"
 #include "win32/tray_icon.h"
+#include "win32/win32_settings_window.h"
 
 namespace gv::win32 {
 
 // The clock refreshes at once after the tray took the icon anew, which may have been with an
 // empty tooltip.
-void Win32SettingsWindow::FollowTray(bool newTaskbar) {
-    if (tray_ != nullptr && tray_->FollowTray(newTaskbar) && events_ != nullptr)
+void Win32SettingsWindow::RecheckTray(bool newTaskbar) {
+    if (tray_ != nullptr && tray_->ResendIfTrayChanged(newTaskbar) && events_ != nullptr)
         events_->OnTrayChanged();
 }
 
@@ -22,7 +22,7 @@ bool Win32SettingsWindow::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lP
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         // A new taskbar: the shell restarted and has forgotten the icon, or the scaling changed
         // and the tray now draws icons at another size.
-        FollowTray(true);
+        RecheckTray(true);
         result = 0;
         return true;
     }
@@ -49,7 +49,7 @@ bool Win32SettingsWindow::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lP
             if (preview_ != nullptr) InvalidateRect(preview_, nullptr, FALSE);
             // The controls are the common controls', which hear of new colours only from their
             // parent; a new visual style reaches every window by itself.
-            for (HWND child = GetWindow(window_, GW_CHILD);
+            for (HWND child = GetWindow(window_.Get(), GW_CHILD);
                  message == WM_SYSCOLORCHANGE && child != nullptr;
                  child = GetWindow(child, GW_HWNDNEXT)) {
                 SendMessageW(child, message, wParam, lParam);
@@ -57,16 +57,16 @@ bool Win32SettingsWindow::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lP
             return false;
         case WM_DPICHANGED:
             // The window moved to a monitor of another DPI, or the scaling changed.
-            FollowTray(false);
+            RecheckTray(false);
             ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             result = 0;
             return true;
         case WM_DISPLAYCHANGE:
-            FollowTray(false);
+            RecheckTray(false);
             return false;  // the default handling follows
         case WM_SETTINGCHANGE:
             // The tray's icon size may have changed with it too.
-            FollowTray(false);
+            RecheckTray(false);
             if (events_ != nullptr && IsRegionalChange(lParam))
                 events_->OnLocaleChanged(LoadUserLocale());
             return false;

@@ -42,9 +42,9 @@ struct Rgb {
     std::uint8_t r, g, b;
 };
 Rgb InkRgb(AppIconInk ink) {
-    const gv::Colour c = ink == AppIconInk::kDot    ? gv::kAppIconDot
-                         : ink == AppIconInk::kHand ? gv::kAppIconHand
-                                                    : gv::kBlack;
+    const gv::Colour c = ink == AppIconInk::Dot    ? gv::kAppIconDot
+                         : ink == AppIconInk::Hand ? gv::kAppIconHand
+                                                   : gv::kBlack;
     return {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8),
             static_cast<std::uint8_t>(c >> 16)};
 }
@@ -72,7 +72,7 @@ Bytes BitmapImage(int size) {
     Put32(out, static_cast<std::uint32_t>((colourRow + maskRow) * rows));
     for (int i = 0; i < 4; ++i) Put32(out, 0);  // resolution, colours used and important
     for (int index = 0; index < 16; ++index) {
-        const Rgb rgb = InkRgb(index <= 2 ? static_cast<AppIconInk>(index) : AppIconInk::kClear);
+        const Rgb rgb = InkRgb(index <= 2 ? static_cast<AppIconInk>(index) : AppIconInk::Clear);
         out.insert(out.end(), {rgb.b, rgb.g, rgb.r, 0});
     }
     Bytes colours(colourRow * rows), mask(maskRow * rows);
@@ -83,7 +83,7 @@ Bytes BitmapImage(int size) {
             const auto column = static_cast<std::size_t>(x);
             colours[row * colourRow + column / 2] |=
                 static_cast<std::uint8_t>(static_cast<unsigned>(pixel) << (x % 2 == 0 ? 4 : 0));
-            if (pixel == AppIconInk::kClear)
+            if (pixel == AppIconInk::Clear)
                 mask[row * maskRow + column / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
         }
     }
@@ -112,7 +112,7 @@ bool PngImage(int size, Bytes& out) {
             const Rgb rgb = InkRgb(pixel);
             raw.insert(raw.end(),
                        {rgb.r, rgb.g, rgb.b,
-                        static_cast<std::uint8_t>(pixel == AppIconInk::kClear ? 0 : 255)});
+                        static_cast<std::uint8_t>(pixel == AppIconInk::Clear ? 0 : 255)});
         }
     }
     uLongf length = compressBound(static_cast<uLong>(raw.size()));
@@ -177,7 +177,7 @@ int Print(int size) {
         for (int x = 0; x < size; ++x) {
             const AppIconInk pixel = ink[At(size, x, y)];
             const Rgb rgb = InkRgb(pixel);
-            if (pixel == AppIconInk::kClear)
+            if (pixel == AppIconInk::Clear)
                 std::fputs("------", stdout);
             else
                 std::printf("%02x%02x%02x", rgb.r, rgb.g, rgb.b);

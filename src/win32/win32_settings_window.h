@@ -28,8 +28,14 @@ class Win32SettingsWindow final : public SettingsWindow {
     Win32SettingsWindow(const Win32SettingsWindow&) = delete;
     Win32SettingsWindow& operator=(const Win32SettingsWindow&) = delete;
 
-    bool Created() const { return window_ != nullptr; }
-    HWND Hwnd() const { return window_; }
+    bool Created() const { return static_cast<bool>(window_); }
+    // Why the window is not there: the call that failed and its GetLastError.
+    struct Failure {
+        const wchar_t* call = L"";
+        DWORD error = 0;
+    };
+    const Failure& CreationFailure() const { return failure_; }
+    HWND Hwnd() const { return window_.Get(); }
     void Attach(WindowEvents& events) { events_ = &events; }
     void Detach() { events_ = nullptr; }
     void AttachTray(TrayIcon& tray) { tray_ = &tray; }
@@ -72,17 +78,15 @@ class Win32SettingsWindow final : public SettingsWindow {
   private:
     // Control identifiers stay clear of IDOK and IDCANCEL, which the dialog keys send for Enter
     // and Escape and which this window ignores.
-    enum ControlId : int {
-        kPreviewId = 100,
-        kUnitLabelId,
-        kIntervalId,
-        kApplyId,
-        kTopModesId,
-        kBottomModesId,
-        kTopFrameId,
-        kBottomFrameId,
-        kSwatchFirstId,  // eight in a row
-    };
+    static constexpr int kPreviewId = 100;
+    static constexpr int kUnitLabelId = 101;
+    static constexpr int kIntervalId = 102;
+    static constexpr int kApplyId = 103;
+    static constexpr int kTopModesId = 104;
+    static constexpr int kBottomModesId = 105;
+    static constexpr int kTopFrameId = 106;
+    static constexpr int kBottomFrameId = 107;
+    static constexpr int kSwatchFirstId = 108;  // eight in a row
     // No WS_CLIPCHILDREN: the group boxes are transparent and need the window's background
     // painted behind them.
     static constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU;
@@ -95,7 +99,7 @@ class Win32SettingsWindow final : public SettingsWindow {
     void Close(bool sessionEnding);
     // window_system.cpp: true when the message was one of these and is answered by `result`.
     bool OnSystemMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    void FollowTray(bool newTaskbar);
+    void RecheckTray(bool newTaskbar);
     // window_layout.cpp: start-up and a change of DPI both go through ApplyDpi; a change brings
     // the system's suggested outer rectangle along.
     static LRESULT CALLBACK PreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -114,8 +118,9 @@ class Win32SettingsWindow final : public SettingsWindow {
     HINSTANCE instance_;
     WindowEvents* events_ = nullptr;
     TrayIcon* tray_ = nullptr;
-    HWND owner_ = nullptr;
-    HWND window_ = nullptr;
+    UniqueWindow owner_;
+    UniqueWindow window_;
+    // The controls are the window's children, destroyed with it.
     HWND preview_ = nullptr;
     HWND unitLabel_ = nullptr;
     HWND interval_ = nullptr;
@@ -145,6 +150,7 @@ class Win32SettingsWindow final : public SettingsWindow {
     bool darkBackdrop_ = false;
     std::array<COLORREF, 16> customColours_{};
     bool closed_ = false;
+    Failure failure_;
 };
 
 }  // namespace gv::win32

@@ -1,4 +1,4 @@
-#include "features/settings_window.h"
+#include "features/settings_handlers.h"
 
 #include "base/number.h"
 #include "face/display_modes.h"
@@ -28,8 +28,8 @@ void ChooseBottomMode(ClockState& state, const Platform& platform) {
     state.face.bottomMode = platform.window.SelectedMode(ModeList::Bottom);
 }
 
-void ChooseSwatchColour(ClockState& state, const Platform& platform, std::int16_t index) {
-    if (index < 0 || index >= static_cast<std::int16_t>(state.face.colours.size())) return;
+void ChooseSwatchColour(ClockState& state, const Platform& platform, int index) {
+    if (index < 0 || index >= static_cast<int>(state.face.colours.size())) return;
     Colour& slot = state.face.colours[index];
     const std::optional<Colour> chosen = platform.window.ChooseColour(slot);
     if (!chosen) return;

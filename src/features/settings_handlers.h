@@ -21,7 +21,7 @@ void ChooseBottomMode(ClockState& state, const Platform& platform);
 
 // A swatch clicked: the dialog opens on the slot's colour; the slot takes the colour the user
 // confirms, and a cancel leaves it as it was.
-void ChooseSwatchColour(ClockState& state, const Platform& platform, std::int16_t index);
+void ChooseSwatchColour(ClockState& state, const Platform& platform, int index);
 
 // Sets swatch `index` to the slot's colour, unless the swatch refuses the value (SwatchTakes):
 // then it keeps its previous colour, while the slot keeps the value and is saved unchanged.
