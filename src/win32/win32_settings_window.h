@@ -9,6 +9,7 @@
 #include "ports/settings_window.h"
 #include "ports/window_events.h"
 #include "win32/handles.h"
+#include "win32/preview_pane.h"
 #include "win32/windows_api.h"
 
 namespace gv::win32 {
@@ -19,8 +20,8 @@ class TrayIcon;
 // whether it shows or goes into the tray. Its events reach the clock through WindowEvents.
 // The work is split by concern: window_messages.cpp dispatches the messages, window_system.cpp
 // takes second starts, the system's news and the tray's, window_layout.cpp lays the controls
-// out at a DPI and paints the preview, window_swatches.cpp runs the swatches and the colour
-// dialog, and window_port.cpp answers the clock's calls.
+// out at a DPI, window_swatches.cpp runs the swatches and the colour dialog, and
+// window_port.cpp answers the clock's calls. The preview is a control of its own (PreviewPane).
 class Win32SettingsWindow final : public SettingsWindow {
   public:
     explicit Win32SettingsWindow(HINSTANCE instance);
@@ -102,8 +103,6 @@ class Win32SettingsWindow final : public SettingsWindow {
     void RecheckTray(bool newTaskbar);
     // window_layout.cpp: start-up and a change of DPI both go through ApplyDpi; a change brings
     // the system's suggested outer rectangle along.
-    static LRESULT CALLBACK PreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void PaintPreview(HWND preview);
     void CreateControls();
     HWND MakeControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
                      int id);
@@ -121,7 +120,7 @@ class Win32SettingsWindow final : public SettingsWindow {
     UniqueWindow owner_;
     UniqueWindow window_;
     // The controls are the window's children, destroyed with it.
-    HWND preview_ = nullptr;
+    PreviewPane preview_;
     HWND unitLabel_ = nullptr;
     HWND interval_ = nullptr;
     HWND apply_ = nullptr;
@@ -141,12 +140,7 @@ class Win32SettingsWindow final : public SettingsWindow {
     float twipsPerPixelX_ = 15.0f;
     float twipsPerPixelY_ = 15.0f;
     WindowLayout layout_;
-    std::vector<std::uint32_t> previewBits_;  // the face enlarged to the preview's size
-    std::optional<Pixels> previewFace_;       // the face the preview was last told to show
     std::array<Colour, 8> swatchColours_{};
-    // About the colour of Windows 10's dark taskbar: the backdrop of the preview's transparent
-    // pixels and of the swatches when the taskbar is dark.
-    static constexpr COLORREF kDarkTaskbar = RGB(32, 32, 32);
     bool darkBackdrop_ = false;
     std::array<COLORREF, 16> customColours_{};
     bool closed_ = false;

@@ -1,5 +1,5 @@
 // The settings window's controls at the DPI of the monitor it is on: made once, then placed,
-// given their font and measured again whenever the DPI changes; and the preview's painting.
+// given their font and measured again whenever the DPI changes.
 #include <algorithm>
 #include <array>
 #include <cwchar>
@@ -70,9 +70,7 @@ HWND Win32SettingsWindow::MakeControl(const wchar_t* className, const wchar_t* t
 void Win32SettingsWindow::CreateControls() {
     // Creation order is the tab order among the tab stops (interval, Apply, the two lists),
     // and puts the swatches above their frames. ApplyDpi places them.
-    preview_ = MakeControl(kPreviewClass, L"", 0, 0, kPreviewId);
-    if (preview_ != nullptr)
-        SetWindowLongPtrW(preview_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    preview_.Attach(MakeControl(kPreviewClass, L"", 0, 0, kPreviewId));
     unitLabel_ = MakeControl(WC_STATICW, kUnitText, SS_LEFT, 0, kUnitLabelId);
     interval_ = MakeControl(WC_EDITW, Widen(kDefaultInterval).c_str(),
                             WS_TABSTOP | WS_GROUP | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
@@ -113,8 +111,7 @@ void Win32SettingsWindow::ApplyDpi(int dpi, const RECT* suggested) {
     font_ = std::move(font);
 
     layout_ = LayoutWindow(dpi_, MeasureTexts());
-    const auto previewSize = static_cast<std::size_t>(std::max(layout_.preview.width, 0));
-    previewBits_.assign(previewSize * previewSize, 0);
+    preview_.Resize(layout_.preview.width);
     PlaceControls();
 
     // The system's suggestion keeps the window where the user put it; at start-up the window
@@ -154,7 +151,7 @@ MeasuredTexts Win32SettingsWindow::MeasureTexts() const {
 }
 
 void Win32SettingsWindow::PlaceControls() {
-    Place(preview_, layout_.preview);
+    Place(preview_.Control(), layout_.preview);
     Place(unitLabel_, layout_.unitLabel);
     Place(interval_, layout_.interval);
     Place(apply_, layout_.apply);
@@ -165,49 +162,6 @@ void Win32SettingsWindow::PlaceControls() {
     Place(bottomModes_, layout_.bottomModes);
     FitDropDown(topModes_, layout_.topModes);
     FitDropDown(bottomModes_, layout_.bottomModes);
-}
-
-LRESULT CALLBACK Win32SettingsWindow::PreviewProc(HWND window, UINT message, WPARAM wParam,
-                                                  LPARAM lParam) {
-    if (message == WM_PAINT) {
-        auto* self =
-            reinterpret_cast<Win32SettingsWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (self != nullptr) {
-            self->PaintPreview(window);
-            return 0;
-        }
-    } else if (message == WM_ERASEBKGND) {
-        return TRUE;  // every pixel is painted
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-void Win32SettingsWindow::PaintPreview(HWND preview) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(preview, &paint);
-    if (dc == nullptr) return;
-    std::array<std::uint32_t, kFaceSize * kFaceSize> bits{};
-    if (previewFace_) {
-        // What the tray leaves transparent (whatever looks like the button face) shows the dark
-        // taskbar through it.
-        const COLORREF clear = PaintedColour(kButtonFace);
-        for (std::size_t i = 0; i < bits.size(); ++i) {
-            COLORREF rgb = PaintedColour((*previewFace_)[i]);
-            if (darkBackdrop_ && rgb == clear) rgb = kDarkTaskbar;
-            bits[i] = BitmapPixel(rgb);
-        }
-    } else {
-        bits.fill(darkBackdrop_ ? kDarkTaskbar : PaintedColour(kButtonFace));
-    }
-    // The face in solid blocks at the preview's size: no stretching by the system, which may
-    // smooth.
-    const int size = layout_.preview.width;
-    EnlargeFace(bits, size, std::span<std::uint32_t>(previewBits_));
-    const BITMAPINFO info = TopDownBitmapInfo(size);
-    if (previewBits_.size() >= static_cast<std::size_t>(size) * static_cast<std::size_t>(size))
-        SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(size), static_cast<DWORD>(size), 0, 0, 0,
-                          static_cast<UINT>(size), previewBits_.data(), &info, DIB_RGB_COLORS);
-    EndPaint(preview, &paint);
 }
 
 }  // namespace gv::win32

@@ -39,7 +39,7 @@ bool RegisterClasses(HINSTANCE instance, WNDPROC windowProc, WNDPROC previewProc
 }  // namespace
 
 Win32SettingsWindow::Win32SettingsWindow(HINSTANCE instance) : instance_(instance) {
-    if (!RegisterClasses(instance, WindowProc, PreviewProc)) {
+    if (!RegisterClasses(instance, WindowProc, PreviewPane::Proc)) {
         failure_ = {L"RegisterClassExW", GetLastError()};
         return;
     }

@@ -106,13 +106,7 @@ void Win32SettingsWindow::SetIntervalText(std::string_view text) {
     SetWindowTextW(interval_, Widen(text).c_str());
 }
 
-void Win32SettingsWindow::ShowPreview(const Pixels& face) {
-    // The preview paints from its own copy of the face; it only needs repainting when the face
-    // changed. A change of the system colours repaints every window anyway.
-    if (preview_ == nullptr || face == previewFace_) return;
-    previewFace_ = face;
-    InvalidateRect(preview_, nullptr, FALSE);
-}
+void Win32SettingsWindow::ShowPreview(const Pixels& face) { preview_.Show(face); }
 
 void Win32SettingsWindow::ShowMessage(std::string_view text) {
     const std::wstring message = Widen(text);

@@ -27,6 +27,7 @@ void Win32SettingsWindow::SetSwatchColour(int index, Colour colour) {
 
 void Win32SettingsWindow::SetDarkBackdrop(bool dark) {
     darkBackdrop_ = dark;
+    preview_.SetDarkBackdrop(dark);
     RedrawWindow(window_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

@@ -46,7 +46,7 @@ bool Win32SettingsWindow::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lP
             // A face may hold system colours: the icon is drawn again at once, and the preview,
             // which looks them up as it paints.
             if (events_ != nullptr) events_->OnSystemColoursChanged();
-            if (preview_ != nullptr) InvalidateRect(preview_, nullptr, FALSE);
+            preview_.Repaint();
             // The controls are the common controls', which hear of new colours only from their
             // parent; a new visual style reaches every window by itself.
             for (HWND child = GetWindow(window_.Get(), GW_CHILD);
