@@ -24,8 +24,8 @@ std::int16_t SelectableMode(std::int16_t mode) {
 }  // namespace
 
 TrayClock::TrayClock(const Platform& platform)
-    : locale_(platform.locale), platform_{platform.window,  platform.tray, platform.timer,
-                                          platform.clock,   locale_,       platform.files,
+    : locale_(platform.locale), platform_{platform.window,   platform.tray, platform.timer,
+                                          platform.clock,    locale_,       platform.files,
                                           platform.codePage, platform.theme} {}
 
 void TrayClock::Start() {

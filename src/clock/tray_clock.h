@@ -59,10 +59,10 @@ class TrayClock final : public WindowEvents {
     Platform platform_;
     ClockState state_;
     Surface surface_;
-    bool running_ = false;     // from the end of the start to the closing
-    bool fileUnread_ = false;  // the file was there but could not be read: never replace it
-    bool inTray_ = false;      // the window hidden, the timer set for the next useful refresh
-    bool realigning_ = false;  // the next tick is the first one back on the cycle's own rhythm
+    bool running_ = false;       // from the end of the start to the closing
+    bool fileUnread_ = false;    // the file was there but could not be read: never replace it
+    bool inTray_ = false;        // the window hidden, the timer set for the next useful refresh
+    bool realigning_ = false;    // the next tick is the first one back on the cycle's own rhythm
     std::int64_t wakeAtMs_ = 0;  // in the tray: the monotonic instant of the next refresh
     bool wakeInSteps_ = false;   // it lies beyond the timer's range: the next wake only a step
 };

@@ -5,10 +5,10 @@
 namespace gv {
 
 // The face's drawing: a 16x16 pixel buffer addressed in twips. A position maps to the nearest
-// pixel (x / 15 rounded at the designed 15 twips to a pixel, halves up), which keeps the analog face symmetric about its centre
-// pixel; anything off the surface is clipped without complaint. Lines are solid, 8-connected
-// and include both end pixels. Colours are stored as given: painting system colours is the
-// platform's business.
+// pixel (x / 15 rounded at the designed 15 twips to a pixel, halves up), which keeps the analog
+// face symmetric about its centre pixel; anything off the surface is clipped without complaint.
+// Lines are solid, 8-connected and include both end pixels. Colours are stored as given: painting
+// system colours is the platform's business.
 class Surface {
   public:
     Surface() { pixels_.fill(0); }

@@ -96,8 +96,9 @@ WindowLayout LayoutWindow(int dpi, const MeasuredTexts& texts) {
 
     // A text far larger than the design allows still stays in the window: nothing starts above
     // or left of the client area, and the client area takes in whatever ends beyond it.
-    PixelRect* const all[] = {&layout.preview, &layout.unitLabel, &layout.interval,  &layout.apply,
-                              &layout.topModes,   &layout.bottomModes, &layout.topFrame, &layout.bottomFrame};
+    PixelRect* const all[] = {&layout.preview,  &layout.unitLabel,  &layout.interval,
+                              &layout.apply,    &layout.topModes,   &layout.bottomModes,
+                              &layout.topFrame, &layout.bottomFrame};
     auto keepInside = [&layout](PixelRect& rect) {
         rect.left = std::max(rect.left, 0);
         rect.top = std::max(rect.top, 0);

@@ -72,7 +72,7 @@ int RunClock(HINSTANCE instance, gv::TrayCounts& counts) {
     const gv::DateLocale locale = gv::win32::LoadUserLocale();
     gv::win32::Win32FileSystem files;
     gv::win32::Win32DesktopTheme theme;
-    const gv::Platform platform{window, tray.Keeper(), timer, systemClock,
+    const gv::Platform platform{window, tray.Keeper(), timer,    systemClock,
                                 locale, files,         codePage, theme};
 
     gv::TrayClock clock(platform);

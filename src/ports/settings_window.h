@@ -36,7 +36,7 @@ class SettingsWindow {
     virtual void RestoreNormal() = 0;  // undo a minimise
     virtual void Show() = 0;           // modeless, no owner
     virtual void SetFocus() = 0;
-    virtual void MakeTopmost() = 0;  // shows the window too
+    virtual void MakeTopmost() = 0;   // shows the window too
     virtual float Width() const = 0;  // outer frame
     virtual float Height() const = 0;
     virtual void SetLeft(float twips) = 0;

@@ -13,7 +13,7 @@ namespace gv {
 
 // How the tray's commands went, for the diagnostics report, the benchmarks and the tests.
 struct TrayCounts {
-    std::uint64_t modifiesAsked = 0;    // refreshes that handed the tray a picture and a tip
+    std::uint64_t modifiesAsked = 0;  // refreshes that handed the tray a picture and a tip
     std::uint64_t modifiesSent = 0;
     std::uint64_t modifiesSkipped = 0;  // would have changed nothing the user sees
     std::uint64_t refused = 0;          // commands of any kind the tray refused

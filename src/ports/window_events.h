@@ -24,7 +24,7 @@ class WindowEvents {
     // The window closes, by the user or because the session ends: save. At the end of the
     // session nothing may wait for the user.
     virtual void OnClosing(bool sessionEnding) = 0;
-    virtual void OnClosed() = 0;   // the window is being destroyed
+    virtual void OnClosed() = 0;  // the window is being destroyed
     // The program was started again from the same folder. False when the clock is not running
     // (still starting or already closing), so that the new process can tell nobody took it.
     virtual bool OnSecondStart() = 0;

@@ -181,7 +181,8 @@ void AppendPicture(std::string_view picture, const LocalTime& t, const DateLocal
             case 't': {
                 const std::string_view text = IsAfternoon(t) ? locale.afternoon : locale.morning;
                 // One "t" is the first character, which in Japanese is several bytes.
-                out.Append(run == 1 && !text.empty() ? text.substr(0, Utf8SequenceLength(text, 0)) : text);
+                out.Append(run == 1 && !text.empty() ? text.substr(0, Utf8SequenceLength(text, 0))
+                                                     : text);
                 break;
             }
             default:

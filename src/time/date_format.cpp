@@ -1,11 +1,11 @@
 #include "time/date_format.h"
 
-#include "time/date_fields.h"
-
 #include <array>
 #include <charconv>
 #include <cstddef>
 #include <string_view>
+
+#include "time/date_fields.h"
 
 namespace gv {
 namespace {
@@ -75,7 +75,8 @@ Token ReadToken(std::string_view pattern, std::size_t i) {
     switch (c) {
         case '\\':
             // A backslash at the very end has nothing to protect and prints nothing.
-            return {Kind::Escape, i + 1 < pattern.size() ? 1 + Utf8SequenceLength(pattern, i + 1) : 1};
+            return {Kind::Escape,
+                    i + 1 < pattern.size() ? 1 + Utf8SequenceLength(pattern, i + 1) : 1};
         case '"': {
             const std::size_t close = pattern.find('"', i + 1);
             return {Kind::Quoted,
@@ -293,6 +294,5 @@ void FormatDate(std::string_view pattern, const LocalTime& time, const DateLocal
                 TextSink& out) {
     Formatter(pattern, time, locale, out).Run();
 }
-
 
 }  // namespace gv

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "time/date_locale.h"
 #include "ports/timer.h"
 #include "time/clock.h"
+#include "time/date_locale.h"
 #include "win32/windows_api.h"
 
 namespace gv::win32 {
@@ -14,7 +14,8 @@ class SystemClock final : public Clock {
     void Sleep(std::int32_t milliseconds) override;
 };
 
-// The update timer as a window timer of the settings window; its ticks arrive as WM_TIMER with its identifier.
+// The update timer as a window timer of the settings window; its ticks arrive as WM_TIMER with its
+// identifier.
 class WindowTimer final : public Timer {
   public:
     WindowTimer(HWND window, UINT_PTR id) : window_(window), id_(id) {}
