@@ -17,9 +17,9 @@ struct Case {
     AppIconInk ink;
 };
 const Case kCases[] = {
-    {16, 7, 0, kDot},    {16, 8, 0, kClear},   {16, 7, 1, kClear},    {16, 7, 2, kHand},
-    {16, 12, 7, kHand},  {16, 13, 7, kClear},  {16, 14, 7, kDot},     {16, 7, 14, kDot},
-    {20, 9, 0, kDot},    {20, 10, 0, kClear},  {32, 25, 15, kHand},   {32, 26, 15, kClear},
+    {16, 7, 0, kDot},    {16, 8, 0, kClear},    {16, 7, 1, kClear},     {16, 7, 2, kHand},
+    {16, 12, 7, kHand},  {16, 13, 7, kClear},   {16, 14, 7, kDot},      {16, 7, 14, kDot},
+    {20, 9, 0, kDot},    {20, 10, 0, kClear},   {32, 25, 15, kHand},    {32, 26, 15, kClear},
     {256, 127, 0, kDot}, {256, 128, 0, kClear}, {256, 207, 127, kHand}, {256, 208, 127, kClear},
 };
 

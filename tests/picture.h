@@ -54,7 +54,10 @@ inline std::unique_ptr<fake::Program> Started(const std::string& file) {
 
 // Digit `digit` stamped in slot colour `colour` ('a' to 'h') with its top-left cell at
 // (column, row).
-struct Stamp { int digit, column, row; char colour; };
+struct Stamp {
+    int digit, column, row;
+    char colour;
+};
 
 // A digital face: the digits of `top` at pixel row `row` in slots a to d, and those of `bottom`
 // at `bottomRow` in slots e to h, at columns 0, 4, 9 and 13; a space leaves its place blank.
@@ -76,11 +79,10 @@ inline std::vector<Stamp> Digits(std::string_view top, int row = 4, std::string_
 inline std::string Expected(const std::vector<Stamp>& stamps,
                             std::string base = Repeat(std::string(16, '.') + "\n", 16)) {
     static const char* const kGlyphs[10] = {
-        "### #.# #.# #.# #.# #.# ###", ".#. ##. .#. .#. .#. .#. ###",
-        "### ..# ..# ### #.. #.. ###", "### ..# ..# ### ..# ..# ###",
-        "#.# #.# #.# ### ..# ..# ..#", "### #.. #.. ### ..# ..# ###",
-        "### #.. #.. ### #.# #.# ###", "### #.# #.# ..# ..# ..# ..#",
-        "### #.# #.# ### #.# #.# ###", "### #.# #.# ### ..# ..# ..#"};
+        "### #.# #.# #.# #.# #.# ###", ".#. ##. .#. .#. .#. .#. ###", "### ..# ..# ### #.. #.. ###",
+        "### ..# ..# ### ..# ..# ###", "#.# #.# #.# ### ..# ..# ..#", "### #.. #.. ### ..# ..# ###",
+        "### #.. #.. ### #.# #.# ###", "### #.# #.# ..# ..# ..# ..#", "### #.# #.# ### #.# #.# ###",
+        "### #.# #.# ### ..# ..# ..#"};
     for (const Stamp& s : stamps)
         for (int r = 0; r < 7; ++r)
             for (int c = 0; c < 3; ++c) {

@@ -75,6 +75,7 @@ TEST(Scenario, WithASettingsFileTheClockStartsInTheTray) {
 }
 
 TEST(Scenario, ApplyChecksTheInterval) {
+    // clang-format off
     const struct { const char* text; std::int32_t interval; } cases[] = {  // 0: refused
         {"0.001", 1},   {"1.0", 1000}, {" 2 ", 1000}, {"1e-3", 1}, {"2秒", 1000},
         {"9e99", 1000}, {"0.0009", 0}, {"0", 0},      {"-5", 0},   {"abc", 0}};
@@ -102,6 +103,8 @@ TEST(Scenario, TheColourDialogOpensOnTheSlotsColourAndACancelKeepsIt) {
         p->Run(500);
         during.push_back(w.preview[4 * 16]);
     };
+    // clang-format on
+    // clang-format off
     const struct { std::int16_t swatch; Colour colour; } clicks[] = {
         {3, slots[3]},   // cancelled: as it was
         {0, 0x00FF00},   // confirmed
@@ -131,6 +134,7 @@ TEST(Scenario, OnADarkTaskbarAFirstRunIsWhiteAndTheWindowShowsTheFaceOnDark) {
         {"an unreadable file, dark: the old defaults", SettingsFile("1.0", 0, 0), -1, dark, {},
          true},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fake::Program p;
@@ -169,7 +173,8 @@ TEST(Scenario, TheListsKeepTheAnalogRule) {
 }
 
 TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
-    const std::string analog = test::Picture(Started(SettingsFile("0.5", 0, 0))->fake.window.preview);
+    const std::string analog =
+        test::Picture(Started(SettingsFile("0.5", 0, 0))->fake.window.preview);
     const std::string none = test::Expected({});
     auto time = [](int row) { return test::Expected(test::Digits("1507", row)); };
     const std::string day = test::Expected(test::Digits("", 0, " 3 2"));  // 2 March
@@ -199,7 +204,7 @@ TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
         p->Run(500);
         EXPECT_EQ(test::Picture(p->fake.area.icon->picture), c.later);
         p->fake.window.interval = "7.5";  // typed, never applied
-        p->clock.OnClosing(false);  // what the lists and the box hold is what is saved
+        p->clock.OnClosing(false);        // what the lists and the box hold is what is saved
         EXPECT_EQ(p->fake.files.Settings(), SettingsFile("7.5", c.topList, c.bottomList));
     }
 }

@@ -27,17 +27,18 @@ TEST(SettingsSafety, LockedFilesAndFailedSaves) {
         bool readOnly = false;
     } cases[] = {
         {0, 0, false, "2.5", {}, 250, 0},
-        {49, 0, false, "2.5", {}, 4900, 0},          // locked for a moment at start
-        {-1, 0, false, "1.0", {unread}, 4900, 0},    // locked all through start: never written
-        {-1, 0, true, "1.0", {}, 4900, 0},           // ... and nothing said as the session ends
-        {0, 29, false, "2.5", {}, 250, 2900},        // locked for a moment at close
-        {0, -1, false, "2.5", {unsaved}, 250, 2900}, // locked at close
+        {49, 0, false, "2.5", {}, 4900, 0},           // locked for a moment at start
+        {-1, 0, false, "1.0", {unread}, 4900, 0},     // locked all through start: never written
+        {-1, 0, true, "1.0", {}, 4900, 0},            // ... and nothing said as the session ends
+        {0, 29, false, "2.5", {}, 250, 2900},         // locked for a moment at close
+        {0, -1, false, "2.5", {unsaved}, 250, 2900},  // locked at close
         {0, -1, true, "2.5", {}, 250, 2900},
         {0, 0, false, "2.5", {readOnly}, 250, 0, true},  // the user's to keep: not tried again
         {0, 0, true, "2.5", {}, 250, 0, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.unreadable << " " << c.failWrites << " " << c.sessionEnding);
+        SCOPED_TRACE(testing::Message()
+                     << c.unreadable << " " << c.failWrites << " " << c.sessionEnding);
         fake::Program p;
         p.fake.files.SettingsEntry() = {theirs, false, c.unreadable, c.readOnly};
         p.fake.files.failWrites = c.failWrites;
@@ -63,7 +64,7 @@ TEST(SettingsSafety, AFileBeingWrittenIsReadUntilTwoReadsAgree) {
         std::string interval;
         long long readWait;
     } cases[] = {
-        {whole, {whole.substr(0, 17)}, "2.5", 500},  // 17 bytes, a pause, the rest
+        {whole, {whole.substr(0, 17)}, "2.5", 500},           // 17 bytes, a pause, the rest
         {whole.substr(0, whole.size() - 2), {}, "2.5", 250},  // no final line end: no sign
         {whole, changing, "20", 4750},  // the wait is over: the last read counts
     };

@@ -83,7 +83,8 @@ TEST(Sleeping, ApplyRestartsTheCycleEvenWithTheSameInterval) {
     p->Click(kWmLButtonUp);
     p->Run(500);
     p->clock.OnApply();
-    EXPECT_EQ(RefreshesIn(*p, 3000), Instants{3000});  // a whole cycle on; the tooltip empty till then
+    EXPECT_EQ(RefreshesIn(*p, 3000),
+              Instants{3000});  // a whole cycle on; the tooltip empty till then
 }
 
 TEST(Sleeping, AWakeBeyondTheTimersRangeRefreshesOnlyAtTheCyclesRefresh) {

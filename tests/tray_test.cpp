@@ -33,6 +33,7 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
     };
     auto remove = [&] { keeper.Remove(); };
     auto handAgain = [&] { keeper.HandAgain(); };
+    // clang-format off
     const struct {
         const char* what;
         std::function<void()> act;
@@ -73,6 +74,7 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
         {"a remove the tray refuses", remove, "delete", "-"},
         {"not known to be deleted", modify(a, "12:04"), "modify", "-"},
     };
+    // clang-format on
     for (const auto& s : steps) {
         SCOPED_TRACE(s.what);
         const std::size_t before = fake.area.sent.size();
@@ -88,11 +90,14 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
 TEST(TrayKeeper, RecordFieldsAndTheTipCutAtACharacterBoundary) {
     // The shell's own numbers: the message, the flags (message 1, icon 2, tip 4), the callback.
     const std::pair<TrayCommand, std::array<std::uint32_t, 3>> records[] = {
-        {TrayCommand::Add, {0, 7, 0x8001}}, {TrayCommand::Modify, {1, 6, 0}},
-        {TrayCommand::ModifyPicture, {1, 2, 0}}, {TrayCommand::Delete, {2, 0, 0}}};
+        {TrayCommand::Add, {0, 7, 0x8001}},
+        {TrayCommand::Modify, {1, 6, 0}},
+        {TrayCommand::ModifyPicture, {1, 2, 0}},
+        {TrayCommand::Delete, {2, 0, 0}}};
     for (const auto& [command, fields] : records) {
         const NotifyRecordFields got = RecordFieldsFor(command);
-        EXPECT_EQ((std::array<std::uint32_t, 3>{got.message, got.flags, got.callbackMessage}), fields);
+        EXPECT_EQ((std::array<std::uint32_t, 3>{got.message, got.flags, got.callbackMessage}),
+                  fields);
     }
     // The callback reports a button only for a release: not for a move, a press, a double click
     // (0x200 to 0x209) or the balloon's news (0x402 to 0x405).
@@ -103,25 +108,31 @@ TEST(TrayKeeper, RecordFieldsAndTheTipCutAtACharacterBoundary) {
 
     fake::FakeCodePage codePage;
     const std::string kanji = "時";  // two bytes in the code page
-    const std::pair<std::string, std::size_t> tips[] = {  // the text, the bytes kept
-        {std::string(63, 'a'), 63}, {std::string(200, 'a'), 63}, {test::Repeat(kanji, 31) + "a", 63},
-        {test::Repeat(kanji, 32), 62}, {"a" + test::Repeat(kanji, 32), 63}, {"", 0},
+    const std::pair<std::string, std::size_t> tips[] = {
+        // the text, the bytes kept
+        {std::string(63, 'a'), 63},
+        {std::string(200, 'a'), 63},
+        {test::Repeat(kanji, 31) + "a", 63},
+        {test::Repeat(kanji, 32), 62},
+        {"a" + test::Repeat(kanji, 32), 63},
+        {"", 0},
         {test::Repeat("\xF0\xA0\x80\x8B", 32), 62},  // 4 bytes in UTF-8, 2 here
-        {"\xff\xfe", 2}};                              // stray bytes still advance
+        {"\xff\xfe", 2}};                            // stray bytes still advance
     for (const auto& [text, bytes] : tips) {
         SCOPED_TRACE(text.size());
         const TipBytes tip = EncodeTip(codePage, text);
         EXPECT_EQ(std::string(tip.data()).size(), bytes);
-        EXPECT_EQ(std::count(tip.begin() + static_cast<long>(bytes), tip.end(), 0), 64 - static_cast<long>(bytes));
+        EXPECT_EQ(std::count(tip.begin() + static_cast<long>(bytes), tip.end(), 0),
+                  64 - static_cast<long>(bytes));
         EXPECT_EQ(codePage.FromAnsi(tip.data()).find("\xEF\xBF\xBD"), std::string::npos);
     }
 }
 
 TEST(TrayKeeper, ALongTooltipIsCutAsTheWholeTextWouldBe) {
     const std::string kanji = "時", wide = "\xF0\xA0\x80\x8B";  // 3 and 4 bytes in UTF-8
-    for (const std::string& pattern : {test::Repeat("-", 300), test::Repeat(kanji, 100),
-                                       "yyyy/mm/dd " + test::Repeat(wide, 80),
-                                       std::string("dddddd dddddd dddddd dddddd dddddd dddddd")}) {
+    for (const std::string& pattern :
+         {test::Repeat("-", 300), test::Repeat(kanji, 100), "yyyy/mm/dd " + test::Repeat(wide, 80),
+          std::string("dddddd dddddd dddddd dddddd dddddd dddddd")}) {
         SCOPED_TRACE(pattern.substr(0, 24));
         fake::FakePlatform fake;
         ClockState state;
@@ -149,8 +160,9 @@ TEST(Presence, BroughtUpTheWindowShowsOnTopAndTheIconGoes) {
     HideToTray(platform, IconPicture{Pixels{}, kButtonFace});
     fake.log.lines.clear();
     BringUpWindow(platform);
-    EXPECT_EQ(fake.log.lines, (std::vector<std::string>{"window normal", "window show", "window shown",
-                                                        "tray delete", "window focus", "window topmost"}));
+    EXPECT_EQ(fake.log.lines,
+              (std::vector<std::string>{"window normal", "window show", "window shown",
+                                        "tray delete", "window focus", "window topmost"}));
     // A work area too far out to reach does not keep the window away.
     HideToTray(platform, IconPicture{Pixels{}, kButtonFace});
     w.workArea.right = 2000000000;
@@ -169,11 +181,14 @@ TEST(Presence, TheWindowGoesToTheWorkAreasCorner) {
     fake::FakePlatform fake;
     const Platform platform = fake.Platform();
     auto& w = fake.window;
-    const struct { WorkArea area; bool fails; float left, top; } cases[] = {
-        {{200, 30, 1024, 740}, false, 12860, 8300},  // a taskbar on the left or on top
-        {{0, 0, 1024, 740}, true, -2500, -2800},     // no work area: out of sight
-        {{0, 0, 200000000, 740}, false, -1, -1},     // overflow: the rest is not done
-        {{0, 0, 1024, 2000000000}, false, 12860, -1}};
+    const struct {
+        WorkArea area;
+        bool fails;
+        float left, top;
+    } cases[] = {{{200, 30, 1024, 740}, false, 12860, 8300},  // a taskbar on the left or on top
+                 {{0, 0, 1024, 740}, true, -2500, -2800},     // no work area: out of sight
+                 {{0, 0, 200000000, 740}, false, -1, -1},     // overflow: the rest is not done
+                 {{0, 0, 1024, 2000000000}, false, 12860, -1}};
     w.width = 2500;
     w.height = 2800;
     for (const auto& c : cases) {
@@ -194,9 +209,9 @@ TEST(Presence, TheWindowGoesToTheWorkAreasCorner) {
         w.width = static_cast<float>(width) * w.twipsPerPixel;
         w.height = static_cast<float>(height) * w.twipsPerPixelY;
         const int screen = 1024 * dpi / 96, taskbar = 30 * dpi / 96;
-        for (const WorkArea& area : {WorkArea{0, 0, screen, screen - taskbar},
-                                     WorkArea{0, taskbar, screen, screen},
-                                     WorkArea{-screen, 0, -taskbar, screen}}) {
+        for (const WorkArea& area :
+             {WorkArea{0, 0, screen, screen - taskbar}, WorkArea{0, taskbar, screen, screen},
+              WorkArea{-screen, 0, -taskbar, screen}}) {
             SCOPED_TRACE(testing::Message() << dpi << " DPI, right " << area.right);
             w.workArea = area;
             EXPECT_TRUE(MoveToWorkAreaCorner(platform));
@@ -206,13 +221,13 @@ TEST(Presence, TheWindowGoesToTheWorkAreasCorner) {
     }
 }
 
-
 TEST(Allocation, DrawingAndRefreshingAllocateNothing) {
     fake::FakePlatform fake;
     fake.log.quiet = true;
     fake.clock.start = MakeLocalTime(2024, 12, 31, 23, 59);
     ClockState state;
-    state.tipPattern = "yyyy年mm月dd日(aaaa) hh:nn:ss ggge年";  // longer than a string keeps in place
+    state.tipPattern =
+        "yyyy年mm月dd日(aaaa) hh:nn:ss ggge年";  // longer than a string keeps in place
     Surface surface;
     const LocalTime now = fake.clock.Now();
     FaceContext face{state.face, surface, now, *fake.locale};

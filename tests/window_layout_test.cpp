@@ -27,12 +27,13 @@ TEST(WindowLayout, At96DpiTheWindowIsTheDesignedPixelsAndElsewhereTheNearest) {
     EXPECT_EQ(l.clientWidth, 159);
     EXPECT_EQ(l.clientHeight, 150);
     const std::vector<PixelRect> expected = {
-        {8, 8, 16, 16},   {80, 12, 12, 12},  {40, 8, 37, 18},  {108, 4, 41, 21},
-        {4, 32, 149, 20}, {4, 92, 149, 20},  {4, 48, 149, 37}, {4, 108, 149, 37},
-        {16, 64, 22, 13}, {48, 64, 22, 13},  {80, 64, 22, 13}, {112, 64, 22, 13},
+        {8, 8, 16, 16},    {80, 12, 12, 12},  {40, 8, 37, 18},   {108, 4, 41, 21},
+        {4, 32, 149, 20},  {4, 92, 149, 20},  {4, 48, 149, 37},  {4, 108, 149, 37},
+        {16, 64, 22, 13},  {48, 64, 22, 13},  {80, 64, 22, 13},  {112, 64, 22, 13},
         {16, 124, 22, 13}, {48, 124, 22, 13}, {80, 124, 22, 13}, {112, 124, 22, 13}};
     EXPECT_EQ(Controls(l), expected);
     // At other densities designed lengths go to the nearest pixel, a half up.
+    // clang-format off
     const struct { int twips, dpi, pixels; } cases[] = {{2385, 120, 199}, {2385, 144, 239}, {2385, 168, 278},
                                                         {195, 144, 20},   {195, 120, 16},   {0, 192, 0}};
     for (const auto& c : cases)
@@ -69,6 +70,7 @@ TEST(WindowLayout, LargerTextsGrowTheirControlsAboutTheCentre) {
         {"apply", 96, {{}, {}, {40, 13}, {}}, &WindowLayout::apply, {106, 4, 46, 21}},
         {"apply", 120, {{}, {}, {40, 21}, {}}, &WindowLayout::apply, {135, 4, 51, 29}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const WindowLayout l = LayoutWindow(c.dpi, c.texts);
         EXPECT_EQ(c.control != nullptr ? l.*c.control : l.swatches[0], c.expected)
@@ -76,7 +78,8 @@ TEST(WindowLayout, LargerTextsGrowTheirControlsAboutTheCentre) {
     }
     // A huge text still leaves every control inside the window.
     const WindowLayout l = LayoutWindow(96, {{60, 60}, {0, 60}, {200, 60}, {60, 60}});
-    for (const PixelRect& c : Controls(l)) EXPECT_TRUE(Contains({0, 0, l.clientWidth, l.clientHeight}, c));
+    for (const PixelRect& c : Controls(l))
+        EXPECT_TRUE(Contains({0, 0, l.clientWidth, l.clientHeight}, c));
     EXPECT_GE(l.apply.width, 200);
 }
 

@@ -73,7 +73,9 @@ FileContents FakeFiles::Read(std::string_view path, std::size_t maxBytes) {
 void FakeCodePage::ToAnsi(std::string_view utf8, std::string& out) {
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        const std::size_t n = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xF5 ? 2 + (lead >= 0xE0) + (lead >= 0xF0) : 0;
+        const std::size_t n = lead < 0x80                   ? 1
+                              : lead >= 0xC2 && lead < 0xF5 ? 2 + (lead >= 0xE0) + (lead >= 0xF0)
+                                                            : 0;
         bool whole = n != 0 && i + n <= utf8.size();
         for (std::size_t k = 1; whole && k < n; ++k) whole = (utf8[i + k] & 0xC0) == 0x80;
         if (!whole || n == 1) {
@@ -95,7 +97,8 @@ std::string FakeCodePage::FromAnsi(std::string_view bytes) {
     std::string out;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto lead = static_cast<unsigned char>(bytes[i]) - 0x81u;
-        const auto trail = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) - 0x40u : 64u;
+        const auto trail =
+            i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) - 0x40u : 64u;
         if (bytes[i] >= 0) {
             out += bytes[i];
         } else if (lead < 31 && trail < 64) {

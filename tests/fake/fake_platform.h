@@ -18,7 +18,9 @@ namespace gv::fake {
 struct Log {
     std::vector<std::string> lines;
     bool quiet = false;
-    void Add(const char* line) { if (!quiet) lines.emplace_back(line); }
+    void Add(const char* line) {
+        if (!quiet) lines.emplace_back(line);
+    }
 };
 
 inline constexpr Colour kButtonText = static_cast<Colour>(0x80000012u);
@@ -27,11 +29,20 @@ class FakeWindow final : public SettingsWindow {
   public:
     explicit FakeWindow(Log& log) : log_(log) { swatches.fill(kButtonText); }
     bool Visible() const override { return visible; }
-    void SetVisible(bool v) override { visible = v; log_.Add(v ? "window shown" : "window hidden"); }
+    void SetVisible(bool v) override {
+        visible = v;
+        log_.Add(v ? "window shown" : "window hidden");
+    }
     void RestoreNormal() override { log_.Add("window normal"); }
-    void Show() override { visible = true; log_.Add("window show"); }
+    void Show() override {
+        visible = true;
+        log_.Add("window show");
+    }
     void SetFocus() override { log_.Add("window focus"); }
-    void MakeTopmost() override { visible = topmost = true; log_.Add("window topmost"); }
+    void MakeTopmost() override {
+        visible = topmost = true;
+        log_.Add("window topmost");
+    }
     float Width() const override { return width; }
     float Height() const override { return height; }
     void SetLeft(float twips) override { left = twips; }
@@ -42,7 +53,9 @@ class FakeWindow final : public SettingsWindow {
         if (!workAreaFails) area = workArea;
         return !workAreaFails;
     }
-    void AddModeItem(ModeList list, std::string_view text) override { Of(list).items.emplace_back(text); }
+    void AddModeItem(ModeList list, std::string_view text) override {
+        Of(list).items.emplace_back(text);
+    }
     void SelectMode(ModeList list, std::int16_t index) override {
         List& l = Of(list);
         l.selected = index >= 0 && static_cast<std::size_t>(index) < l.items.size() ? index : -1;
@@ -51,7 +64,9 @@ class FakeWindow final : public SettingsWindow {
     void EnableModeList(ModeList list, bool enabled) override { Of(list).enabled = enabled; }
     std::string IntervalText() const override { return interval; }
     // The edit control ends its text at a NUL.
-    void SetIntervalText(std::string_view text) override { interval = text.substr(0, text.find('\0')); }
+    void SetIntervalText(std::string_view text) override {
+        interval = text.substr(0, text.find('\0'));
+    }
     void SetSwatchColour(int index, Colour colour) override { swatches.at(index) = colour; }
     void ShowPreview(const Pixels& face) override { preview = face; }
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
@@ -65,7 +80,11 @@ class FakeWindow final : public SettingsWindow {
         return answer;
     }
 
-    struct List { std::vector<std::string> items; std::int16_t selected = -1; bool enabled = true; };
+    struct List {
+        std::vector<std::string> items;
+        std::int16_t selected = -1;
+        bool enabled = true;
+    };
     List& Of(ModeList id) { return lists_[id == ModeList::Bottom]; }
     const List& Of(ModeList id) const { return lists_[id == ModeList::Bottom]; }
 
@@ -101,7 +120,11 @@ class FakeNotifyArea final : public NotifyArea {
     // Like a modify: refused while there is no icon.
     bool Announce(std::string_view title, std::string_view text) override;
 
-    struct Icon { Pixels picture{}; std::array<bool, 256> transparent{}; TipBytes tip{}; };
+    struct Icon {
+        Pixels picture{};
+        std::array<bool, 256> transparent{};
+        TipBytes tip{};
+    };
     std::optional<Icon> icon;
     std::vector<TrayCommand> sent;       // taken or not
     std::vector<std::string> announced;  // the title and the text, taken or not
@@ -115,7 +138,10 @@ class FakeTimer final : public Timer {
   public:
     explicit FakeTimer(const long long& now) : now_(now) {}
     // Setting the interval restarts the period.
-    void SetInterval(std::int32_t ms) override { interval = ms; nextTick = now_ + ms; }
+    void SetInterval(std::int32_t ms) override {
+        interval = ms;
+        nextTick = now_ + ms;
+    }
     std::int32_t interval = 1000;  // as designed, until the clock sets it
     long long nextTick = 1000;
 
@@ -165,7 +191,10 @@ class FakeFiles final : public FileSystem {
     // A locked file: unreadable for that many reads more (counting down), or for good (-1). One
     // being written by another program: `earlier` are what the next reads see, one each.
     struct Entry {
-        std::string bytes; bool hidden = false; int unreadable = 0; bool readOnly = false;
+        std::string bytes;
+        bool hidden = false;
+        int unreadable = 0;
+        bool readOnly = false;
         std::deque<std::string> earlier{};
     };
     int failWrites = 0;

@@ -94,7 +94,8 @@ void ExpectSameAsTicking(const Config& c) {
     std::size_t next = 0;
     long long sleepingKey = -1;  // nothing refreshed yet
     for (long long t = t0 + period; t <= kDay; t += period) {
-        while (next < refreshes.size() && refreshes[next].first <= t) sleepingKey = refreshes[next++].second;
+        while (next < refreshes.size() && refreshes[next].first <= t)
+            sleepingKey = refreshes[next++].second;
         long long last = t0 + (t - t0) / every * every;
         if (last == t0) last = -1;  // no refresh of the cycle yet
         if (t >= kStep && last < kStep) last = kStep;
