@@ -52,7 +52,7 @@ TEST(Scenario, AFirstRunMeetsTheUserOnTopAtTheCornerAndWritesTheDefaultFileOnClo
         items.insert(items.begin(), list == ModeList::Top ? "アナログ" : "なし");
         EXPECT_EQ(w.Of(list).items, items);
     }
-    p->clock.OnClosing(false);
+    p->fake.window.Close();
     EXPECT_EQ(p->fake.files.Settings(), kDefaultFile);
 }
 
@@ -63,8 +63,7 @@ TEST(Scenario, WithASettingsFileTheClockStartsInTheTray) {
     EXPECT_EQ(p->Run(1000), 0u);  // "1.0": the first refresh comes on the second tick
     EXPECT_EQ(p->Run(1000), 1u);
     EXPECT_EQ(Tooltip(*p), "2002/03/02 15:07 土");
-    p->clock.OnClosing(false);
-    p->clock.OnClosed();
+    p->fake.window.Close();
     EXPECT_FALSE(p->fake.area.icon);
 
     Program hidden;  // a hidden file is read, but it is no settings file
@@ -147,7 +146,7 @@ TEST(Scenario, OnADarkTaskbarAFirstRunIsWhiteAndTheWindowShowsTheFaceOnDark) {
         const Pixels& face = p.fake.window.preview;  // the first face is drawn in them
         EXPECT_GT(std::count(face.begin(), face.end(), c.colours[0]), 0);
         if (c.unreadable != 0) continue;
-        p.clock.OnClosing(false);
+        p.fake.window.Close();
         EXPECT_EQ(p.fake.files.Settings(), SettingsFile("1.0", 0, 0, c.colours));
     }
 }
@@ -204,7 +203,7 @@ TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
         p->Run(500);
         EXPECT_EQ(test::Picture(p->fake.area.icon->picture), c.later);
         p->fake.window.interval = "7.5";  // typed, never applied
-        p->clock.OnClosing(false);        // what the lists and the box hold is what is saved
+        p->fake.window.Close();           // what the lists and the box hold is what is saved
         EXPECT_EQ(p->fake.files.Settings(), SettingsFile("7.5", c.topList, c.bottomList));
     }
 }
@@ -261,7 +260,7 @@ TEST(Scenario, BeforeTheStartAndAfterClosingEventsDoNothing) {
 
         auto after = Started(kHourly);
         after->Run(61000);
-        after->clock.OnClosing(false);
+        after->fake.window.Close();
         const Lines log = after->fake.log.lines;
         raise(after->clock);
         EXPECT_EQ(after->fake.log.lines, log);

@@ -46,7 +46,7 @@ TEST(SettingsSafety, LockedFilesAndFailedSaves) {
         EXPECT_EQ(p.fake.window.interval, c.interval);
         EXPECT_FALSE(p.fake.window.visible);  // in the tray whether or not the file was read
         EXPECT_EQ(p.fake.clock.elapsedMs, c.readWait);
-        p.clock.OnClosing(c.sessionEnding);
+        c.sessionEnding ? p.fake.window.EndSession() : p.fake.window.Close();
         EXPECT_EQ(p.fake.clock.elapsedMs, c.readWait + c.writeWait);
         EXPECT_EQ(p.fake.files.Settings(), theirs);  // their settings, rewritten or untouched
         EXPECT_EQ(p.fake.window.messages, c.messages);
@@ -85,7 +85,7 @@ TEST(SettingsSafety, TheTooltipPatternGoesBackAsItsBytes) {
     p.fake.files.Settings() = line1 + SettingsFile("1.0", 2, 0).substr(20);
     p.clock.Start();
     p.fake.files.failWrites = kSaveAttempts - 1;
-    p.clock.OnClosing(false);
+    p.fake.window.Close();
     EXPECT_EQ(p.fake.files.Settings().substr(0, line1.size() + 2), line1 + "\r\n");
     EXPECT_EQ(p.fake.files.writes, kSaveAttempts);
     // ... but only while the pattern is still the one they read as.
