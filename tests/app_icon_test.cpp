@@ -9,9 +9,8 @@ constexpr auto kClear = AppIconInk::kClear;
 constexpr auto kDot = AppIconInk::kDot;
 constexpr auto kHand = AppIconInk::kHand;
 
-// Pixels at the edges of the blocks that the 12 o'clock dot (face pixel 7, 0), the hands' meeting
-// point (7, 7) and the tip of the 3 o'clock hand (12, 7) become, and just past them. The hands
-// are not symmetric, so a picture turned or mirrored fails too.
+// Edges of the blocks of the 12 o'clock dot, the hands' meeting point and the 3 o'clock hand's
+// tip, and just past them: asymmetric, so a turned or mirrored picture fails too.
 struct Case {
     int size, x, y;
     AppIconInk ink;

@@ -120,8 +120,5 @@ TEST(DateFormat, NamesSeparatorsAndPicturesComeFromTheLocale) {
     ExpectAll({{"ttttt", At(2024, 3, 5, 0, 7), "午 12:7 令 令和"}}, locale);
 }
 
-// Patterns come from a settings file that users edit by hand: odd ones must neither crash nor
-// blow up the output. Each is read from a buffer of its exact size, so that the sanitizers see
-// a read past its end.
 }  // namespace
 }  // namespace gv

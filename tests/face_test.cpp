@@ -76,9 +76,8 @@ TEST_F(Face, DigitalModes) {
 }
 
 TEST_F(Face, AnalogHandsPixelByPixel) {
-    // The minute hand ('a') is drawn over the hour hand ('b'), the ticks over both. Among these
-    // are hands where the line's next step is a tie between two pixels (0:04, 0:10, 2:40), and
-    // hour angles that round half to even (0:09 is 4.5 degrees, drawn as 4; 1:11 35.5, as 36).
+    // Minute hand 'a' over hour hand 'b', ticks over both; ties between two pixels (0:04, 0:10,
+    // 2:40), hour angles rounding half to even (0:09: 4.5 degrees, as 4; 1:11: 35.5, as 36).
     // clang-format off
     const struct { int hour, minute; const char* minuteHand; const char* hourHand; } cases[] = {
         {0, 0, "8,2 8,3 8,4 8,5 8,6 8,7 8,8", ""},
@@ -170,8 +169,7 @@ TEST(Enlarge, EveryPixelComesFromOneFacePixelInSolidBlocks) {
         const auto n = static_cast<std::size_t>(size);
         std::vector<Colour> out(n * n, -1);
         EnlargeFace<Colour>(face, size, out);
-        // Each destination pixel shows the face column of its column's top pixel and the face
-        // row of its row's left pixel, and these go through the face in order.
+        // Each pixel is its column's top pixel's face column and its row's left pixel's face row.
         std::vector<int> widths(kFaceSize), heights(kFaceSize);
         for (std::size_t y = 0; y < n; ++y)
             for (std::size_t x = 0; x < n; ++x) {

@@ -128,9 +128,8 @@ TEST(SettingsFile, WhatIsWrittenReadsBackTheSame) {
               " 2147483647 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
 
     state.face = {{1, -1, 16777215, 0, 5, 6, 7, 8}, 3, -7};
-    // A line break, which another program can put into the interval box, is written as a space:
-    // the file keeps its twelve lines and every later setting its place. The box's number ends
-    // at a CR, and so does what is written of it: it reads back as the same number.
+    // A line break (another program can put one in the box) is written as a space; the box's
+    // number ends at a CR, and reads back the same.
     for (const std::string text : {"yyyy/mm/dd hh:mm aaa", "a,b", " leading", "\"quoted\"",
                                     "mid\"quote", "trailing  ", "", ",", "\"", "時刻 hh:nn", "   ",
                                     "x\"\",y", "2\r\n5", "\n", "a\rb\nc,d"}) {

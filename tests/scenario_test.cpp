@@ -25,8 +25,7 @@ std::string Tooltip(Program& p) {
     return p.fake.area.icon ? p.fake.codePage.FromAnsi(p.fake.area.icon->tip.data()) : "(none)";
 }
 
-// The lists' items after the first, as the end-to-end runner expects the real window to show
-// them (its ITEMS line): one copy of the texts for both.
+// The lists' items after the first, as the end-to-end runner's ITEMS line has them.
 Lines RunnerItems() {
     std::ifstream runner(GV_E2E_RUNNER);
     Lines items;
@@ -102,8 +101,6 @@ TEST(Scenario, TheColourDialogOpensOnTheSlotsColourAndACancelKeepsIt) {
         p->Run(500);
         during.push_back(w.preview[4 * 16]);
     };
-    // clang-format on
-    // clang-format off
     const struct { std::int16_t swatch; Colour colour; } clicks[] = {
         {3, slots[3]},   // cancelled: as it was
         {0, 0x00FF00},   // confirmed
@@ -208,8 +205,7 @@ TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
     }
 }
 
-// The events that refresh at once (the soak holds them to what ticking shows); the locale
-// change brings the same locale again.
+// The events that refresh at once; the locale change brings the same locale again.
 void (*const kRefreshEvents[])(TrayClock&) = {
     [](TrayClock& c) { c.OnClockChanged(); },
     [](TrayClock& c) { c.OnLocaleChanged(JapaneseLocale()); },

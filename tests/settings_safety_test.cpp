@@ -15,9 +15,8 @@ TEST(SettingsSafety, LockedFilesAndFailedSaves) {
     const std::string unread = SaveFailedMessage(path, Unsaved::FileUnread);
     const std::string unsaved = SaveFailedMessage(path, Unsaved::WriteFailed);
     const std::string readOnly = SaveFailedMessage(path, Unsaved::ReadOnly);
-    // Reads and writes that fail (-1: for good); at a close by the user or the session's end;
-    // the interval the clock runs with; what it says; how long it waited to read, and to write.
-    // A file read at once is read again after a pause, to see that it holds still.
+    // Failing reads and writes (-1: for good); closed by the session's end; the interval run
+    // with; what is said; the waits to read (twice, to see it holds still) and to write.
     const struct {
         int unreadable, failWrites;
         bool sessionEnding;

@@ -149,8 +149,7 @@ TEST(TrayKeeper, ALongTooltipIsCutAsTheWholeTextWouldBe) {
     }
 }
 
-// The densities the program meets, 100 % to 300 %, among them those where a pixel is not a
-// whole number of twips (168, 192 and 216 DPI).
+// 100 % to 300 %, some with pixels of fractional twips (168, 192, 216 DPI).
 constexpr int kDensities[] = {96, 120, 144, 168, 192, 216, 240, 288};
 
 TEST(Presence, BroughtUpTheWindowShowsOnTopAndTheIconGoes) {
@@ -199,8 +198,7 @@ TEST(Presence, TheWindowGoesToTheWorkAreasCorner) {
         EXPECT_EQ(w.left, c.left);
         EXPECT_EQ(w.top, c.top);
     }
-    // At every density the whole window ends exactly in the corner, each axis converted with
-    // its own twips per pixel (here the next density's for the height).
+    // At every density the window ends exactly in the corner, each axis at its own density.
     for (std::size_t i = 0; i + 1 < std::size(kDensities); ++i) {
         const int dpi = kDensities[i], dpiY = kDensities[i + 1];
         w.twipsPerPixel = TwipsPerPixelAt(dpi);

@@ -58,11 +58,9 @@ TEST(WindowLayout, LargerTextsGrowTheirControlsAboutTheCentre) {
         // The edit box needs its edges around a line: 16 + 2 * 2 = 20 in 18.
         {"interval", 96, {{}, {0, 16}, {}, {}}, &WindowLayout::interval, {40, 7, 37, 20}},
         {"interval, scrolling", 96, {{}, {90, 15}, {}, {}}, &WindowLayout::interval, {40, 8, 37, 18}},
-        // At 120 DPI the edges are 2.5 pixels, rounded to 3: 19 + 2 * 3 = 25 in 23. The
-        // button's are 3.75, rounded to 4: 21 + 2 * 4 = 29 in 26 (last row).
+        // 120 DPI: edges of 2.5 pixels, as 3: 19 + 2 * 3 = 25 in 23 (the button's: 3.75, as 4).
         {"interval", 120, {{}, {0, 19}, {}, {}}, &WindowLayout::interval, {50, 9, 46, 25}},
-        // A line one pixel taller than its control loses only its blank bottom row: the
-        // designed unit label and swatches stay as they are, a taller line grows them.
+        // A line one pixel taller than its control loses only its blank bottom row.
         {"unit", 96, {{12, 13}, {}, {}, {}}, &WindowLayout::unitLabel, {80, 12, 12, 12}},
         {"unit", 144, {{18, 20}, {}, {}, {}}, &WindowLayout::unitLabel, {120, 17, 18, 20}},
         {"swatch", 96, {{}, {}, {}, {12, 14}}, nullptr, {16, 64, 22, 13}},

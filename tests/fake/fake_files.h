@@ -19,8 +19,8 @@ class FakeFiles final : public FileSystem {
     // Fails while `failWrites` is above 0 (counting down) or below 0 (for good).
     WriteStatus WriteWhole(std::string_view path, std::string_view bytes) override;
 
-    // A locked file: unreadable for that many reads more (counting down), or for good (-1). One
-    // being written by another program: `earlier` are what the next reads see, one each.
+    // Locked: unreadable for that many reads more, or for good (-1). Being written by another
+    // program: the next reads see `earlier`, one each.
     struct Entry {
         std::string bytes;
         bool hidden = false;

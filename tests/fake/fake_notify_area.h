@@ -10,8 +10,7 @@
 
 namespace gv::fake {
 
-// The notification area with the program's one icon. Like the real one it refuses an add while
-// the icon is there and a modify or a delete while it is not.
+// The notification area: refuses an add while the icon is there, a modify or delete while not.
 class FakeNotifyArea final : public NotifyArea {
   public:
     explicit FakeNotifyArea(Log& log) : log_(log) {}

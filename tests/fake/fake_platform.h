@@ -36,8 +36,7 @@ struct FakePlatform {
 // The clock on the fake platform.
 struct Program {
     Program() : clock(fake.Platform()) { fake.window.events = &clock; }
-    // Runs the timer for `ms` of simulated time, one tick event per tick and `afterTick` after
-    // each. The number of refreshes in that time.
+    // Runs the timer for `ms`, `afterTick` after each tick; the number of refreshes.
     std::uint64_t Run(long long ms, const std::function<void()>& afterTick = {});
     // The tray's report of a mouse event on the icon, as the window decodes it.
     void Click(std::uint32_t mouseMessage) {

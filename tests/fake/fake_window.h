@@ -83,8 +83,7 @@ class FakeWindow final : public SettingsWindow {
     std::array<Colour, 8> swatches{};  // the labels' own colour until something sets them
     Pixels preview{};
     std::vector<std::string> messages;
-    // The user's answers to the colour dialog, one per showing: a colour confirms, nullopt
-    // cancels. `whileDialogOpen` runs inside the modal dialog, where timer ticks go on.
+    // The colour dialog's answers, one per showing (nullopt cancels); ticks go on while open.
     std::deque<std::optional<Colour>> dialogAnswers;
     std::function<void()> whileDialogOpen;
     std::vector<Colour> dialogOpenedOn;

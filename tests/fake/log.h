@@ -5,8 +5,7 @@
 
 namespace gv::fake {
 
-// One log shared by the fakes, so that tests can check the order of effects across them. A
-// quiet log keeps nothing, nor does the tray's record: a simulated day must not grow.
+// The fakes' shared log, for the order of effects. A quiet one, for a simulated day, keeps none.
 struct Log {
     std::vector<std::string> lines;
     bool quiet = false;

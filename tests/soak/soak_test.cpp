@@ -1,6 +1,5 @@
-// A clock that sleeps in the tray shows what one that ticks shows, at every tick of a simulated
-// day with midnight, a new year and a clock set forward, at many intervals, phases, faces and
-// tooltips.
+// A sleeping clock shows what a ticking one shows, at every tick of a day with midnight, a new
+// year and a clock set forward, at many intervals, phases, faces and tooltips.
 #include <gtest/gtest.h>
 
 #include "features/refresh.h"
@@ -84,8 +83,6 @@ void ExpectSameAsTicking(const Config& c) {
     EXPECT_EQ(wrong, 0);
 
     // The ticking clock: a refresh every `every` from the start, and one at the clock's change.
-    // Before its first refresh the icon shows the start's face with an empty tooltip; so does
-    // the sleeping one, whose first wake is that same first refresh.
     const long long t0 = ticks.startMs, period = ticks.periodMs;
     const long long every = period * (ticks.toSkip + 1);
     ASSERT_GT(every, 0);
