@@ -273,6 +273,8 @@ TEST(Scenario, ASecondStartBringsTheWindowUpAsAReleaseOnTheIconWouldOrOnlyToTheF
     clicked->Click(kWmRButtonUp);
     EXPECT_TRUE(started->fake.window.visible);
     EXPECT_EQ(started->fake.log.lines, clicked->fake.log.lines);
+    EXPECT_EQ(clicked->fake.log.lines, (Lines{"window normal", "window show", "window shown",
+                                              "tray delete", "window focus", "window topmost"}));
     EXPECT_EQ(started->fake.window.left, clicked->fake.window.left);
     EXPECT_EQ(started->fake.window.top, clicked->fake.window.top);
     EXPECT_EQ(started->fake.files.written, 0);
