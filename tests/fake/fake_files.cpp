@@ -3,7 +3,6 @@
 namespace gv::fake {
 
 FileContents FakeFiles::Read(std::string_view path, std::size_t maxBytes) {
-    ++reads;
     auto it = entries.find(path);
     if (it == entries.end()) return {FileContents::Status::Absent, {}};
     if (int& locked = it->second.unreadable; locked != 0) {
