@@ -46,19 +46,22 @@ TEST_F(Face, AGlyphIsDrawnForAWholeDigitAndPlotsOnlyItsOnes) {
     const std::pair<const char*, int> cases[] = {  // the text, and the glyph drawn or -1
         {"", 0}, {"x", 0}, {" 5", 5}, {"9", 9}, {"\t1", 1}, {"10", -1}, {"-1", -1}, {"2.5", -1},
         {"3.0", 3}, {"2", 2}, {"4", 4}, {"6", 6}, {"7", 7}, {"8", 8}};  // every digit once
+    // clang-format on
     for (const auto& [text, drawn] : cases) {
         surface.Erase(kButtonFace);
         DrawGlyph(surface, text, 13, 9, settings.colours[1]);
-        EXPECT_EQ(test::Picture(surface.Image()), Expected(drawn < 0 ? Stamps() : Stamps{{drawn, 13, 9, 'b'}}))
+        EXPECT_EQ(test::Picture(surface.Image()),
+                  Expected(drawn < 0 ? Stamps() : Stamps{{drawn, 13, 9, 'b'}}))
             << text;
     }
     surface.Erase(kButtonFace);
-    PlotGlyph(surface, "0x2 111", 2, 3, settings.colours[0]);  // only '1' paints
+    PlotGlyph(surface, "0x2 111", 2, 3, settings.colours[0]);                     // only '1' paints
     PlotGlyph(surface, std::string(21, '0') + "111", 2, 3, settings.colours[0]);  // past 21: none
     EXPECT_EQ(PixelsOf('a'), "3,4 4,4 2,5");
 }
 
 TEST_F(Face, DigitalModes) {
+    // clang-format off
     const struct { const char* name; std::int16_t top, bottom; LocalTime at; Stamps digits; } cases[] = {
         // A lone row sits in the middle, row 4; an hour's leading zero is left out.
         {"12-hour at 12:30", 1, 0, MakeLocalTime(2024, 5, 1, 12, 30), test::Digits(" 030")},

@@ -108,6 +108,7 @@ TEST(SettingsFile, ASwatchKeepsItsColourForAValueItRefuses) {
         {0x00FFFFFF, true},  {0x80000000, true},  {0x8000001E, true},  // scroll bar, menu bar
         {0x8000001F, false}, {0x80000019, false}, {0xFFFFFFFF, false}, {0x80000100, false},
         {0x12345678, false}, {0x01000000, false}, {0x7F000000, false}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.value);
         const auto value = static_cast<Colour>(c.value);
@@ -130,9 +131,9 @@ TEST(SettingsFile, WhatIsWrittenReadsBackTheSame) {
     state.face = {{1, -1, 16777215, 0, 5, 6, 7, 8}, 3, -7};
     // A line break (another program can put one in the box) is written as a space; the box's
     // number ends at a CR, and reads back the same.
-    for (const std::string text : {"yyyy/mm/dd hh:mm aaa", "a,b", " leading", "\"quoted\"",
-                                    "mid\"quote", "trailing  ", "", ",", "\"", "時刻 hh:nn", "   ",
-                                    "x\"\",y", "2\r\n5", "\n", "a\rb\nc,d"}) {
+    for (const std::string text :
+         {"yyyy/mm/dd hh:mm aaa", "a,b", " leading", "\"quoted\"", "mid\"quote", "trailing  ", "",
+          ",", "\"", "時刻 hh:nn", "   ", "x\"\",y", "2\r\n5", "\n", "a\rb\nc,d"}) {
         std::string back = text;
         std::replace(back.begin(), back.end(), '\r', ' ');
         std::replace(back.begin(), back.end(), '\n', ' ');
@@ -154,6 +155,7 @@ TEST(SettingsFile, WhatIsWrittenReadsBackTheSame) {
 }
 
 TEST(UpdateTimer, TheIntervalTextSetsTheTimerAndWhichTicksRefresh) {
+    // clang-format off
     const struct {
         const char* text;
         std::int32_t interval, toSkip;

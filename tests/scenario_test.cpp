@@ -77,6 +77,7 @@ TEST(Scenario, ApplyChecksTheInterval) {
     const struct { const char* text; std::int32_t interval; } cases[] = {  // 0: refused
         {"0.001", 1},   {"1.0", 1000}, {" 2 ", 1000}, {"1e-3", 1}, {"2秒", 1000},
         {"9e99", 1000}, {"0.0009", 0}, {"0", 0},      {"-5", 0},   {"abc", 0}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         auto p = Started("");
@@ -101,10 +102,12 @@ TEST(Scenario, TheColourDialogOpensOnTheSlotsColourAndACancelKeepsIt) {
         p->Run(500);
         during.push_back(w.preview[4 * 16]);
     };
+    // clang-format off
     const struct { std::int16_t swatch; Colour colour; } clicks[] = {
         {3, slots[3]},   // cancelled: as it was
         {0, 0x00FF00},   // confirmed
         {6, slots[6]}};  // cancelled after a confirmation elsewhere: still as it was
+    // clang-format on
     for (const auto& c : clicks) {
         p->clock.OnSwatchClicked(c.swatch);
         EXPECT_EQ(p->clock.State().face.colours[c.swatch], c.colour);
@@ -121,6 +124,7 @@ TEST(Scenario, OnADarkTaskbarAFirstRunIsWhiteAndTheWindowShowsTheFaceOnDark) {
     const ThemeFacts dark{S::Present, 0, 10, 19045}, light{S::Missing, 0, 10, 22621};
     const std::array<Colour, 8> white{kWhite, kWhite, kWhite, kWhite,
                                       kWhite, kWhite, kWhite, kWhite};
+    // clang-format off
     const struct { const char* name; std::string file; int unreadable; ThemeFacts theme;
                    std::array<Colour, 8> colours; bool backdrop; } cases[] = {
         {"first run, dark", "", 0, dark, white, true},

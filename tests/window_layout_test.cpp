@@ -36,11 +36,13 @@ TEST(WindowLayout, At96DpiTheWindowIsTheDesignedPixelsAndElsewhereTheNearest) {
     // clang-format off
     const struct { int twips, dpi, pixels; } cases[] = {{2385, 120, 199}, {2385, 144, 239}, {2385, 168, 278},
                                                         {195, 144, 20},   {195, 120, 16},   {0, 192, 0}};
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(DesignTwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
 }
 
 TEST(WindowLayout, LargerTextsGrowTheirControlsAboutTheCentre) {
+    // clang-format off
     const struct {
         const char* what;
         int dpi;
