@@ -59,8 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     }
     p.fake.window.SetIntervalText(bytes.substr(0, std::min<std::size_t>(64, bytes.find('\0'))));
     const std::string typed = p.fake.window.IntervalText();
-    p.clock.OnClosing(false);
-    p.clock.OnClosed();
+    p.fake.window.Close();
 
     if (p.fake.files.written != 1 || !TwelveLines(p.fake.files.Settings())) std::abort();
     gv::ClockState read;

@@ -8,17 +8,23 @@
 namespace gv {
 namespace {
 
-std::string Format(std::string_view pattern, const LocalTime& t, const DateLocale& locale = JapaneseLocale()) {
+std::string Format(std::string_view pattern, const LocalTime& t,
+                   const DateLocale& locale = JapaneseLocale()) {
     std::string text;
     StringSink sink(text);
     FormatDate(pattern, t, locale, sink);
     return text;
 }
 
-struct Case { std::string_view pattern; LocalTime time; std::string_view expected; };
+struct Case {
+    std::string_view pattern;
+    LocalTime time;
+    std::string_view expected;
+};
 
 void ExpectAll(std::initializer_list<Case> cases, const DateLocale& locale = JapaneseLocale()) {
-    for (const Case& c : cases) EXPECT_EQ(Format(c.pattern, c.time, locale), c.expected) << c.pattern;
+    for (const Case& c : cases)
+        EXPECT_EQ(Format(c.pattern, c.time, locale), c.expected) << c.pattern;
 }
 
 const LocalTime kTue = MakeLocalTime(2024, 3, 5, 17, 4, 9);  // Tuesday 5 March 2024, 17:04:09
@@ -34,14 +40,17 @@ TEST(DateFormat, Tokens) {
         {"aaa aaaa w ww|m mm mmmm q", kTue, "火 火曜日 3 10|3 03 3月 1"},
         {"y yy yyyy|h hh n nn s ss", kTue, "65 24 2024|17 17 4 04 9 09"},
         {"ttttt|c|g gg ggg e ee", kTue, "17:04:09|2024/03/05 17:04:09|R 令 令和 6 06"},
-        {"AM/PM am/pm A/P a/p AMPM", kTue, "PM pm P p 午後"}, {"", kTue, ""},
+        {"AM/PM am/pm A/P a/p AMPM", kTue, "PM pm P p 午後"},
+        {"", kTue, ""},
         // mm is the minute only right after an hour, and any day token ends that.
         {"hh :mm:mm|hh:mm :ss:mm", noon, "12 :36:01|12:36 :00:01"},
         {"hh:dd :mm:mm|mm :mm:ss|nn mm", noon, "12:01 :01:01|01 :01:00|36 01"},
         // Any AM/PM marker puts every hour on the 12-hour clock, but not in quotes or escaped.
         {"hh:nn AM/PM|AM/PM hh|a/P A/p Am/pM", kTue, "05:04 PM|PM 05|p P pM"},
-        {"h a/p", At(2024, 3, 5, 0, 30), "12 a"}, {"h A/P|Am/pM", At(2024, 3, 5, 12), "12 P|pM"},
-        {"h AMPM", At(2024, 3, 5, 13), "1 午後"}, {"h ampm|Am/pM", At(2024, 3, 5, 11), "11 午前|Am"},
+        {"h a/p", At(2024, 3, 5, 0, 30), "12 a"},
+        {"h A/P|Am/pM", At(2024, 3, 5, 12), "12 P|pM"},
+        {"h AMPM", At(2024, 3, 5, 13), "1 午後"},
+        {"h ampm|Am/pM", At(2024, 3, 5, 11), "11 午前|Am"},
         {"h hh", At(2024, 3, 5), "0 00"},
         {"h \"AM/PM\" \\A/P", kTue, "17 AM/PM A/P"},
         // Runs longer than the longest form split into further tokens.
@@ -53,14 +62,20 @@ TEST(DateFormat, Tokens) {
         {"Date|Time: h", kTue, "5at6|Ti36: 17"},
         {"\\d\\a\\y|\"hh:mm\" h|d\"\"d", kTue, "day|hh:mm 17|55"},
         {"\\éd|yyyy年", kTue, "é5|2024年"},
-        {"\"unclosed d", kTue, "unclosed d"}, {"d\\", kTue, "5"}, {"\"", kTue, ""},
+        {"\"unclosed d", kTue, "unclosed d"},
+        {"d\\", kTue, "5"},
+        {"\"", kTue, ""},
         // Weeks start on Sunday and week 1 holds 1 January.
-        {"ww w", At(1994, 1, 1), "1 7"}, {"ww w", At(1994, 1, 2), "2 1"}, {"ww", At(2000, 12, 31), "54"},
+        {"ww w", At(1994, 1, 1), "1 7"},
+        {"ww w", At(1994, 1, 2), "2 1"},
+        {"ww", At(2000, 12, 31), "54"},
         {"y", At(1900, 3, 1), "60"},  // not a leap year
         // At midnight the date stands alone.
-        {"c", At(2024, 3, 5), "2024/03/05"}, {"c", At(2024, 3, 5, 0, 0, 1), "2024/03/05 0:00:01"},
+        {"c", At(2024, 3, 5), "2024/03/05"},
+        {"c", At(2024, 3, 5, 0, 0, 1), "2024/03/05 0:00:01"},
         // The full year is not padded.
-        {"yyyy yy e", At(5, 1, 1), "5 05 5"}, {"yyyy yy", At(9999, 12, 31), "9999 99"},
+        {"yyyy yy e", At(5, 1, 1), "5 05 5"},
+        {"yyyy yy", At(9999, 12, 31), "9999 99"},
     });
     FixedText<8> cut;  // a fixed sink gets the same text, cut to its size
     FormatDate("yyyy/mm/dd", kTue, JapaneseLocale(), cut);
@@ -70,10 +85,14 @@ TEST(DateFormat, Tokens) {
 TEST(DateFormat, JapaneseErasChangeOnTheirFirstDay) {
     const char* pattern = "g gg ggg e ee";
     ExpectAll({
-        {pattern, At(2019, 5, 1), "R 令 令和 1 01"},     {pattern, At(2019, 4, 30), "H 平 平成 31 31"},
-        {pattern, At(1989, 1, 8), "H 平 平成 1 01"},     {pattern, At(1989, 1, 7), "S 昭 昭和 64 64"},
-        {pattern, At(1926, 12, 25), "S 昭 昭和 1 01"},   {pattern, At(1912, 7, 30), "T 大 大正 1 01"},
-        {pattern, At(1912, 7, 29), "M 明 明治 45 45"},   {pattern, At(1868, 1, 25), "M 明 明治 1 01"},
+        {pattern, At(2019, 5, 1), "R 令 令和 1 01"},
+        {pattern, At(2019, 4, 30), "H 平 平成 31 31"},
+        {pattern, At(1989, 1, 8), "H 平 平成 1 01"},
+        {pattern, At(1989, 1, 7), "S 昭 昭和 64 64"},
+        {pattern, At(1926, 12, 25), "S 昭 昭和 1 01"},
+        {pattern, At(1912, 7, 30), "T 大 大正 1 01"},
+        {pattern, At(1912, 7, 29), "M 明 明治 45 45"},
+        {pattern, At(1868, 1, 25), "M 明 明治 1 01"},
         {pattern, At(1868, 1, 24), "   1868 1868"},
     });
 }
@@ -101,8 +120,5 @@ TEST(DateFormat, NamesSeparatorsAndPicturesComeFromTheLocale) {
     ExpectAll({{"ttttt", At(2024, 3, 5, 0, 7), "午 12:7 令 令和"}}, locale);
 }
 
-// Patterns come from a settings file that users edit by hand: odd ones must neither crash nor
-// blow up the output. Each is read from a buffer of its exact size, so that the sanitizers see
-// a read past its end.
 }  // namespace
 }  // namespace gv

@@ -42,22 +42,26 @@ class Face : public ::testing::Test {
 };
 
 TEST_F(Face, AGlyphIsDrawnForAWholeDigitAndPlotsOnlyItsOnes) {
+    // clang-format off
     const std::pair<const char*, int> cases[] = {  // the text, and the glyph drawn or -1
         {"", 0}, {"x", 0}, {" 5", 5}, {"9", 9}, {"\t1", 1}, {"10", -1}, {"-1", -1}, {"2.5", -1},
         {"3.0", 3}, {"2", 2}, {"4", 4}, {"6", 6}, {"7", 7}, {"8", 8}};  // every digit once
+    // clang-format on
     for (const auto& [text, drawn] : cases) {
         surface.Erase(kButtonFace);
         DrawGlyph(surface, text, 13, 9, settings.colours[1]);
-        EXPECT_EQ(test::Picture(surface.Image()), Expected(drawn < 0 ? Stamps() : Stamps{{drawn, 13, 9, 'b'}}))
+        EXPECT_EQ(test::Picture(surface.Image()),
+                  Expected(drawn < 0 ? Stamps() : Stamps{{drawn, 13, 9, 'b'}}))
             << text;
     }
     surface.Erase(kButtonFace);
-    PlotGlyph(surface, "0x2 111", 2, 3, settings.colours[0]);  // only '1' paints
+    PlotGlyph(surface, "0x2 111", 2, 3, settings.colours[0]);                     // only '1' paints
     PlotGlyph(surface, std::string(21, '0') + "111", 2, 3, settings.colours[0]);  // past 21: none
     EXPECT_EQ(PixelsOf('a'), "3,4 4,4 2,5");
 }
 
 TEST_F(Face, DigitalModes) {
+    // clang-format off
     const struct { const char* name; std::int16_t top, bottom; LocalTime at; Stamps digits; } cases[] = {
         // A lone row sits in the middle, row 4; an hour's leading zero is left out.
         {"12-hour at 12:30", 1, 0, MakeLocalTime(2024, 5, 1, 12, 30), test::Digits(" 030")},
@@ -69,13 +73,15 @@ TEST_F(Face, DigitalModes) {
         {"two rows", 2, 4, MakeLocalTime(2024, 3, 2, 18, 47), test::Digits("1847", 0, "0302")},
         {"12-hour below", 5, 1, MakeLocalTime(2019, 1, 1, 13, 2), test::Digits("2019", 0, " 102")},
     };
-    for (const auto& c : cases) EXPECT_EQ(Draw(c.top, c.bottom, c.at), Expected(c.digits)) << c.name;
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(Draw(c.top, c.bottom, c.at), Expected(c.digits)) << c.name;
 }
 
 TEST_F(Face, AnalogHandsPixelByPixel) {
-    // The minute hand ('a') is drawn over the hour hand ('b'), the ticks over both. Among these
-    // are hands where the line's next step is a tie between two pixels (0:04, 0:10, 2:40), and
-    // hour angles that round half to even (0:09 is 4.5 degrees, drawn as 4; 1:11 35.5, as 36).
+    // Minute hand 'a' over hour hand 'b', ticks over both; ties between two pixels (0:04, 0:10,
+    // 2:40), hour angles rounding half to even (0:09: 4.5 degrees, as 4; 1:11: 35.5, as 36).
+    // clang-format off
     const struct { int hour, minute; const char* minuteHand; const char* hourHand; } cases[] = {
         {0, 0, "8,2 8,3 8,4 8,5 8,6 8,7 8,8", ""},
         {0, 4, "11,2 11,3 10,4 10,5 9,6 9,7 8,8", "8,2 8,3 8,4 8,5 8,6 8,7"},
@@ -85,6 +91,7 @@ TEST_F(Face, AnalogHandsPixelByPixel) {
         {1, 11, "13,5 14,5 11,6 12,6 9,7 10,7 8,8", "12,3 11,4 10,5 10,6"},
         {2, 40, "8,8 6,9 7,9 4,10 5,10 2,11 3,11", "11,7 12,7 13,7 14,7 9,8 10,8"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.hour << ":" << c.minute);
         Draw(0, 0, MakeLocalTime(2024, 5, 1, c.hour, c.minute));
@@ -122,7 +129,8 @@ TEST_F(Face, ASlotOutsideTheEightEndsTheRow) {
     surface.Erase(kButtonFace);
     std::int32_t row = 0;
     DrawRow(face, kModeTime24, row, 5);  // slots 5, 6, 7 and then 8: the last digit is not drawn
-    EXPECT_EQ(test::Picture(surface.Image()), Expected({{8, 4, 0, 'g'}, {1, 0, 0, 'f'}, {4, 9, 0, 'h'}}));
+    EXPECT_EQ(test::Picture(surface.Image()),
+              Expected({{8, 4, 0, 'g'}, {1, 0, 0, 'f'}, {4, 9, 0, 'h'}}));
     surface.Erase(kButtonFace);
     DrawRow(face, kModeYear, row, -1);     // the first slot is already outside
     DrawRow(face, kModeYear, row, 32767);  // the sum leaves the 16-bit range: nothing either
@@ -140,19 +148,23 @@ TEST(Surface, PositionsGoToTheNearestPixelAndLinesIncludeBothEnds) {
     EXPECT_EQ(std::count(s.Image().begin(), s.Image().end(), kButtonFace), 254);
 
     // A single point is both ends; a line far off both sides is clipped, not walked forever.
-    const struct { float x1, y1, x2, y2; int pixels; } lines[] = {{30, 30, 30, 30, 1}, {-300, 120, 600, 120, 16}};
+    const struct {
+        float x1, y1, x2, y2;
+        int pixels;
+    } lines[] = {{30, 30, 30, 30, 1}, {-300, 120, 600, 120, 16}};
     for (const auto& c : lines) {
         s.Erase(kButtonFace);
         s.Line(c.x1, c.y1, c.x2, c.y2, 5);
-        EXPECT_EQ(std::count(s.Image().begin(), s.Image().end(), 5), c.pixels) << c.x1 << "," << c.y1;
+        EXPECT_EQ(std::count(s.Image().begin(), s.Image().end(), 5), c.pixels)
+            << c.x1 << "," << c.y1;
     }
 }
-
 
 TEST(Enlarge, EveryPixelComesFromOneFacePixelInSolidBlocks) {
     Pixels face{};  // every pixel a colour of its own, so each copy names the pixel it came from
     for (std::size_t i = 0; i < face.size(); ++i) face[i] = static_cast<Colour>(i);
-    const std::pair<int, std::string> cases[] = {  // the size, and each block's width and height
+    const std::pair<int, std::string> cases[] = {
+        // the size, and each block's width and height
         {16, "1111111111111111"}, {20, "1112111211121112"}, {24, "1212121212121212"},
         {32, "2222222222222222"}, {40, "2323232323232323"}, {48, "3333333333333333"}};
     for (const auto& [size, blocks] : cases) {
@@ -160,16 +172,17 @@ TEST(Enlarge, EveryPixelComesFromOneFacePixelInSolidBlocks) {
         const auto n = static_cast<std::size_t>(size);
         std::vector<Colour> out(n * n, -1);
         EnlargeFace<Colour>(face, size, out);
-        // Each destination pixel shows the face column of its column's top pixel and the face
-        // row of its row's left pixel, and these go through the face in order.
+        // Each pixel is its column's top pixel's face column and its row's left pixel's face row.
         std::vector<int> widths(kFaceSize), heights(kFaceSize);
         for (std::size_t y = 0; y < n; ++y)
             for (std::size_t x = 0; x < n; ++x) {
                 const Colour c = out[y * n + x];
-                ASSERT_TRUE(c >= 0 && c < 256 && c == out[y * n] / 16 * 16 + out[x] % 16) << x << "," << y;
+                ASSERT_TRUE(c >= 0 && c < 256 && c == out[y * n] / 16 * 16 + out[x] % 16)
+                    << x << "," << y;
                 if (y == 0) ++widths[static_cast<std::size_t>(c % 16)];
                 if (x == 0) ++heights[static_cast<std::size_t>(c / 16)];
-                ASSERT_TRUE((x == 0 || out[x - 1] <= out[x]) && (y == 0 || out[(y - 1) * n] <= out[y * n]));
+                ASSERT_TRUE((x == 0 || out[x - 1] <= out[x]) &&
+                            (y == 0 || out[(y - 1) * n] <= out[y * n]));
             }
         std::string w, h;
         for (int f = 0; f < kFaceSize; ++f) {
@@ -180,8 +193,8 @@ TEST(Enlarge, EveryPixelComesFromOneFacePixelInSolidBlocks) {
         EXPECT_EQ(h, blocks);
     }
     // A wrong buffer or a size below 16 is left alone.
-    for (const auto& [size, length] : {std::pair{24, 24 * 24 - 1}, {24, 24 * 24 + 1}, {15, 15 * 15},
-                                       {0, 0}, {-16, 256}}) {
+    for (const auto& [size, length] :
+         {std::pair{24, 24 * 24 - 1}, {24, 24 * 24 + 1}, {15, 15 * 15}, {0, 0}, {-16, 256}}) {
         std::vector<Colour> out(static_cast<std::size_t>(length), 7);
         EnlargeFace<Colour>(face, size, out);
         EXPECT_EQ(out, std::vector<Colour>(static_cast<std::size_t>(length), 7)) << size;

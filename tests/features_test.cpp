@@ -1,19 +1,22 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
 #include "base/number.h"
+#include "fake/fake_platform.h"
 #include "features/settings_file.h"
 #include "features/settings_items.h"
 #include "features/taskbar_theme.h"
 #include "features/update_timer.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
-#include "fake/fake_platform.h"
-
 namespace gv {
 namespace {
 
-struct Loaded { ClockState state; std::string interval; std::array<Colour, 8> swatches; };
+struct Loaded {
+    ClockState state;
+    std::string interval;
+    std::array<Colour, 8> swatches;
+};
 
 Loaded Load(const std::string& bytes, bool exists = true) {
     fake::FakePlatform fake;
@@ -36,6 +39,7 @@ std::vector<std::string> Items(const std::string& bytes) {
 
 TEST(SettingsFile, ItemSyntax) {
     using V = std::vector<std::string>;
+    // clang-format off
     const struct { const char* name; std::string bytes; V items; } cases[] = {
         {"CR LF lines, no final line end", "a\r\nb\r\nc", V{"a", "b", "c"}},
         {"LF only", "a\nb\n", V{"a", "b"}},
@@ -50,10 +54,12 @@ TEST(SettingsFile, ItemSyntax) {
         {"only spaces", "   ", V{}},
         {"NUL bytes are ordinary", std::string("a\0b\r\n", 5), V{std::string("a\0b", 3)}},
     };
+    // clang-format on
     for (const auto& c : cases) EXPECT_EQ(Items(c.bytes), c.items) << c.name;
 }
 
 TEST(SettingsFile, ReadingFillsWhatItCanAndLeavesTheRest) {
+    // clang-format off
     const struct {
         const char* name;
         std::string bytes;
@@ -75,6 +81,7 @@ TEST(SettingsFile, ReadingFillsWhatItCanAndLeavesTheRest) {
          "-2147483648 \r\n extra \r\n", true,
          "x", "0.5", 1, 5, {1, 2, 3, 4, 5, 6, 7, -2147483647 - 1}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const Loaded l = Load(c.bytes, c.exists);
@@ -96,10 +103,12 @@ TEST(SettingsFile, ReadingFillsWhatItCanAndLeavesTheRest) {
 }
 
 TEST(SettingsFile, ASwatchKeepsItsColourForAValueItRefuses) {
+    // clang-format off
     const struct { std::uint32_t value; bool taken; } cases[] = {
         {0x00FFFFFF, true},  {0x80000000, true},  {0x8000001E, true},  // scroll bar, menu bar
         {0x8000001F, false}, {0x80000019, false}, {0xFFFFFFFF, false}, {0x80000100, false},
         {0x12345678, false}, {0x01000000, false}, {0x7F000000, false}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.value);
         const auto value = static_cast<Colour>(c.value);
@@ -120,12 +129,11 @@ TEST(SettingsFile, WhatIsWrittenReadsBackTheSame) {
               " 2147483647 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
 
     state.face = {{1, -1, 16777215, 0, 5, 6, 7, 8}, 3, -7};
-    // A line break, which another program can put into the interval box, is written as a space:
-    // the file keeps its twelve lines and every later setting its place. The box's number ends
-    // at a CR, and so does what is written of it: it reads back as the same number.
-    for (const std::string text : {"yyyy/mm/dd hh:mm aaa", "a,b", " leading", "\"quoted\"",
-                                    "mid\"quote", "trailing  ", "", ",", "\"", "時刻 hh:nn", "   ",
-                                    "x\"\",y", "2\r\n5", "\n", "a\rb\nc,d"}) {
+    // A line break (another program can put one in the box) is written as a space; the box's
+    // number ends at a CR, and reads back the same.
+    for (const std::string text :
+         {"yyyy/mm/dd hh:mm aaa", "a,b", " leading", "\"quoted\"", "mid\"quote", "trailing  ", "",
+          ",", "\"", "時刻 hh:nn", "   ", "x\"\",y", "2\r\n5", "\n", "a\rb\nc,d"}) {
         std::string back = text;
         std::replace(back.begin(), back.end(), '\r', ' ');
         std::replace(back.begin(), back.end(), '\n', ' ');
@@ -147,6 +155,7 @@ TEST(SettingsFile, WhatIsWrittenReadsBackTheSame) {
 }
 
 TEST(UpdateTimer, TheIntervalTextSetsTheTimerAndWhichTicksRefresh) {
+    // clang-format off
     const struct {
         const char* text;
         std::int32_t interval, toSkip;
@@ -162,6 +171,7 @@ TEST(UpdateTimer, TheIntervalTextSetsTheTimerAndWhichTicksRefresh) {
         // Negative counts come only from a damaged file: no ticks, like 0.
         {"-5", 0, 0, "xxxxxxxxxx"},       {"-1e400", 0, 0, "xxxxxxxxxx"},
     };
+    // clang-format on
     fake::FakePlatform fake;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -178,18 +188,19 @@ TEST(UpdateTimer, TheIntervalTextSetsTheTimerAndWhichTicksRefresh) {
 
 TEST(TaskbarTheme, TheSettingDecidesElseTheReleasesDefault) {
     using S = ThemeFacts::Setting;
-    const struct { S setting; std::uint32_t value, major, build; bool dark; } cases[] = {
+    const struct {
+        S setting;
+        std::uint32_t value, major, build;
+        bool dark;
+    } cases[] = {
         {S::Present, 0, 6, 7601, true},  // the setting holds on any Windows
-        {S::Present, 0, 10, 22631, true},
-        {S::Present, 1, 10, 19045, false},
+        {S::Present, 0, 10, 22631, true},     {S::Present, 1, 10, 19045, false},
         {S::Present, 2, 10, 19045, false},  // anything but 0 is light
         {S::Missing, 0, 10, 10240, true},   // Windows 10, first to last build
-        {S::Missing, 0, 10, 21999, true},
-        {S::Missing, 0, 10, 10239, false},
-        {S::Missing, 0, 10, 22000, false},  // Windows 11
-        {S::Missing, 0, 6, 19045, false},   // 7 and 8
-        {S::Missing, 0, 11, 19045, false},
-        {S::Missing, 0, 0, 0, false},  // the version unread
+        {S::Missing, 0, 10, 21999, true},     {S::Missing, 0, 10, 10239, false},
+        {S::Missing, 0, 10, 22000, false},                                   // Windows 11
+        {S::Missing, 0, 6, 19045, false},                                    // 7 and 8
+        {S::Missing, 0, 11, 19045, false},    {S::Missing, 0, 0, 0, false},  // the version unread
         {S::Unreadable, 0, 10, 19045, false},
     };
     for (const auto& c : cases) {

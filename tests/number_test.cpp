@@ -1,5 +1,4 @@
 #include "base/number.h"
-#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +6,13 @@
 #include <limits>
 #include <string>
 
+#include "base/text.h"
+
 namespace gv {
 namespace {
 
 TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
+    // clang-format off
     const struct { const char* text; double value; } cases[] = {
         {"", 0},         {"abc", 0},      {"1.0", 1.0},   {"0.001", 0.001}, {"  2  ", 2},
         {"\t\n3", 3},    {" 1 2 3", 123},  // blanks inside the number are skipped too
@@ -21,6 +23,7 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
         {"3,5", 3},      {"0x10", 0},     {"\r5", 0},  // a carriage return is no blank
         {"0.9995", 0.9995}, {"00012", 12},
     };
+    // clang-format on
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
     // Huge exponents overflow rather than vanish; very long digit runs still read.
     EXPECT_TRUE(std::isinf(LeadingNumber("1e400")));
@@ -34,6 +37,7 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
 TEST(RoundToInt, NearestWithTiesToEven) {
     constexpr double kInf = std::numeric_limits<double>::infinity();
     constexpr std::int32_t kMin32 = std::numeric_limits<std::int32_t>::min();
+    // clang-format off
     const struct {
         double value;
         std::optional<std::int16_t> to16;
@@ -48,17 +52,25 @@ TEST(RoundToInt, NearestWithTiesToEven) {
         {-2147483649.0, std::nullopt, std::nullopt}, {kInf, std::nullopt, std::nullopt},
         {std::nan(""), std::nullopt, std::nullopt},
     };
+    // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(std::pair(RoundToInt16(c.value), RoundToInt32(c.value)), std::pair(c.to16, c.to32)) << c.value;
+        EXPECT_EQ(std::pair(RoundToInt16(c.value), RoundToInt32(c.value)),
+                  std::pair(c.to16, c.to32))
+            << c.value;
 }
 
 TEST(Utf8SequenceLength, CountsOnlyTheBytesThatFollowTheirLead) {
-    const std::pair<std::string, std::size_t> cases[] = {  // the text, the length at its start
-        {"a", 1}, {"\xC3\xA9", 2}, {"\xE6\x99\x82", 3}, {"\xF0\xA0\x80\x8B", 4},
-        {"\xE6\xE6\x99\x82", 1}, {"\xC3\xC3\xA9", 1},  // a lead byte after a lead byte
-        {"\xE6\x99", 2}, {"\x80", 1}};                 // cut short by the end; a lone trail byte
-    for (const auto& [text, length] : cases)
-        EXPECT_EQ(Utf8SequenceLength(text, 0), length) << text;
+    const std::pair<std::string, std::size_t> cases[] = {
+        // the text, the length at its start
+        {"a", 1},
+        {"\xC3\xA9", 2},
+        {"\xE6\x99\x82", 3},
+        {"\xF0\xA0\x80\x8B", 4},
+        {"\xE6\xE6\x99\x82", 1},
+        {"\xC3\xC3\xA9", 1},  // a lead byte after a lead byte
+        {"\xE6\x99", 2},
+        {"\x80", 1}};  // cut short by the end; a lone trail byte
+    for (const auto& [text, length] : cases) EXPECT_EQ(Utf8SequenceLength(text, 0), length) << text;
 }
 
 }  // namespace

@@ -43,8 +43,7 @@ inline std::string SettingsFile(const std::string& interval, int top, int bottom
     return s;
 }
 
-// A clock started with `file` in place (none when it is empty). Held by pointer: the clock
-// refers to the fakes beside it.
+// A clock started with `file` (none when empty); by pointer, as it refers to its fakes.
 inline std::unique_ptr<fake::Program> Started(const std::string& file) {
     auto p = std::make_unique<fake::Program>();
     if (!file.empty()) p->fake.files.Settings() = file;
@@ -52,9 +51,11 @@ inline std::unique_ptr<fake::Program> Started(const std::string& file) {
     return p;
 }
 
-// Digit `digit` stamped in slot colour `colour` ('a' to 'h') with its top-left cell at
-// (column, row).
-struct Stamp { int digit, column, row; char colour; };
+// A digit stamped in a slot's colour ('a' to 'h'), its top-left cell at (column, row).
+struct Stamp {
+    int digit, column, row;
+    char colour;
+};
 
 // A digital face: the digits of `top` at pixel row `row` in slots a to d, and those of `bottom`
 // at `bottomRow` in slots e to h, at columns 0, 4, 9 and 13; a space leaves its place blank.
@@ -71,16 +72,14 @@ inline std::vector<Stamp> Digits(std::string_view top, int row = 4, std::string_
     return stamps;
 }
 
-// The expected picture of digits stamped onto an empty face (or onto `base`). The digits are
-// written out here independently of the program's font.
+// Digits stamped onto an empty face (or `base`), in a font of the test's own.
 inline std::string Expected(const std::vector<Stamp>& stamps,
                             std::string base = Repeat(std::string(16, '.') + "\n", 16)) {
     static const char* const kGlyphs[10] = {
-        "### #.# #.# #.# #.# #.# ###", ".#. ##. .#. .#. .#. .#. ###",
-        "### ..# ..# ### #.. #.. ###", "### ..# ..# ### ..# ..# ###",
-        "#.# #.# #.# ### ..# ..# ..#", "### #.. #.. ### ..# ..# ###",
-        "### #.. #.. ### #.# #.# ###", "### #.# #.# ..# ..# ..# ..#",
-        "### #.# #.# ### #.# #.# ###", "### #.# #.# ### ..# ..# ..#"};
+        "### #.# #.# #.# #.# #.# ###", ".#. ##. .#. .#. .#. .#. ###", "### ..# ..# ### #.. #.. ###",
+        "### ..# ..# ### ..# ..# ###", "#.# #.# #.# ### ..# ..# ..#", "### #.. #.. ### ..# ..# ###",
+        "### #.. #.. ### #.# #.# ###", "### #.# #.# ..# ..# ..# ..#", "### #.# #.# ### #.# #.# ###",
+        "### #.# #.# ### ..# ..# ..#"};
     for (const Stamp& s : stamps)
         for (int r = 0; r < 7; ++r)
             for (int c = 0; c < 3; ++c) {

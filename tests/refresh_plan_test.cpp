@@ -44,33 +44,5 @@ TEST(RefreshPlan, WhatTheClockShowsChangesAtTheMinuteOrAtTheSecond) {
     }
 }
 
-TEST(RefreshPlan, InTheTrayTheClockWakesAtTheFirstRefreshAfterTheMinuteTurns) {
-    // The cycle: the tick period, its start, the ticks skipped between two refreshes.
-    const struct {
-        const char* what;
-        TickCount ticks;
-        std::int64_t nowMs;
-        int at, ms;
-        std::int64_t wait;
-    } cases[] = {// "1.0": a refresh every 2 s; the turn 50 s away falls on one, or between two.
-                 {"default", {1000, 0, 1}, 10'000, 90010, 0, 50'000},
-                 {"between", {1000, 0, 1}, 10'000, 90010, 500, 50'000},
-                 {"odd phase", {1000, 1, 1}, 10'001, 90010, 0, 50'000},
-                 {"just before the turn", {1000, 0, 1}, 10'000, 90059, 999, 2'000},
-                 {"on the turn: the next", {1000, 0, 1}, 10'000, 90000, 0, 60'000},
-                 {"before the first refresh", {1000, 9'000, 1}, 10'000, 90059, 999, 1'000},
-                 {"fastest", {1, 0, 0}, 12'345, 90030, 250, 29'750},
-                 {"long", {1000, 0, 60}, 61'000, 90000, 0, 61'000},
-                 {"hourly", {1000, 0, 3600}, 1'000, 90000, 0, 3'600'000}};
-    ClockState state;
-    state.tipPattern = "hh:nn";
-    for (const auto& c : cases) {
-        state.ticks = c.ticks;
-        EXPECT_EQ(NextUsefulRefreshAt(state, JapaneseLocale(), c.nowMs, At(c.at, c.ms)) - c.nowMs,
-                  c.wait)
-            << c.what;
-    }
-}
-
 }  // namespace
 }  // namespace gv

@@ -25,8 +25,7 @@ std::string Tooltip(Program& p) {
     return p.fake.area.icon ? p.fake.codePage.FromAnsi(p.fake.area.icon->tip.data()) : "(none)";
 }
 
-// The lists' items after the first, as the end-to-end runner expects the real window to show
-// them (its ITEMS line): one copy of the texts for both.
+// The lists' items after the first, as the end-to-end runner's ITEMS line has them.
 Lines RunnerItems() {
     std::ifstream runner(GV_E2E_RUNNER);
     Lines items;
@@ -52,7 +51,7 @@ TEST(Scenario, AFirstRunMeetsTheUserOnTopAtTheCornerAndWritesTheDefaultFileOnClo
         items.insert(items.begin(), list == ModeList::Top ? "アナログ" : "なし");
         EXPECT_EQ(w.Of(list).items, items);
     }
-    p->clock.OnClosing(false);
+    p->fake.window.Close();
     EXPECT_EQ(p->fake.files.Settings(), kDefaultFile);
 }
 
@@ -63,8 +62,7 @@ TEST(Scenario, WithASettingsFileTheClockStartsInTheTray) {
     EXPECT_EQ(p->Run(1000), 0u);  // "1.0": the first refresh comes on the second tick
     EXPECT_EQ(p->Run(1000), 1u);
     EXPECT_EQ(Tooltip(*p), "2002/03/02 15:07 土");
-    p->clock.OnClosing(false);
-    p->clock.OnClosed();
+    p->fake.window.Close();
     EXPECT_FALSE(p->fake.area.icon);
 
     Program hidden;  // a hidden file is read, but it is no settings file
@@ -75,9 +73,11 @@ TEST(Scenario, WithASettingsFileTheClockStartsInTheTray) {
 }
 
 TEST(Scenario, ApplyChecksTheInterval) {
+    // clang-format off
     const struct { const char* text; std::int32_t interval; } cases[] = {  // 0: refused
         {"0.001", 1},   {"1.0", 1000}, {" 2 ", 1000}, {"1e-3", 1}, {"2秒", 1000},
         {"9e99", 1000}, {"0.0009", 0}, {"0", 0},      {"-5", 0},   {"abc", 0}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         auto p = Started("");
@@ -102,10 +102,12 @@ TEST(Scenario, TheColourDialogOpensOnTheSlotsColourAndACancelKeepsIt) {
         p->Run(500);
         during.push_back(w.preview[4 * 16]);
     };
+    // clang-format off
     const struct { int swatch; Colour colour; } clicks[] = {
         {3, slots[3]},   // cancelled: as it was
         {0, 0x00FF00},   // confirmed
         {6, slots[6]}};  // cancelled after a confirmation elsewhere: still as it was
+    // clang-format on
     for (const auto& c : clicks) {
         p->clock.OnSwatchClicked(c.swatch);
         EXPECT_EQ(p->clock.State().face.colours[c.swatch], c.colour);
@@ -122,6 +124,7 @@ TEST(Scenario, OnADarkTaskbarAFirstRunIsWhiteAndTheWindowShowsTheFaceOnDark) {
     const ThemeFacts dark{S::Present, 0, 10, 19045}, light{S::Missing, 0, 10, 22621};
     const std::array<Colour, 8> white{kWhite, kWhite, kWhite, kWhite,
                                       kWhite, kWhite, kWhite, kWhite};
+    // clang-format off
     const struct { const char* name; std::string file; int unreadable; ThemeFacts theme;
                    std::array<Colour, 8> colours; bool backdrop; } cases[] = {
         {"first run, dark", "", 0, dark, white, true},
@@ -131,6 +134,7 @@ TEST(Scenario, OnADarkTaskbarAFirstRunIsWhiteAndTheWindowShowsTheFaceOnDark) {
         {"an unreadable file, dark: the old defaults", SettingsFile("1.0", 0, 0), -1, dark, {},
          true},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fake::Program p;
@@ -143,7 +147,7 @@ TEST(Scenario, OnADarkTaskbarAFirstRunIsWhiteAndTheWindowShowsTheFaceOnDark) {
         const Pixels& face = p.fake.window.preview;  // the first face is drawn in them
         EXPECT_GT(std::count(face.begin(), face.end(), c.colours[0]), 0);
         if (c.unreadable != 0) continue;
-        p.clock.OnClosing(false);
+        p.fake.window.Close();
         EXPECT_EQ(p.fake.files.Settings(), SettingsFile("1.0", 0, 0, c.colours));
     }
 }
@@ -169,7 +173,8 @@ TEST(Scenario, TheListsKeepTheAnalogRule) {
 }
 
 TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
-    const std::string analog = test::Picture(Started(SettingsFile("0.5", 0, 0))->fake.window.preview);
+    const std::string analog =
+        test::Picture(Started(SettingsFile("0.5", 0, 0))->fake.window.preview);
     const std::string none = test::Expected({});
     auto time = [](int row) { return test::Expected(test::Digits("1507", row)); };
     const std::string day = test::Expected(test::Digits("", 0, " 3 2"));  // 2 March
@@ -199,13 +204,12 @@ TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
         p->Run(500);
         EXPECT_EQ(test::Picture(p->fake.area.icon->picture), c.later);
         p->fake.window.interval = "7.5";  // typed, never applied
-        p->clock.OnClosing(false);  // what the lists and the box hold is what is saved
+        p->fake.window.Close();           // what the lists and the box hold is what is saved
         EXPECT_EQ(p->fake.files.Settings(), SettingsFile("7.5", c.topList, c.bottomList));
     }
 }
 
-// The events that refresh at once (the soak holds them to what ticking shows); the locale
-// change brings the same locale again.
+// The events that refresh at once; the locale change brings the same locale again.
 void (*const kRefreshEvents[])(TrayClock&) = {
     [](TrayClock& c) { c.OnClockChanged(); },
     [](TrayClock& c) { c.OnLocaleChanged(JapaneseLocale()); },
@@ -256,7 +260,7 @@ TEST(Scenario, BeforeTheStartAndAfterClosingEventsDoNothing) {
 
         auto after = Started(kHourly);
         after->Run(61000);
-        after->clock.OnClosing(false);
+        after->fake.window.Close();
         const Lines log = after->fake.log.lines;
         raise(after->clock);
         EXPECT_EQ(after->fake.log.lines, log);
@@ -273,6 +277,8 @@ TEST(Scenario, ASecondStartBringsTheWindowUpAsAReleaseOnTheIconWouldOrOnlyToTheF
     clicked->Click(kWmRButtonUp);
     EXPECT_TRUE(started->fake.window.visible);
     EXPECT_EQ(started->fake.log.lines, clicked->fake.log.lines);
+    EXPECT_EQ(clicked->fake.log.lines, (Lines{"window normal", "window show", "window shown",
+                                              "tray delete", "window focus", "window topmost"}));
     EXPECT_EQ(started->fake.window.left, clicked->fake.window.left);
     EXPECT_EQ(started->fake.window.top, clicked->fake.window.top);
     EXPECT_EQ(started->fake.files.written, 0);

@@ -15,9 +15,8 @@ TEST(SettingsSafety, LockedFilesAndFailedSaves) {
     const std::string unread = SaveFailedMessage(path, Unsaved::FileUnread);
     const std::string unsaved = SaveFailedMessage(path, Unsaved::WriteFailed);
     const std::string readOnly = SaveFailedMessage(path, Unsaved::ReadOnly);
-    // Reads and writes that fail (-1: for good); at a close by the user or the session's end;
-    // the interval the clock runs with; what it says; how long it waited to read, and to write.
-    // A file read at once is read again after a pause, to see that it holds still.
+    // Failing reads and writes (-1: for good); closed by the session's end; the interval run
+    // with; what is said; the waits to read (twice, to see it holds still) and to write.
     const struct {
         int unreadable, failWrites;
         bool sessionEnding;
@@ -27,17 +26,18 @@ TEST(SettingsSafety, LockedFilesAndFailedSaves) {
         bool readOnly = false;
     } cases[] = {
         {0, 0, false, "2.5", {}, 250, 0},
-        {49, 0, false, "2.5", {}, 4900, 0},          // locked for a moment at start
-        {-1, 0, false, "1.0", {unread}, 4900, 0},    // locked all through start: never written
-        {-1, 0, true, "1.0", {}, 4900, 0},           // ... and nothing said as the session ends
-        {0, 29, false, "2.5", {}, 250, 2900},        // locked for a moment at close
-        {0, -1, false, "2.5", {unsaved}, 250, 2900}, // locked at close
+        {49, 0, false, "2.5", {}, 4900, 0},           // locked for a moment at start
+        {-1, 0, false, "1.0", {unread}, 4900, 0},     // locked all through start: never written
+        {-1, 0, true, "1.0", {}, 4900, 0},            // ... and nothing said as the session ends
+        {0, 29, false, "2.5", {}, 250, 2900},         // locked for a moment at close
+        {0, -1, false, "2.5", {unsaved}, 250, 2900},  // locked at close
         {0, -1, true, "2.5", {}, 250, 2900},
         {0, 0, false, "2.5", {readOnly}, 250, 0, true},  // the user's to keep: not tried again
         {0, 0, true, "2.5", {}, 250, 0, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.unreadable << " " << c.failWrites << " " << c.sessionEnding);
+        SCOPED_TRACE(testing::Message()
+                     << c.unreadable << " " << c.failWrites << " " << c.sessionEnding);
         fake::Program p;
         p.fake.files.SettingsEntry() = {theirs, false, c.unreadable, c.readOnly};
         p.fake.files.failWrites = c.failWrites;
@@ -45,7 +45,7 @@ TEST(SettingsSafety, LockedFilesAndFailedSaves) {
         EXPECT_EQ(p.fake.window.interval, c.interval);
         EXPECT_FALSE(p.fake.window.visible);  // in the tray whether or not the file was read
         EXPECT_EQ(p.fake.clock.elapsedMs, c.readWait);
-        p.clock.OnClosing(c.sessionEnding);
+        c.sessionEnding ? p.fake.window.EndSession() : p.fake.window.Close();
         EXPECT_EQ(p.fake.clock.elapsedMs, c.readWait + c.writeWait);
         EXPECT_EQ(p.fake.files.Settings(), theirs);  // their settings, rewritten or untouched
         EXPECT_EQ(p.fake.window.messages, c.messages);
@@ -63,7 +63,7 @@ TEST(SettingsSafety, AFileBeingWrittenIsReadUntilTwoReadsAgree) {
         std::string interval;
         long long readWait;
     } cases[] = {
-        {whole, {whole.substr(0, 17)}, "2.5", 500},  // 17 bytes, a pause, the rest
+        {whole, {whole.substr(0, 17)}, "2.5", 500},           // 17 bytes, a pause, the rest
         {whole.substr(0, whole.size() - 2), {}, "2.5", 250},  // no final line end: no sign
         {whole, changing, "20", 4750},  // the wait is over: the last read counts
     };
@@ -84,7 +84,7 @@ TEST(SettingsSafety, TheTooltipPatternGoesBackAsItsBytes) {
     p.fake.files.Settings() = line1 + SettingsFile("1.0", 2, 0).substr(20);
     p.clock.Start();
     p.fake.files.failWrites = kSaveAttempts - 1;
-    p.clock.OnClosing(false);
+    p.fake.window.Close();
     EXPECT_EQ(p.fake.files.Settings().substr(0, line1.size() + 2), line1 + "\r\n");
     EXPECT_EQ(p.fake.files.writes, kSaveAttempts);
     // ... but only while the pattern is still the one they read as.

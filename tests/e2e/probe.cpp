@@ -1,7 +1,5 @@
-// A look from outside at the running clock, as another program on the desktop sees it, for the
-// end-to-end runner: probe dump | popups | clocks | tray-delete | send|post all|clock MESSAGE
-// [WPARAM [LPARAM]] | hold folder|file PATH MS. It prints what it reads, one fact a line; its
-// status says if it could.
+// The running clock seen by another program: probe dump | popups | clocks | tray-delete |
+// send|post all|clock MESSAGE [WPARAM [LPARAM]] | hold folder|file PATH MS. One fact a line.
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -72,8 +70,7 @@ void DumpCombo(HWND combo, const std::string& id) {
     Print("combo " + id + " rows=" + Num(item > 0 ? list.bottom / item : 0));
 }
 
-// The message font at the screen's DPI, which the window's controls use (their own font cannot be
-// read from another process under Wine).
+// The message font at the screen's DPI, as the controls use (theirs is hidden across processes).
 HFONT MessageFont(int dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
@@ -82,8 +79,7 @@ HFONT MessageFont(int dpi) {
                : nullptr;
 }
 
-// The settings window: caption, frame, place, every control and its text measured against it,
-// the lists, the tab order.
+// The settings window: caption, frame, place, controls and their measured texts, lists, tab order.
 bool Dump() {
     HWND clock = Clock();
     if (clock == nullptr) return false;
@@ -198,9 +194,8 @@ bool TrayDelete() {
     return Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
 }
 
-// A message (a number, or the name of a registered one) to every top-level window, as the system
-// broadcasts its events, or to the settings window; sent, so handled when the probe ends, or
-// posted, as the tray posts its callbacks.
+// A message (a number or a registered name) to every top-level window or the settings window;
+// sent (handled when the probe ends) or posted, as the tray posts its callbacks.
 bool Send(bool post, const wchar_t* to, const wchar_t* message, const wchar_t* wParam,
           const wchar_t* lParam) {
     wchar_t* end = nullptr;
@@ -214,11 +209,9 @@ bool Send(bool post, const wchar_t* to, const wchar_t* message, const wchar_t* w
     return SendMessageTimeoutW(target, number, w, l, SMTO_ABORTIFHUNG, 5000, nullptr) != 0;
 }
 
-// Holds for a while what a closing clock holds (its folder's mutex), or a file sharing nothing, as
-// a backup or a scan may hold the settings file.
+// Holds a closing clock's folder mutex, or a file sharing nothing, for a while.
 bool Hold(const wchar_t* what, const wchar_t* path, const wchar_t* milliseconds) {
-    // Wine's desktop up first, kept up by this process: a clock started meanwhile does not have
-    // to start it, which can take seconds.
+    // Wine's desktop up first, kept up by this process: starting it can take seconds.
     GetDesktopWindow();
     HANDLE held = nullptr;
     if (std::wcscmp(what, L"folder") == 0)

@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# End-to-end tests: the real Gorvandel.exe under Wine, on a private X display with a real XEmbed
-# tray host (trayer), in a fresh Wine prefix with a Japanese locale.
-#   run.sh CASE GORVANDEL_EXE [OUTPUT_DIR [FACE_DUMP]]
-# A case: the density (set before Wine's server starts) and the parts, functions below, in order.
-# OUTPUT_DIR gets screens/ and the logs; FACE_DUMP draws the expected faces. Last: "N passed, N failed".
+# The real Gorvandel.exe under Wine with a real XEmbed tray (trayer), Japanese locale. A case is
+# a density and the parts below, in order. OUTPUT_DIR gets screens/ and logs. Last: "N passed, N failed".
 set -u -o pipefail
 declare -A CASES=(
     [96]="96 first_run tray life_in_tray colours"
@@ -59,10 +56,9 @@ swatches_on() {
     [[ -z $wrong ]] || echo "  not:$wrong"
     [[ -z $wrong ]]
 }
-# The screenshot's name at 96 DPI or at the other densities: the README's pictures come from them.
 named() { if ((DPI == 96)); then echo "$1"; else echo "$2"; fi; }
 
-# The window's frame ends at the work area's bottom-right corner: on bare Xvfb, the screen's.
+# The frame ends at the work area's corner: on bare Xvfb, the screen's.
 at_corner() { local x y w h; read -r x y w h < <(window_geometry) && ((x + w == 1024 && y + h == 768)); }
 # Brought up from the tray: the window wholly on the screen at the corner, on top, the icon gone.
 up_from_tray() { window_on_screen && icon_gone && at_corner && [[ $(probe dump) == *frame=*topmost* ]]; }
@@ -76,8 +72,7 @@ preview_shows() {
     IFS=, read -r cx cy <<<"$(field "$dump" client_origin)"
     face_in "$1" $((cx + x - 1)) $((cy + y - 1)) $((size + 2)) $((size + 2)) "$size" "${@:2}"
 }
-# The tooltip the tray shows while the mouse rests on the icon, after moving over it; moved again
-# while there is none (an icon just added has an empty tooltip until its first refresh).
+# The icon's tooltip, the mouse resting on it; moved again while there is none yet.
 hover_tooltip() {
     local x y w h
     for _ in 1 2 3 4 5 6; do
@@ -121,7 +116,6 @@ first_run() {
         $8 + $10 > h) {printf " %s", $3}' <<<"$dump")
     check "first run: the client area ${cw}x$ch is 159x150 scaled within a pixel, every control inside${outside:+ (not:$outside)}" \
         eval 'within_a_pixel "$cw" 159 && within_a_pixel "$ch" 150 && [[ -z $outside ]]'
-    # A control one row shorter than its measured line (whose last row is blank) shows it whole.
     unfit=$(awk '/^text / {split(substr($3, 8), e, "x"); split(substr($4, 8), c, "x")
         if (e[1] > c[1] || e[2] - 1 > c[2]) printf " %s", $2}' <<<"$dump")
     check "first run: eleven texts, measured at $DPI DPI in the message font, fit their controls${unfit:+ (not:$unfit)}" \
@@ -132,7 +126,6 @@ first_run() {
     IFS=, read -r x y <<<"$(field "$dump" client_origin)"
     ((DPI == 96)) && check "first run: the swatches, black, on the window's own background" \
         swatches_on "$shot" "$(/usr/bin/convert "$SCREENS/$shot.png" -format "%[hex:p{$((x + 1)),$((y + 1))}]" info:)" 000000
-    # The caption's icon: as many dot and hand pixels as the icon maker draws at the small size.
     local small=$((16 * DPI / 96)) picture
     picture=$("$(dirname "$FACE_DUMP")/host-tools/icon_maker" --print "$small")
     IFS=, read -r x y <<<"$(field "$dump" window)"
@@ -140,7 +133,6 @@ first_run() {
     check "first run: the caption shows the clock icon at ${small}x$small" test \
         "$(count_colour ffff00) $(count_colour ff0000)" = "$(grep -o ffff00 <<<"$picture" | wc -l) $(grep -o ff0000 <<<"$picture" | wc -l)"
     if ((DPI != 96)); then
-        # Told 96 DPI (Wine never sends it), the controls are as designed; told this DPI, as they came up.
         for line in "${DESIGNED[@]}"; do designed+=("~${line%% tabstop=*} .*"); done
         probe send clock 0x2E0 $((96 * 65537)) >/dev/null # WM_DPICHANGED, the DPI twice
         check "first run: told 96 DPI, every control is where it was designed" \
@@ -154,7 +146,6 @@ first_run() {
         eval 'wait_until 15 clock_exited && settings_file_is "${DEFAULTS[@]}"'
 }
 
-# A first run on a dark taskbar: a white face on the taskbar's dark colour in the window and the tray.
 dark_first_run() {
     echo "== first run on a dark taskbar"
     local dump x y size cx cy w h
@@ -175,7 +166,6 @@ dark_first_run() {
     check "dark taskbar: the close writes the first run's settings, every slot white" \
         eval 'wait_until 15 clock_exited && settings_file_is "${DEFAULTS[@]:0:4}" "${WHITE[@]}"'
 }
-# A light taskbar said so explicitly: the first run as ever.
 light_first_run() { THEME=1 first_run; }
 
 tray() {
@@ -186,7 +176,6 @@ tray() {
     check "with a file: the icon docks, the window stays hidden" wait_until 30 docked_and_hidden
     check "with a file: the icon is the analog face in ${ICON_SIZE}x$ICON_SIZE blocks, transparent round it" wait_until 10 \
         icon_shows "$shot" "${DEFAULTS[@]:2}"
-    # The default pattern with the locale's weekday, through the code page on the way to the tray.
     before=$(date '+tip=%Y/%m/%d %H:%M %a') && tip=$(hover_tooltip)
     check "moving over the icon leaves it docked and the window hidden; resting shows the tooltip ($tip)" \
         eval 'docked_and_hidden && [[ $tip == "$before" || $tip == $(date "+tip=%Y/%m/%d %H:%M %a") ]]'
@@ -209,7 +198,6 @@ life_in_tray() {
     click_icon 3
     check "right click: the window comes up, the icon goes" eval 'wait_until 10 window_on_screen && wait_until 10 icon_gone'
     press_apply && wait_until 15 docked_and_hidden
-    # The shell forgets every icon when it restarts and then broadcasts "TaskbarCreated".
     check "an outside delete empties the tray; TaskbarCreated docks the icon again, window hidden" \
         eval 'probe tray-delete && wait_until 10 icon_gone &&
         probe send all TaskbarCreated >/dev/null && wait_until 15 docked_and_hidden'
@@ -219,7 +207,6 @@ life_in_tray() {
 
 colours() {
     echo "== year over month and day, in colour"
-    # The tooltip pattern carries kanji, stored in code page 932 like everything in the file.
     local lines=('yyyy年mm月dd日(aaa)' 0.05 5 4 "${COLOURS[@]}") i dump docked tip wrong='' cx cy
     write_settings "$INI" "${lines[@]}"
     rm -f "$GDI_REPORT" && start_clock
@@ -239,14 +226,12 @@ colours() {
     done
     check "colours: every swatch is written in its slot's colour${wrong:+ (not:$wrong)}" test -z "$wrong"
     check "colours: the preview shows the same face" wait_until 10 preview_shows 09-window-colours "${lines[@]:2}"
-    # Choosing with the keyboard raises the same handlers as the mouse.
     check "keyboard: アナログ on top sends the bottom list to なし, disabled; デジタル [24] enables it" \
         eval 'focus_window && click_client 60 42 && xdotool key --clearmodifiers Up Up Up Up Up && sleep 0.5 &&
         has_lines "$(probe dump)" "~combo id=104 selected=0 .*" "~combo id=105 selected=0 enabled=0 .*" &&
         xdotool key --clearmodifiers Down Down && sleep 0.5 &&
         has_lines "$(probe dump)" "~combo id=104 selected=2 .*" "~combo id=105 selected=0 enabled=1 .*"'
-    # A cancel leaves the slot as it was (the close below saves it blue); repaints queue, so the
-    # swatch is watched for a while.
+    # Repaints queue: the cancelled swatch is watched for a while.
     swatch_3_black() {
         shot 11-swatch-cancelled && crop 11-swatch-cancelled $((cx + SWATCH_X[2])) $((cy + SWATCH_Y[2])) 22 13 &&
             (($(count_colour 000000) >= 3 || $(count_colour 0000ff) == 0))
@@ -258,7 +243,6 @@ colours() {
     lines[2]=2 lines[3]=0
     press_apply && wait_until 15 docked_and_hidden
     docked=$(date +%H:%M)
-    # A tooltip of the date alone: at the minute's turn only the picture changes, and must reach the tray.
     tip=$(hover_tooltip)
     shot 08-tooltip-kanji
     check "a pattern with kanji from code page 932 formats the tooltip ($tip)" test "$tip" = "$(date '+tip=%Y年%m月%d日(%a)')"
@@ -268,7 +252,6 @@ colours() {
     probe send clock 0x10 >/dev/null # WM_CLOSE
     check "WM_CLOSE in the tray ends the program, which saves the settings as they stand" \
         eval 'wait_until 15 clock_exited && settings_file_is "${lines[@]}"'
-    # Icons only for the calls that reach the tray and the caption's; two bitmaps for each size.
     read_report || fail "no counts of icons, bitmaps and tray modifies at exit"
     while IFS='|' read -r rule what; do check "counts at exit: $what" test $rule; done <<END
 $MADE -le $((SENT + 4))|icons only for calls that reach the tray ($MADE made, $SENT modifies sent)
@@ -279,7 +262,6 @@ $BMOST -le 2|never more than two bitmaps alive
 $BMADE -le 4|refreshing makes no bitmaps of its own ($BMADE made in all)
 $SKIPPED -ge 20|tray modifies that change nothing are skipped ($SKIPPED skipped, $SENT sent)
 END
-    # Logging off with the window up: what the box holds is saved, applied or not.
     start_clock && wait_until 30 docked_and_hidden && click_icon 1 && wait_until 10 window_on_screen
     type_interval 3 && wait_until 5 eval '[[ $(probe dump | grep "^control id=102") == *text=3 ]]'
     lines[1]=3
@@ -297,7 +279,6 @@ second_starts() {
     before=$(file_state)
     check "second start: status 0; the clock's window comes up on the screen at the corner, topmost, its icon gone; one clock" \
         eval 'start_again "$APP" && wait_until 10 up_from_tray && clocks_are 1'
-    # The same folder however it is spelled: capitals, short (8.3) names on the root's drive, a link.
     while IFS='|' read -r how exe; do
         check "second start through $how while the window is up: status 0, the window stays up, one clock, no icon" \
             eval 'start_again "$APP" "$exe" && clocks_are 1 && probe clocks | grep -q "^clock visible=1" && icon_gone'
@@ -307,11 +288,9 @@ the path in capitals|$(winepath -w "$APP/Gorvandel.exe" | tr '[:lower:]' '[:uppe
 the short path|Z:$(winepath -s "$APP/Gorvandel.exe" 2>/dev/null | tr / '\\')
 a symbolic link to the folder|$(ln -sfn "$APP" "$WORK/link" && winepath -w "$WORK/link/Gorvandel.exe")
 END
-    # A clock that does not answer must not keep the new start waiting for long.
     check "second start while the running clock hangs: status 0, still one clock" eval \
         'kill -STOP "$CLOCK_PID"; start_again "$APP"; hung=$?; kill -CONT "$CLOCK_PID"; ((hung == 0)) && clocks_are 1'
     press_apply && wait_until 15 docked_and_hidden
-    # Sleep once, the clock changed twice, waking four times: at an hour's interval, one modify each.
     probe send all 0x218 4 >/dev/null                               # WM_POWERBROADCAST, PBT_APMSUSPEND
     for _ in 1 2; do probe send all 0x1E >/dev/null; done           # WM_TIMECHANGE
     for _ in 1 2 3 4; do probe send all 0x218 0x12 >/dev/null; done # PBT_APMRESUMEAUTOMATIC
@@ -331,7 +310,6 @@ hold() {
     HOLDER=$!
     wait_until 30 grep -qs 'held=1' "$WORK/hold.txt" # after Wine's desktop starts
 }
-# A start meets the folder held as a closing clock holds it: it waits, then runs; held long, it leaves.
 closing_folder() {
     echo "== a start while the folder's clock is closing"
     check "a start while the folder's clock is closing waits, then runs the one clock" eval \
@@ -358,8 +336,7 @@ two_folders() {
 }
 
 # held_row WHEN MS READ SAVED: the file held, sharing nothing, for MS from before the start or the
-# close (7 typed as the interval). READ: the icon shows the file's settings; SAVED: the close writes
-# them with the 7, else one box names the file, its OK ends the program and the file is as it was.
+# close (7 typed). READ: the icon shows the file's; SAVED: the close writes them, else a box says so.
 hold_ini() { hold file "$(winepath -w "$INI")" "$1" || fail "the probe could not hold the settings file"; }
 held_row() {
     local what="held from just before the $1 for $2 ms" face text='' boxes
@@ -372,7 +349,6 @@ held_row() {
     check "$what: the icon docks, showing the $( (($3)) && echo "file's settings" || echo defaults)" \
         wait_until 30 icon_shows "held-$1-$2" "${face[@]}"
     click_icon 1 && wait_until 10 window_on_screen && type_interval 7
-    # A start's hold is over before the close: a file not read is not replaced even when it could be.
     if [[ $1 == start ]]; then wait "$HOLDER"; else hold_ini "$2"; fi
     probe send clock 0x10 >/dev/null # WM_CLOSE
     if (($4)); then
@@ -386,21 +362,18 @@ held_row() {
         check "$what: OK ends the program; the file is byte for byte as it was" \
             eval 'wait_until 15 clock_exited && cmp "$INI" "$WORK/old.ini"'
     fi
-    # A box no check expected: OK it, so that the next row starts alone.
-    clock_exited || { xdotool key --clearmodifiers Return && wait_until 10 clock_exited; }
+    ended
     [[ $1 == start ]] || wait "$HOLDER"
 }
 held_file() { for row in 'start 3500 1 1' 'start 10000 0 0' 'close 1500 1 1' 'close 6000 1 0'; do held_row $row; done; }
 
-# The file kept elsewhere or marked by the user. It is written bare (no spaces round the numbers),
-# so that the clock's save shows: the same settings in the clock's own form.
+# Written bare (no spaces round the numbers), so that the clock's save shows.
 BARE=('yyyy/mm/dd hh:mm aaa' 0.5 2 0 "${COLOURS[@]}")
 write_bare() { printf '%s\r\n' "${@:2}" | iconv -f UTF-8 -t CP932 >"$1"; }
 saved_bare() { cmp -s "$1" <(write_settings /dev/stdout "${BARE[@]}"); }
 # attributes_of FILE: the DOS attributes Wine reports (R, H, ...).
 attributes_of() { wine cmd /c attrib "$(winepath -w "$1")" 2>/dev/null | tr -d '\r' | cut -c1-12 | tr -d ' '; }
-# closed_saying TEXT: a WM_CLOSE shows one box titled !Gorvandel with TEXT and the file's name;
-# its OK ends the program. The window is up first: a box over a hidden window may not get the key.
+# closed_saying TEXT: WM_CLOSE shows one box with TEXT and the file's name; OK ends the program.
 closed_saying() {
     local boxes
     probe send clock 0x10 >/dev/null # the box keeps the message from being answered
@@ -458,8 +431,7 @@ linked_files() {
 NOTICE=時計は通知領域に入り、アイコンをクリックすると設定画面に戻ります。タスクバーに見えないときは隠れているアイコンの中にあり、タスクバーの設定で常に表示できます。
 notice() { probe popups | sed -n 's/^balloon=//p'; }
 shown_is() { probe clocks | grep -q "^clock visible=$1"; }
-# Wine shows balloons only in the taskbar of its own desktop (the name "shell" brings one), so
-# every program of this prefix runs there from now on. X sees none of its windows: the probe looks.
+# Balloons show only in Wine's own desktop ("shell"): every program of the prefix runs there now.
 own_desktop() {
     echo "== in Wine's own desktop: the first run's notice, the icon's own message"
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1

@@ -1,6 +1,5 @@
-// A clock that sleeps in the tray shows what one that ticks shows, at every tick of a simulated
-// day with midnight, a new year and a clock set forward, at many intervals, phases, faces and
-// tooltips.
+// A sleeping clock shows what a ticking one shows, at every tick of a day with midnight, a new
+// year and a clock set forward, at many intervals, phases, faces and tooltips.
 #include <gtest/gtest.h>
 
 #include "features/refresh.h"
@@ -84,8 +83,6 @@ void ExpectSameAsTicking(const Config& c) {
     EXPECT_EQ(wrong, 0);
 
     // The ticking clock: a refresh every `every` from the start, and one at the clock's change.
-    // Before its first refresh the icon shows the start's face with an empty tooltip; so does
-    // the sleeping one, whose first wake is that same first refresh.
     const long long t0 = ticks.startMs, period = ticks.periodMs;
     const long long every = period * (ticks.toSkip + 1);
     ASSERT_GT(every, 0);
@@ -94,7 +91,8 @@ void ExpectSameAsTicking(const Config& c) {
     std::size_t next = 0;
     long long sleepingKey = -1;  // nothing refreshed yet
     for (long long t = t0 + period; t <= kDay; t += period) {
-        while (next < refreshes.size() && refreshes[next].first <= t) sleepingKey = refreshes[next++].second;
+        while (next < refreshes.size() && refreshes[next].first <= t)
+            sleepingKey = refreshes[next++].second;
         long long last = t0 + (t - t0) / every * every;
         if (last == t0) last = -1;  // no refresh of the cycle yet
         if (t >= kStep && last < kStep) last = kStep;

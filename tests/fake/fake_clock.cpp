@@ -1,0 +1,28 @@
+#include "fake/fake_clock.h"
+
+namespace gv::fake {
+
+LocalTime FakeClock::Now() {
+    if (!scripted.empty()) {
+        const LocalTime t = scripted.front();
+        scripted.pop_front();
+        return t;
+    }
+    const long long wall = elapsedMs + wallOffsetMs;
+    const long long second = wall >= 0 ? wall / 1000 : -((999 - wall) / 1000);
+    if (second != cachedSecond_ || !(start == cachedStart_)) {
+        cachedSecond_ = second;
+        cachedStart_ = start;
+        cached_ = AddSeconds(start, cachedSecond_);
+    }
+    LocalTime now = cached_;
+    now.millisecond = static_cast<int>(wall - second * 1000);
+    return now;
+}
+
+void FakeTimer::SetInterval(std::int32_t ms) {
+    interval = ms;
+    nextTick = now_ + ms;
+}
+
+}  // namespace gv::fake
