@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "base/number.h"
 #include "fake/fake_platform.h"
 #include "features/settings_file.h"
 #include "features/settings_items.h"
@@ -146,7 +145,6 @@ TEST(SettingsFile, WhatIsWrittenReadsBackTheSame) {
             EXPECT_EQ(read.tipPattern, back);
             const std::string box = interval == text ? back.substr(0, text.find('\r')) : interval;
             EXPECT_EQ(fake.window.interval, box);
-            EXPECT_EQ(LeadingNumber(fake.window.interval), LeadingNumber(interval));
             EXPECT_EQ(read.face.topMode, 3);
             EXPECT_EQ(read.face.bottomMode, -7);
             EXPECT_EQ(read.face.colours, state.face.colours);
