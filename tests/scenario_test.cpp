@@ -41,7 +41,6 @@ TEST(Scenario, AFirstRunMeetsTheUserOnTopAtTheCornerAndWritesTheDefaultFileOnClo
     auto p = Started("");
     const auto& w = p->fake.window;
     EXPECT_TRUE(w.visible && w.topmost);
-    EXPECT_FALSE(p->fake.area.icon);
     EXPECT_EQ(w.left, 1024 * 15 - w.width);
     EXPECT_EQ(w.top, 740 * 15 - w.height);
     const Lines modes = RunnerItems();
