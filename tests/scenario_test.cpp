@@ -196,8 +196,6 @@ TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
         auto p = Started(SettingsFile("0.5", c.top, c.bottom));
         EXPECT_EQ(test::Picture(p->fake.area.icon->picture), c.first);
         const auto& w = p->fake.window;
-        EXPECT_EQ(w.Of(ModeList::Top).selected, c.topList);
-        EXPECT_EQ(w.Of(ModeList::Bottom).selected, c.bottomList);
         EXPECT_EQ(w.Of(ModeList::Bottom).enabled, c.bottomEnabled);
         p->Run(500);
         EXPECT_EQ(test::Picture(p->fake.area.icon->picture), c.later);
