@@ -79,6 +79,10 @@ TEST(SettingsFile, ReadingFillsWhatItCanAndLeavesTheRest) {
          "x\r\n0.5\r\n 1 \r\n 5 \r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n"
          "-2147483648 \r\n extra \r\n", true,
          "x", "0.5", 1, 5, {1, 2, 3, 4, 5, 6, 7, -2147483647 - 1}},
+        {"3 MB first line: cut, the scan stops", std::string(3 << 20, 'y') + "\r\n2\r\n 5 \r\n",
+         true, std::string(kMaxItemBytes, 'y'), "1.0", 0, 0, {}},
+        {"long, in the bound: cut, read to its end", std::string(100000, 'y') + "\r\n2\r\n 5 \r\n",
+         true, std::string(kMaxItemBytes, 'y'), "2", 5, 0, {}},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -90,14 +94,6 @@ TEST(SettingsFile, ReadingFillsWhatItCanAndLeavesTheRest) {
         EXPECT_EQ(l.state.face.bottomMode, c.bottom);
         EXPECT_EQ(l.state.face.colours, c.colours);
     }
-    // A first line of 3 MB: the pattern is cut, and the scan stops long before the other items.
-    const Loaded big = Load(std::string(3 << 20, 'y') + "\r\n2\r\n 5 \r\n");
-    EXPECT_EQ(big.state.tipPattern.size(), kMaxItemBytes);
-    EXPECT_EQ(big.interval, "1.0");
-    // Long lines within the bound are read to their end and the rest stays in line.
-    const Loaded longLine = Load(std::string(100000, 'y') + "\r\n2\r\n 5 \r\n");
-    EXPECT_EQ(longLine.interval, "2");
-    EXPECT_EQ(longLine.state.face.topMode, 5);
 }
 
 TEST(SettingsFile, ASwatchKeepsItsColourForAValueItRefuses) {
@@ -200,10 +196,9 @@ TEST(TaskbarTheme, TheSettingDecidesElseTheReleasesDefault) {
         {S::Missing, 0, 11, 19045, false},    {S::Missing, 0, 0, 0, false},  // the version unread
         {S::Unreadable, 0, 10, 19045, false},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(TaskbarIsDark({c.setting, c.value, c.major, c.build}), c.dark)
             << static_cast<int>(c.setting) << " " << c.value << " " << c.major << "." << c.build;
-    }
 }
 
 }  // namespace

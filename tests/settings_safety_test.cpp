@@ -36,8 +36,7 @@ TEST(SettingsSafety, LockedFilesAndFailedSaves) {
         {0, 0, true, "2.5", {}, 250, 0, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << c.unreadable << " " << c.failWrites << " " << c.sessionEnding);
+        SCOPED_TRACE(&c - cases);
         fake::Program p;
         p.fake.files.SettingsEntry() = {theirs, false, c.unreadable, c.readOnly};
         p.fake.files.failWrites = c.failWrites;
@@ -86,7 +85,6 @@ TEST(SettingsSafety, TheTooltipPatternGoesBackAsItsBytes) {
     p.fake.files.failWrites = kSaveAttempts - 1;
     p.fake.window.Close();
     EXPECT_EQ(p.fake.files.Settings().substr(0, line1.size() + 2), line1 + "\r\n");
-    EXPECT_EQ(p.fake.files.writes, kSaveAttempts);
     // ... but only while the pattern is still the one they read as.
     ClockState changed = p.clock.State();
     changed.tipPattern = "hh:nn";
