@@ -2,21 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace gv {
 namespace {
 
-struct Case {
-    std::string_view pattern;
-    LocalTime time;
-    std::string_view expected;
-};
+// Each pattern at its time, and the text it makes.
+using Cases = std::initializer_list<std::tuple<std::string_view, LocalTime, std::string_view>>;
 
-void ExpectAll(std::initializer_list<Case> cases, const DateLocale& locale = JapaneseLocale()) {
-    for (const Case& c : cases) {
+void ExpectAll(Cases cases, const DateLocale& locale = JapaneseLocale()) {
+    for (const auto& [pattern, time, expected] : cases) {
         std::string text;
         StringSink sink(text);
-        FormatDate(c.pattern, c.time, locale, sink);
-        EXPECT_EQ(text, c.expected) << c.pattern;
+        FormatDate(pattern, time, locale, sink);
+        EXPECT_EQ(text, expected) << pattern;
     }
 }
 
