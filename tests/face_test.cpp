@@ -123,9 +123,7 @@ TEST_F(Face, ARefreshDrawsTheFaceAndTheTooltipFromOneReadingOfTheClock) {
 }
 
 TEST_F(Face, ASlotOutsideTheEightEndsTheRow) {
-    settings.topMode = kModeTime24;
-    settings.bottomMode = kModeYear;
-    now = MakeLocalTime(2024, 5, 1, 18, 47);
+    Draw(kModeTime24, kModeYear, MakeLocalTime(2024, 5, 1, 18, 47));
     surface.Erase(kButtonFace);
     std::int32_t row = 0;
     DrawRow(face, kModeTime24, row, 5);  // slots 5, 6, 7 and then 8: the last digit is not drawn
