@@ -29,14 +29,13 @@ TEST(RefreshPlan, WhatTheClockShowsChangesAtTheMinuteOrAtTheSecond) {
         state.tipPattern = c.pattern;
         LocalTime at = MakeLocalTime(2026, 12, 7, c.at / 10000, c.at / 100 % 100, c.at % 100);
         at.millisecond = c.ms;
-        for (std::int16_t top = -1; top <= 6; ++top) {  // no row of either list shows seconds
+        const DateLocale& locale = c.secondsPicture ? JapaneseLocale() : noSeconds;
+        for (std::int16_t top = -1; top <= 6; ++top)  // no row of either list shows seconds
             for (std::int16_t bottom = -1; bottom <= 6; ++bottom) {
                 state.face = {{}, top, bottom};
-                const DateLocale& locale = c.secondsPicture ? JapaneseLocale() : noSeconds;
                 ASSERT_EQ(MsToNextChange(state, locale, at), c.wait)
                     << c.pattern << " at " << c.at << ", modes " << top << " " << bottom;
             }
-        }
     }
 }
 
