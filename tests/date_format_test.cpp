@@ -2,39 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <vector>
+#include <tuple>
 
 namespace gv {
 namespace {
 
-std::string Format(std::string_view pattern, const LocalTime& t,
-                   const DateLocale& locale = JapaneseLocale()) {
-    std::string text;
-    StringSink sink(text);
-    FormatDate(pattern, t, locale, sink);
-    return text;
-}
+// Each pattern at its time, and the text it makes.
+using Cases = std::initializer_list<std::tuple<std::string_view, LocalTime, std::string_view>>;
 
-struct Case {
-    std::string_view pattern;
-    LocalTime time;
-    std::string_view expected;
-};
-
-void ExpectAll(std::initializer_list<Case> cases, const DateLocale& locale = JapaneseLocale()) {
-    for (const Case& c : cases)
-        EXPECT_EQ(Format(c.pattern, c.time, locale), c.expected) << c.pattern;
+void ExpectAll(Cases cases, const DateLocale& locale = JapaneseLocale()) {
+    for (const auto& [pattern, time, expected] : cases) {
+        std::string text;
+        StringSink sink(text);
+        FormatDate(pattern, time, locale, sink);
+        EXPECT_EQ(text, expected) << pattern;
+    }
 }
 
 const LocalTime kTue = MakeLocalTime(2024, 3, 5, 17, 4, 9);  // Tuesday 5 March 2024, 17:04:09
 
-LocalTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-    return MakeLocalTime(y, mo, d, h, mi, s);
-}
-
 TEST(DateFormat, Tokens) {
-    const LocalTime noon = At(1900, 1, 1, 12, 36);
+    const LocalTime noon = MakeLocalTime(1900, 1, 1, 12, 36);
     ExpectAll({
         {"d dd ddd dddd|ddddd|dddddd", kTue, "5 05 火 火曜日|2024/03/05|2024年3月5日"},
         {"aaa aaaa w ww|m mm mmmm q", kTue, "火 火曜日 3 10|3 03 3月 1"},
@@ -47,11 +35,11 @@ TEST(DateFormat, Tokens) {
         {"hh:dd :mm:mm|mm :mm:ss|nn mm", noon, "12:01 :01:01|01 :01:00|36 01"},
         // Any AM/PM marker puts every hour on the 12-hour clock, but not in quotes or escaped.
         {"hh:nn AM/PM|AM/PM hh|a/P A/p Am/pM", kTue, "05:04 PM|PM 05|p P pM"},
-        {"h a/p", At(2024, 3, 5, 0, 30), "12 a"},
-        {"h A/P|Am/pM", At(2024, 3, 5, 12), "12 P|pM"},
-        {"h AMPM", At(2024, 3, 5, 13), "1 午後"},
-        {"h ampm|Am/pM", At(2024, 3, 5, 11), "11 午前|Am"},
-        {"h hh", At(2024, 3, 5), "0 00"},
+        {"h a/p", MakeLocalTime(2024, 3, 5, 0, 30), "12 a"},
+        {"h A/P|Am/pM", MakeLocalTime(2024, 3, 5, 12), "12 P|pM"},
+        {"h AMPM", MakeLocalTime(2024, 3, 5, 13), "1 午後"},
+        {"h ampm|Am/pM", MakeLocalTime(2024, 3, 5, 11), "11 午前|Am"},
+        {"h hh", MakeLocalTime(2024, 3, 5), "0 00"},
         {"h \"AM/PM\" \\A/P", kTue, "17 AM/PM A/P"},
         // Runs longer than the longest form split into further tokens.
         {"yyy|yyyyy|mmmmm|ddddddd", kTue, "2465|202465|3月3|2024年3月5日5"},
@@ -65,44 +53,39 @@ TEST(DateFormat, Tokens) {
         {"\"unclosed d", kTue, "unclosed d"},
         {"d\\", kTue, "5"},
         {"\"", kTue, ""},
+        // Eras change on their first day.
+        {"g gg ggg e ee", MakeLocalTime(2019, 5, 1), "R 令 令和 1 01"},
+        {"g gg ggg e ee", MakeLocalTime(2019, 4, 30), "H 平 平成 31 31"},
+        {"g gg ggg e ee", MakeLocalTime(1989, 1, 8), "H 平 平成 1 01"},
+        {"g gg ggg e ee", MakeLocalTime(1989, 1, 7), "S 昭 昭和 64 64"},
+        {"g gg ggg e ee", MakeLocalTime(1926, 12, 25), "S 昭 昭和 1 01"},
+        {"g gg ggg e ee", MakeLocalTime(1912, 7, 30), "T 大 大正 1 01"},
+        {"g gg ggg e ee", MakeLocalTime(1912, 7, 29), "M 明 明治 45 45"},
+        {"g gg ggg e ee", MakeLocalTime(1868, 1, 25), "M 明 明治 1 01"},
+        {"g gg ggg e ee", MakeLocalTime(1868, 1, 24), "   1868 1868"},
         // Weeks start on Sunday and week 1 holds 1 January.
-        {"ww w", At(1994, 1, 1), "1 7"},
-        {"ww w", At(1994, 1, 2), "2 1"},
-        {"ww", At(2000, 12, 31), "54"},
-        {"y", At(1900, 3, 1), "60"},  // not a leap year
+        {"ww w", MakeLocalTime(1994, 1, 1), "1 7"},
+        {"ww w", MakeLocalTime(1994, 1, 2), "2 1"},
+        {"ww", MakeLocalTime(2000, 12, 31), "54"},
+        {"y", MakeLocalTime(1900, 3, 1), "60"},  // not a leap year
         // At midnight the date stands alone.
-        {"c", At(2024, 3, 5), "2024/03/05"},
-        {"c", At(2024, 3, 5, 0, 0, 1), "2024/03/05 0:00:01"},
+        {"c", MakeLocalTime(2024, 3, 5), "2024/03/05"},
+        {"c", MakeLocalTime(2024, 3, 5, 0, 0, 1), "2024/03/05 0:00:01"},
         // The full year is not padded.
-        {"yyyy yy e", At(5, 1, 1), "5 05 5"},
-        {"yyyy yy", At(9999, 12, 31), "9999 99"},
+        {"yyyy yy e", MakeLocalTime(5, 1, 1), "5 05 5"},
+        {"yyyy yy", MakeLocalTime(9999, 12, 31), "9999 99"},
     });
     FixedText<8> cut;  // a fixed sink gets the same text, cut to its size
     FormatDate("yyyy/mm/dd", kTue, JapaneseLocale(), cut);
     EXPECT_EQ(cut.View(), "2024/03/");
 }
 
-TEST(DateFormat, JapaneseErasChangeOnTheirFirstDay) {
-    const char* pattern = "g gg ggg e ee";
-    ExpectAll({
-        {pattern, At(2019, 5, 1), "R 令 令和 1 01"},
-        {pattern, At(2019, 4, 30), "H 平 平成 31 31"},
-        {pattern, At(1989, 1, 8), "H 平 平成 1 01"},
-        {pattern, At(1989, 1, 7), "S 昭 昭和 64 64"},
-        {pattern, At(1926, 12, 25), "S 昭 昭和 1 01"},
-        {pattern, At(1912, 7, 30), "T 大 大正 1 01"},
-        {pattern, At(1912, 7, 29), "M 明 明治 45 45"},
-        {pattern, At(1868, 1, 25), "M 明 明治 1 01"},
-        {pattern, At(1868, 1, 24), "   1868 1868"},
-    });
-}
-
 TEST(DateFormat, NamesSeparatorsAndPicturesComeFromTheLocale) {
     ExpectAll({{"ddd dddd aaa mmm mmmm", kTue, "Tue Tuesday Tue Mar March"},
                {"ddddd|dddddd", kTue, "3/5/2024|Tuesday, March 5, 2024"},
                {"ttttt|c", kTue, "5:04:09 PM|3/5/2024 5:04:09 PM"},
-               {"ttttt AMPM", At(2024, 3, 5, 0, 0, 1), "12:00:01 AM AM"},
-               {"c", At(2024, 3, 5), "3/5/2024"}},
+               {"ttttt AMPM", MakeLocalTime(2024, 3, 5, 0, 0, 1), "12:00:01 AM AM"},
+               {"c", MakeLocalTime(2024, 3, 5), "3/5/2024"}},
               EnglishLocale());
 
     DateLocale locale = JapaneseLocale();
@@ -117,7 +100,7 @@ TEST(DateFormat, NamesSeparatorsAndPicturesComeFromTheLocale) {
     ExpectAll({{"ddddd|ttttt", kTue, "It's Tuesday, 5 Mar 24'|17h04 P unclosed"}}, locale);
     locale = JapaneseLocale();
     locale.timePicture = "t h:m g gg";
-    ExpectAll({{"ttttt", At(2024, 3, 5, 0, 7), "午 12:7 令 令和"}}, locale);
+    ExpectAll({{"ttttt", MakeLocalTime(2024, 3, 5, 0, 7), "午 12:7 令 令和"}}, locale);
 }
 
 }  // namespace

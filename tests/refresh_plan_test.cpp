@@ -5,12 +5,6 @@
 namespace gv {
 namespace {
 
-LocalTime At(int hhmmss, int millisecond) {
-    LocalTime t = MakeLocalTime(2026, 12, 7, hhmmss / 10000, hhmmss / 100 % 100, hhmmss % 100);
-    t.millisecond = millisecond;
-    return t;
-}
-
 TEST(RefreshPlan, WhatTheClockShowsChangesAtTheMinuteOrAtTheSecond) {
     DateLocale noSeconds = JapaneseLocale();  // a time picture without seconds
     noSeconds.timePicture = "H:mm";
@@ -33,14 +27,15 @@ TEST(RefreshPlan, WhatTheClockShowsChangesAtTheMinuteOrAtTheSecond) {
     ClockState state;
     for (const auto& c : cases) {
         state.tipPattern = c.pattern;
-        for (std::int16_t top = -1; top <= 6; ++top) {  // no row of either list shows seconds
+        LocalTime at = MakeLocalTime(2026, 12, 7, c.at / 10000, c.at / 100 % 100, c.at % 100);
+        at.millisecond = c.ms;
+        const DateLocale& locale = c.secondsPicture ? JapaneseLocale() : noSeconds;
+        for (std::int16_t top = -1; top <= 6; ++top)  // no row of either list shows seconds
             for (std::int16_t bottom = -1; bottom <= 6; ++bottom) {
                 state.face = {{}, top, bottom};
-                const DateLocale& locale = c.secondsPicture ? JapaneseLocale() : noSeconds;
-                ASSERT_EQ(MsToNextChange(state, locale, At(c.at, c.ms)), c.wait)
+                ASSERT_EQ(MsToNextChange(state, locale, at), c.wait)
                     << c.pattern << " at " << c.at << ", modes " << top << " " << bottom;
             }
-        }
     }
 }
 
