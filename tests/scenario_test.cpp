@@ -206,16 +206,6 @@ void (*const kRefreshEvents[])(TrayClock&) = {
     [](TrayClock& c) { c.OnSystemColoursChanged(); },
 };
 
-TEST(Scenario, ANewLocaleWritesTheTooltipAtOnceAndFromThenOn) {
-    auto p = Started(SettingsFile("1", 2, 0));
-    DateLocale changed = EnglishLocale();
-    changed.dateSeparator = "-";
-    p->clock.OnLocaleChanged(changed);
-    EXPECT_EQ(Tooltip(*p), "2002-03-02 15:07 Sat");
-    p->Run(61000);  // the regular refreshes go on with it
-    EXPECT_EQ(Tooltip(*p), "2002-03-02 15:08 Sat");
-}
-
 TEST(Scenario, BeforeTheStartAndAfterClosingEventsDoNothing) {
     for (std::size_t e = 0; e <= std::size(kRefreshEvents); ++e) {
         SCOPED_TRACE(e);
