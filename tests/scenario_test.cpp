@@ -21,9 +21,7 @@ const std::string kDefaultFile = SettingsFile("1.0", 0, 0, {});
 // An hour between refreshes, the time in 24 hours on top: the icon goes stale at the next minute.
 const std::string kHourly = SettingsFile("3600", 2, 0);
 
-std::string Tooltip(Program& p) {
-    return p.fake.area.icon ? p.fake.codePage.FromAnsi(p.fake.area.icon->tip.data()) : "(none)";
-}
+std::string Tooltip(Program& p) { return p.fake.codePage.FromAnsi(p.fake.area.icon->tip.data()); }
 
 // The lists' items after the first, as the end-to-end runner's ITEMS line has them.
 Lines RunnerItems() {
