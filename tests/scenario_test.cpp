@@ -165,7 +165,6 @@ TEST(Scenario, TheListsKeepTheAnalogRule) {
 TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
     const std::string analog =
         test::Picture(Started(SettingsFile("0.5", 0, 0))->fake.window.preview);
-    const std::string none = test::Expected({});
     auto time = [](int row) { return test::Expected(test::Digits("1507", row)); };
     const std::string day = test::Expected(test::Digits("", 0, " 3 2"));  // 2 March
     const struct {
@@ -178,7 +177,7 @@ TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
         {2, -1, time(0), time(0), 2, -1, true},
         {-1, 3, day, day, -1, 3, true},
         // Other modes outside the lists fall back to the first item.
-        {9, -1, none, analog, 0, 0, false},
+        {9, -1, test::Expected({}), analog, 0, 0, false},
         {2, 7, time(0), time(4), 2, 0, true},
         // An analog top row takes no bottom row, but the first face draws both (digits at row 0).
         {0, 3, test::Expected(test::Digits("", 0, " 3 2", 0), analog), analog, 0, 0, false},
@@ -196,30 +195,27 @@ TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
     }
 }
 
-// The events that refresh at once; the locale change brings the same locale again.
-void (*const kRefreshEvents[])(TrayClock&) = {
+// The events from outside; the locale change brings the same locale again.
+void (*const kEvents[])(TrayClock&) = {
     [](TrayClock& c) { c.OnClockChanged(); },
     [](TrayClock& c) { c.OnLocaleChanged(JapaneseLocale()); },
     [](TrayClock& c) { c.OnSystemColoursChanged(); },
+    [](TrayClock& c) { EXPECT_FALSE(c.OnSecondStart()); },
 };
 
 TEST(Scenario, BeforeTheStartAndAfterClosingEventsDoNothing) {
-    for (std::size_t e = 0; e <= std::size(kRefreshEvents); ++e) {
+    for (std::size_t e = 0; e < std::size(kEvents); ++e) {
         SCOPED_TRACE(e);
-        auto raise = [e](TrayClock& c) {
-            if (e < std::size(kRefreshEvents)) return kRefreshEvents[e](c);
-            EXPECT_FALSE(c.OnSecondStart());
-        };
         Program before;
         before.fake.files.Settings() = kHourly;
-        raise(before.clock);
+        kEvents[e](before.clock);
         EXPECT_TRUE(before.fake.area.sent.empty());
 
         auto after = Started(kHourly);
         after->Run(61000);
         after->fake.window.Close();
         const Lines log = after->fake.log.lines;
-        raise(after->clock);
+        kEvents[e](after->clock);
         EXPECT_EQ(after->fake.log.lines, log);
     }
 }
