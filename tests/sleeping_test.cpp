@@ -44,12 +44,22 @@ TEST(Sleeping, BackFromTheTrayTheTicksGoOnWhereTickingAllAlongWouldHaveThem) {
     }
 }
 
-TEST(Sleeping, WithAnIntervalOfZeroFromTheFileOnlyEventsRedraw) {
-    auto p = Started(SettingsFile("0", 2, 0));
-    EXPECT_EQ(p->Run(180'000), 0u);
-    p->clock.OnClockChanged();
-    EXPECT_EQ(Tooltip(*p), "2002/03/02 15:10 土");
-    EXPECT_EQ(p->Run(180'000), 0u);
+TEST(Sleeping, WithAnHourOrNoIntervalTheEventsRedrawAtOnceAndNothingElse) {
+    for (const char* interval : {"3600", "0"}) {
+        SCOPED_TRACE(interval);
+        auto p = Started(SettingsFile(interval, 2, 0));
+        EXPECT_EQ(p->Run(180'000), 0u);
+        p->clock.OnClockChanged();
+        EXPECT_EQ(Tooltip(*p), "2002/03/02 15:10 土");
+        p->clock.OnLocaleChanged(EnglishLocale());
+        EXPECT_EQ(Tooltip(*p), "2002/03/02 15:10 Sat");
+        p->fake.area.systemShade = 1;
+        const std::uint64_t before = p->fake.Refreshes();
+        p->clock.OnSystemColoursChanged();
+        EXPECT_EQ(p->fake.Refreshes() - before, 1u);
+        EXPECT_EQ(p->fake.area.icon->picture[0], kButtonFace + 1);  // the background
+        EXPECT_EQ(p->Run(180'000), 0u);
+    }
 }
 
 TEST(Sleeping, AnEventInTheTrayPlansTheNextWakeAgain) {
@@ -80,9 +90,8 @@ TEST(Sleeping, ApplyRestartsTheCycleEvenWithTheSameInterval) {
     p->Run(4000);
     p->Click(kWmLButtonUp);
     p->Run(500);
-    p->clock.OnApply();
-    EXPECT_EQ(RefreshesIn(*p, 3000),
-              Instants{3000});  // a whole cycle on; the tooltip empty till then
+    p->clock.OnApply();  // a whole cycle on to the next refresh; the tooltip empty till then
+    EXPECT_EQ(RefreshesIn(*p, 3000), Instants{3000});
 }
 
 TEST(Sleeping, AWakeBeyondTheTimersRangeRefreshesOnlyAtTheCyclesRefresh) {
