@@ -41,9 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const bool fits = line1 < gv::kMaxItemBytes && line2 < gv::kMaxItemBytes;
     const gv::FaceSettings& a = first.state.face;
     const gv::FaceSettings& b = second.state.face;
-    if (fits && (second.state.tipPattern != first.state.tipPattern ||
-                 second.interval != first.interval || a.topMode != b.topMode ||
-                 a.bottomMode != b.bottomMode || a.colours != b.colours)) {
+    if (fits &&
+        (second.state.tipPattern != first.state.tipPattern || second.interval != first.interval ||
+         a.topMode != b.topMode || a.bottomMode != b.bottomMode || a.colours != b.colours)) {
         std::abort();
     }
     // Writing what was read back must not change the file any more.
