@@ -1,15 +1,14 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 #include "layout/window_layout.h"
 #include "ports/settings_window.h"
 #include "ports/window_events.h"
 #include "win32/handles.h"
 #include "win32/preview_pane.h"
+#include "win32/swatch_row.h"
 #include "win32/windows_api.h"
 
 namespace gv::win32 {
@@ -20,8 +19,8 @@ class TrayIcon;
 // whether it shows or goes into the tray. Its events reach the clock through WindowEvents.
 // The work is split by concern: window_messages.cpp dispatches the messages, window_system.cpp
 // takes second starts, the system's news and the tray's, window_layout.cpp lays the controls
-// out at a DPI, window_swatches.cpp runs the swatches and the colour dialog, and
-// window_port.cpp answers the clock's calls. The preview is a control of its own (PreviewPane).
+// out at a DPI, and window_port.cpp answers the clock's calls. The preview is a control of its
+// own (PreviewPane); the swatches' colours and the colour dialog are SwatchRow's.
 class Win32SettingsWindow final : public SettingsWindow {
   public:
     explicit Win32SettingsWindow(HINSTANCE instance);
@@ -87,7 +86,7 @@ class Win32SettingsWindow final : public SettingsWindow {
     static constexpr int kBottomModesId = 105;
     static constexpr int kTopFrameId = 106;
     static constexpr int kBottomFrameId = 107;
-    static constexpr int kSwatchFirstId = 108;  // eight in a row
+    static constexpr int kSwatchFirstId = 108;  // one for each of SwatchRow::kCount
     // No WS_CLIPCHILDREN: the group boxes are transparent and need the window's background
     // painted behind them.
     static constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU;
@@ -110,8 +109,6 @@ class Win32SettingsWindow final : public SettingsWindow {
     void SetIcons();
     MeasuredTexts MeasureTexts() const;
     void PlaceControls();
-    // window_swatches.cpp: the swatch's text colour, or nullopt for any other control.
-    std::optional<LRESULT> ColourSwatch(HDC dc, HWND control) const;
     HWND ModeListWindow(ModeList list) const;
 
     HINSTANCE instance_;
@@ -128,7 +125,7 @@ class Win32SettingsWindow final : public SettingsWindow {
     HWND bottomModes_ = nullptr;
     HWND topFrame_ = nullptr;
     HWND bottomFrame_ = nullptr;
-    std::array<HWND, 8> swatches_{};
+    SwatchRow swatches_;
     HWND lastFocus_ = nullptr;
     UniqueFont font_;
     UniqueIcon smallIcon_;  // the caption's
@@ -140,9 +137,6 @@ class Win32SettingsWindow final : public SettingsWindow {
     float twipsPerPixelX_ = 15.0f;
     float twipsPerPixelY_ = 15.0f;
     WindowLayout layout_;
-    std::array<Colour, 8> swatchColours_{};
-    bool darkBackdrop_ = false;
-    std::array<COLORREF, 16> customColours_{};
     bool closed_ = false;
     Failure failure_;
 };

@@ -23,7 +23,6 @@ namespace {
 constexpr int kDropDownRows = static_cast<int>(kDisplayModeCount);  // every mode in view at once
 constexpr wchar_t kUnitText[] = L"秒";
 constexpr wchar_t kApplyText[] = L"設定";
-const wchar_t* const kSwatchTexts[8] = {L"１", L"２", L"３", L"４", L"５", L"６", L"７", L"８"};
 
 TextExtent Measure(HDC dc, const wchar_t* text) {
     SIZE size{};
@@ -80,9 +79,9 @@ void Win32SettingsWindow::CreateControls() {
     const DWORD comboStyle = WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
     topModes_ = MakeControl(WC_COMBOBOXW, L"", comboStyle, 0, kTopModesId);
     bottomModes_ = MakeControl(WC_COMBOBOXW, L"", comboStyle, 0, kBottomModesId);
-    for (int i = 0; i < 8; ++i) {
-        swatches_[static_cast<std::size_t>(i)] =
-            MakeControl(WC_STATICW, kSwatchTexts[i], SS_CENTER | SS_NOTIFY, 0, kSwatchFirstId + i);
+    for (std::size_t i = 0; i < SwatchRow::kCount; ++i) {
+        swatches_.Attach(i, MakeControl(WC_STATICW, SwatchRow::kDigits[i], SS_CENTER | SS_NOTIFY, 0,
+                                        kSwatchFirstId + static_cast<int>(i)));
     }
     topFrame_ = MakeControl(WC_BUTTONW, L"", BS_GROUPBOX, 0, kTopFrameId);
     bottomFrame_ = MakeControl(WC_BUTTONW, L"", BS_GROUPBOX, 0, kBottomFrameId);
@@ -142,7 +141,7 @@ MeasuredTexts Win32SettingsWindow::MeasureTexts() const {
     texts.unit = Measure(dc.Get(), kUnitText);
     texts.interval = Measure(dc.Get(), Widen(kDefaultInterval).c_str());
     texts.apply = Measure(dc.Get(), kApplyText);
-    for (const wchar_t* digit : kSwatchTexts) {
+    for (const wchar_t* digit : SwatchRow::kDigits) {
         const TextExtent extent = Measure(dc.Get(), digit);
         texts.swatch.width = std::max(texts.swatch.width, extent.width);
         texts.swatch.height = std::max(texts.swatch.height, extent.height);
@@ -157,7 +156,8 @@ void Win32SettingsWindow::PlaceControls() {
     Place(apply_, layout_.apply);
     Place(topFrame_, layout_.topFrame);
     Place(bottomFrame_, layout_.bottomFrame);
-    for (std::size_t i = 0; i < swatches_.size(); ++i) Place(swatches_[i], layout_.swatches[i]);
+    for (std::size_t i = 0; i < SwatchRow::kCount; ++i)
+        Place(swatches_.Control(i), layout_.swatches[i]);
     Place(topModes_, layout_.topModes);
     Place(bottomModes_, layout_.bottomModes);
     FitDropDown(topModes_, layout_.topModes);

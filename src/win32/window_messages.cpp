@@ -107,8 +107,8 @@ LRESULT Win32SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_CTLCOLORSTATIC:
-            if (auto brush =
-                    ColourSwatch(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+            if (auto brush = swatches_.ControlColour(reinterpret_cast<HDC>(wParam),
+                                                     reinterpret_cast<HWND>(lParam))) {
                 return *brush;
             }
             break;
@@ -166,7 +166,8 @@ void Win32SettingsWindow::OnCommand(int id, int code) {
         events_->OnTopModeChosen();
     } else if (id == kBottomModesId && code == CBN_SELCHANGE) {
         events_->OnBottomModeChosen();
-    } else if (id >= kSwatchFirstId && id < kSwatchFirstId + 8 && code == STN_CLICKED) {
+    } else if (id >= kSwatchFirstId && id < kSwatchFirstId + static_cast<int>(SwatchRow::kCount) &&
+               code == STN_CLICKED) {
         events_->OnSwatchClicked(id - kSwatchFirstId);
     }
 }

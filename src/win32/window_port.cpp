@@ -1,5 +1,6 @@
 // The settings window as the clock uses it: visibility, geometry in twips, the lists, the
-// interval box, the preview and the message box.
+// interval box, the preview, the swatches, the dark backdrop, the message box and the colour
+// dialog.
 #include <algorithm>
 
 #include "base/twips.h"
@@ -106,12 +107,26 @@ void Win32SettingsWindow::SetIntervalText(std::string_view text) {
     SetWindowTextW(interval_, Widen(text).c_str());
 }
 
+void Win32SettingsWindow::SetSwatchColour(int index, Colour colour) {
+    swatches_.SetColour(index, colour);
+}
+
 void Win32SettingsWindow::ShowPreview(const Pixels& face) { preview_.Show(face); }
+
+void Win32SettingsWindow::SetDarkBackdrop(bool dark) {
+    swatches_.SetDarkBackdrop(dark);
+    preview_.SetDarkBackdrop(dark);
+    RedrawWindow(window_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
 
 void Win32SettingsWindow::ShowMessage(std::string_view text) {
     const std::wstring message = Widen(text);
     const std::wstring title = Widen(kAppTitle);
     MessageBoxW(window_.Get(), message.c_str(), title.c_str(), MB_OK);
+}
+
+std::optional<Colour> Win32SettingsWindow::ChooseColour(Colour initial) {
+    return swatches_.ChooseColour(window_.Get(), initial);
 }
 
 }  // namespace gv::win32
