@@ -35,6 +35,8 @@ bool DrawDigit(FaceContext& face, std::string_view digit, std::int16_t column, s
     return true;
 }
 
+// Each digit's left pixel column: glyphs 3 wide, one blank column within a pair of digits and
+// two between the pairs, so that hours and minutes (or month and day) read apart.
 constexpr std::int16_t kColumns[4] = {0, 4, 9, 13};
 
 // pi as a 32-bit float: the analog face converts degrees with it, not with the double value, and

@@ -6,7 +6,7 @@
 
 namespace gv {
 
-inline constexpr int kFaceSize = 16;  // the face is 16x16 pixels
+inline constexpr int kFaceSize = 16;
 
 // A 16x16 picture, row by row from the top; each pixel is a colour value as drawn (system
 // colours stay system colours until the system paints them).

@@ -191,5 +191,4 @@ void AppendPicture(std::string_view picture, const LocalTime& t, const DateLocal
     }
 }
 
-// --- The pattern language ------------------------------------------------------------------------
 }  // namespace gv::date_fields

@@ -33,7 +33,6 @@ bool DestroyTalliedIcon(HICON icon);
 
 // One line for the report that GORVANDEL_GDI_REPORT asks for.
 std::string DescribeTally();
-// Appends the label and the count in decimal.
 void AppendCount(std::string& out, std::string_view label, std::uint64_t count);
 
 }  // namespace gv::win32

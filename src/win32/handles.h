@@ -69,6 +69,7 @@ struct TalliedBitmapTraits {
     static bool Free(Handle bitmap) { return DeleteTalliedBitmap(bitmap); }
 };
 
+// DeleteObject takes any GDI object; NullIsNone needs a function of the font's own type.
 inline BOOL WINAPI DeleteFontObject(HFONT font) { return DeleteObject(font); }
 
 using UniqueFont = UniqueHandle<NullIsNone<HFONT, DeleteFontObject>>;

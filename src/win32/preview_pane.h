@@ -18,7 +18,6 @@ inline constexpr COLORREF kDarkTaskbar = RGB(32, 32, 32);
 // changes (or the colours it looks up do).
 class PreviewPane {
   public:
-    // The window procedure of the preview's class.
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     // Takes the control made with the preview's class; it lives as the settings window's child.

@@ -26,7 +26,6 @@ class WindowTimer final : public Timer {
     UINT_PTR id_;
 };
 
-// The user's locale as the date patterns need it.
 DateLocale LoadUserLocale();
 
 }  // namespace gv::win32

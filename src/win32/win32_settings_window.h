@@ -137,6 +137,8 @@ class Win32SettingsWindow final : public SettingsWindow {
     float twipsPerPixelX_ = 15.0f;
     float twipsPerPixelY_ = 15.0f;
     WindowLayout layout_;
+    // The clock hears of the close once: a second WM_CLOSE, or the session's end, may arrive
+    // while the close waits in a message box.
     bool closed_ = false;
     Failure failure_;
 };
