@@ -10,12 +10,7 @@ LocalTime FakeClock::Now() {
     }
     const long long wall = elapsedMs + wallOffsetMs;
     const long long second = wall >= 0 ? wall / 1000 : -((999 - wall) / 1000);
-    if (second != cachedSecond_ || !(start == cachedStart_)) {
-        cachedSecond_ = second;
-        cachedStart_ = start;
-        cached_ = AddSeconds(start, cachedSecond_);
-    }
-    LocalTime now = cached_;
+    LocalTime now = AddSeconds(start, second);
     now.millisecond = static_cast<int>(wall - second * 1000);
     return now;
 }

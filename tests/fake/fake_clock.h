@@ -18,10 +18,6 @@ class FakeClock final : public Clock {
     long long elapsedMs = 0;     // the monotonic clock
     long long wallOffsetMs = 0;  // the wall clock set forward or back since the start
     std::deque<LocalTime> scripted;
-
-  private:
-    LocalTime cachedStart_{}, cached_{};  // the date is worked out once a second
-    long long cachedSecond_ = -1;
 };
 
 class FakeTimer final : public Timer {

@@ -16,7 +16,6 @@ FileContents FakeFiles::Read(std::string_view path, std::size_t maxBytes) {
 }
 
 WriteStatus FakeFiles::WriteWhole(std::string_view path, std::string_view bytes) {
-    ++writes;
     auto it = entries.find(path);
     if (it != entries.end() && it->second.readOnly) return WriteStatus::ReadOnly;
     if (failWrites != 0) {

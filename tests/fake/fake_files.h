@@ -29,7 +29,6 @@ class FakeFiles final : public FileSystem {
         std::deque<std::string> earlier{};
     };
     int failWrites = 0;
-    int writes = 0;
     std::string directory = "C:\\Tools\\Gorvandel";
     std::map<std::string, Entry, std::less<>> entries;
     int written = 0;

@@ -3,7 +3,6 @@
 namespace gv::fake {
 
 IconPicture FakeNotifyArea::Paint(const IconPicture& picture) const {
-    if (systemShade == 0) return picture;
     IconPicture painted = picture;
     for (Colour& c : painted.pixels) c += IsSystemColour(c) ? systemShade : 0;
     painted.mask += IsSystemColour(painted.mask) ? systemShade : 0;
