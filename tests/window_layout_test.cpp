@@ -10,13 +10,6 @@
 namespace gv {
 namespace {
 
-std::vector<PixelRect> Controls(const WindowLayout& l) {
-    std::vector<PixelRect> all = {l.preview,  l.unitLabel,   l.interval, l.apply,
-                                  l.topModes, l.bottomModes, l.topFrame, l.bottomFrame};
-    all.insert(all.end(), l.swatches.begin(), l.swatches.end());
-    return all;
-}
-
 TEST(WindowLayout, DesignedLengthsGoToTheNearestPixelAHalfUp) {
     // clang-format off
     const struct { int twips, dpi, pixels; } cases[] = {{2385, 120, 199}, {2385, 144, 239}, {2385, 168, 278},
@@ -59,7 +52,10 @@ TEST(WindowLayout, LargerTextsGrowTheirControlsAboutTheCentre) {
     }
     // A huge text still leaves every control inside the window.
     const WindowLayout l = LayoutWindow(96, {{60, 60}, {0, 60}, {200, 60}, {60, 60}});
-    for (const PixelRect& c : Controls(l))
+    std::vector<PixelRect> all = {l.preview,  l.unitLabel,   l.interval, l.apply,
+                                  l.topModes, l.bottomModes, l.topFrame, l.bottomFrame};
+    all.insert(all.end(), l.swatches.begin(), l.swatches.end());
+    for (const PixelRect& c : all)
         EXPECT_TRUE(c.left >= 0 && c.top >= 0 && c.Right() <= l.clientWidth &&
                     c.Bottom() <= l.clientHeight);
     EXPECT_GE(l.apply.width, 200);
