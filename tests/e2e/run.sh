@@ -61,7 +61,6 @@ swatches_on() {
 
 # The frame ends at the work area's corner: on bare Xvfb, the screen's.
 at_corner() { local x y w h; read -r x y w h < <(window_geometry) && ((x + w == 1024 && y + h == 768)); }
-# Brought up from the tray: the window wholly on the screen at the corner, on top, the icon gone.
 up_from_tray() { window_on_screen && icon_gone && at_corner && [[ $(probe dump) == *frame=*topmost* ]]; }
 # within_a_pixel GOT SIZE96: GOT is SIZE96 scaled from 96 DPI to this density, within a pixel.
 within_a_pixel() { (($1 * 96 - $2 * DPI <= 96 && $2 * DPI - $1 * 96 <= 96)); }
@@ -84,7 +83,6 @@ hover_tooltip() {
         probe popups | grep -m1 '^tip=.' && return
     done
 }
-# end_session_saves PATTERN INTERVAL ...: the session's end ends the program, which saves these.
 end_session_saves() {
     wineboot --end-session >>"$OUT/end-session.log" 2>&1
     wait_until 20 clock_exited && settings_file_is "$@"
@@ -102,7 +100,6 @@ closed_saying() {
 # A box no check expected: OK it, so that the next start is alone.
 ended() { clock_exited || { xdotool key --clearmodifiers Return && wait_until 10 clock_exited; }; }
 bring_up() { click_icon 1 && wait_until 10 window_on_screen; }
-# The counts the clock wrote at its exit (GORVANDEL_GDI_REPORT).
 read_report() {
     echo "GDI: $(tr -d '\r' <"$GDI_REPORT")" && read -r MADE DESTROYED MOST BMADE BDESTROYED BMOST \
         SENT SKIPPED < <(grep -o '[0-9]\+' "$GDI_REPORT" | xargs) && [[ -n $SKIPPED ]]
