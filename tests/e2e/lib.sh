@@ -86,7 +86,8 @@ docked_icons() {
 }
 icons_docked() { [[ $(docked_icons | wc -l) == "$1" ]]; }
 icon_gone() { icons_docked 0; }
-docked_and_hidden() { icons_docked 1 && probe clocks | grep -q '^clock visible=0'; }
+shown_is() { probe clocks | grep -q "^clock visible=$1"; }
+docked_and_hidden() { icons_docked 1 && shown_is 0; }
 clocks_are() { probe clocks | grep -qx "clocks=$1"; }
 boxes_open() { [[ $(probe popups | grep -c '^box title=') == "$1" ]]; }
 

@@ -272,7 +272,7 @@ second_starts() {
         eval 'start_again "$APP" && wait_until 10 up_from_tray && clocks_are 1'
     while IFS='|' read -r how exe; do
         check "second start through $how while the window is up: status 0, the window stays up, one clock, no icon" \
-            eval 'start_again "$APP" "$exe" && clocks_are 1 && probe clocks | grep -q "^clock visible=1" && icon_gone'
+            eval 'start_again "$APP" "$exe" && clocks_are 1 && shown_is 1 && icon_gone'
     done <<END
 the path in capitals|$(winepath -w "$APP/Gorvandel.exe" | tr '[:lower:]' '[:upper:]')
 the short path|Z:$(winepath -s "$APP/Gorvandel.exe" 2>/dev/null | tr / '\\')
@@ -398,7 +398,6 @@ linked_files() {
 
 NOTICE=時計は通知領域に入り、アイコンをクリックすると設定画面に戻ります。タスクバーに見えないときは隠れているアイコンの中にあり、タスクバーの設定で常に表示できます。
 notice() { probe popups | sed -n 's/^balloon=//p'; }
-shown_is() { probe clocks | grep -q "^clock visible=$1"; }
 # Balloons show only in Wine's own desktop ("shell"): every program of the prefix runs there now.
 own_desktop() {
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
