@@ -99,7 +99,6 @@ click_client() {
     xdotool mousemove $((${origin%,*} + $1)) $((${origin#*,} + $2)) sleep 0.1 click 1
 }
 focus_window() { xdotool search --name '^!Gorvandel$' windowfocus --sync 2>/dev/null; }
-# Replaces the interval text as a user would: click into it, clear it, type.
 type_interval() {
     focus_window && click_client 58 17
     xdotool key --clearmodifiers End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
