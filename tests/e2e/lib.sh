@@ -85,7 +85,6 @@ docked_icons() {
     return 0
 }
 icons_docked() { [[ $(docked_icons | wc -l) == "$1" ]]; }
-icon_gone() { icons_docked 0; }
 shown_is() { probe clocks | grep -q "^clock visible=$1"; }
 docked_and_hidden() { icons_docked 1 && shown_is 0; }
 clocks_are() { probe clocks | grep -qx "clocks=$1"; }

@@ -45,8 +45,7 @@ taskbar_theme() {
     if [[ $1 == none ]]; then wine reg delete "$key" /v SystemUsesLightTheme /f || true # none already
     else wine reg add "$key" /v SystemUsesLightTheme /t REG_DWORD /d "$1" /f; fi >/dev/null 2>&1
 }
-# swatches_on SHOT BACK DIGIT...: every swatch shows its digit in DIGIT (one for all, else one each)
-# on BACK (rrggbb, or "window": the window's own background), at 96 DPI.
+# swatches_on SHOT BACK DIGIT...: each swatch's digit in DIGIT (one for all, or one each) on BACK, at 96 DPI.
 swatches_on() {
     local i cx cy back=$2 digits=("${@:3}") wrong=''
     IFS=, read -r cx cy <<<"$(field "$(probe dump)" client_origin)"
@@ -61,11 +60,10 @@ swatches_on() {
 
 # The frame ends at the work area's corner: on bare Xvfb, the screen's.
 at_corner() { local x y w h; read -r x y w h < <(window_geometry) && ((x + w == 1024 && y + h == 768)); }
-up_from_tray() { window_on_screen && icon_gone && at_corner && [[ $(probe dump) == *frame=*topmost* ]]; }
+up_from_tray() { window_on_screen && icons_docked 0 && at_corner && [[ $(probe dump) == *frame=*topmost* ]]; }
 # within_a_pixel GOT SIZE96: GOT is SIZE96 scaled from 96 DPI to this density, within a pixel.
 within_a_pixel() { (($1 * 96 - $2 * DPI <= 96 && $2 * DPI - $1 * 96 <= 96)); }
-# preview_shows SHOT MARGIN TOP BOTTOM C0..C7: the preview shows that face at its size, seen in a
-# region MARGIN pixels wider each side (clear pixels as the region's top-left one).
+# preview_shows SHOT MARGIN TOP BOTTOM C0..C7: face_in on the preview and MARGIN pixels round it.
 preview_shows() {
     local dump x y size cx cy
     dump=$(probe dump)
@@ -88,14 +86,17 @@ end_session_saves() {
     wait_until 20 clock_exited && settings_file_is "$@"
 }
 closed_quietly() { probe send clock 0x10 >/dev/null && wait_until 15 clock_exited; } # WM_CLOSE
-# closed_saying TEXT: WM_CLOSE shows one box with TEXT and the file's name; OK ends the program.
-closed_saying() {
+# box_says TEXT LINE...: one box is up, titled !Gorvandel, with an OK button only, saying TEXT and LINEs.
+box_says() {
     local boxes
-    probe send clock 0x10 >/dev/null # the box keeps the message from being answered
     wait_until 20 boxes_open 1 || return 1
     boxes=$(probe popups | grep '^box \|^[A-Z]:' | tee -a "$OUT/boxes.txt")
-    has_lines "$boxes" 'box title=!Gorvandel' "box Static=$1" "$(winepath -w "$INI")" &&
-        xdotool key --clearmodifiers Return && wait_until 15 clock_exited
+    [[ $(grep -c '^box Button=' <<<"$boxes") == 1 ]] && has_lines "$boxes" 'box title=!Gorvandel' "box Static=$1" "${@:2}"
+}
+# closed_saying TEXT: WM_CLOSE shows a box with TEXT and the file's name; OK ends the program.
+closed_saying() {
+    probe send clock 0x10 >/dev/null # the box keeps the message from being answered
+    box_says "$1" "$(winepath -w "$INI")" && xdotool key --clearmodifiers Return && wait_until 15 clock_exited
 }
 # A box no check expected: OK it, so that the next start is alone.
 ended() { clock_exited || { xdotool key --clearmodifiers Return && wait_until 10 clock_exited; }; }
@@ -183,21 +184,17 @@ tray() {
 }
 
 life_in_tray() {
-    local boxes
-    type_interval 0 && press_apply && wait_until 10 boxes_open 1
-    boxes=$(probe popups | grep '^box ' | tee "$OUT/message-box.txt")
-    shot 04-message-box
-    check "Apply with 0: a box titled !Gorvandel asks for 0.001 or more, with an OK button only" eval \
-        'has_lines "$boxes" "box title=!Gorvandel" "box Static=更新時間を 0.001 以上に設定して下さい" &&
-        [[ $(grep -c "^box Button=" <<<"$boxes") == 1 ]]'
+    type_interval 0 && press_apply
+    check "Apply with 0: a box titled !Gorvandel asks for 0.001 or more, with an OK button only" \
+        eval 'box_says 更新時間を 0.001 以上に設定して下さい && shot 04-message-box'
     xdotool key --clearmodifiers Return && wait_until 10 boxes_open 0
     type_interval 2 && press_apply
     check "OK, then Apply with 2: back to the tray" wait_until 15 docked_and_hidden
     click_icon 3
-    check "right click: the window comes up, the icon goes" eval 'wait_until 10 window_on_screen && wait_until 10 icon_gone'
+    check "right click: the window comes up, the icon goes" eval 'wait_until 10 window_on_screen && wait_until 10 icons_docked 0'
     press_apply && wait_until 15 docked_and_hidden
     check "an outside delete empties the tray; TaskbarCreated docks the icon again, window hidden" \
-        eval 'probe tray-delete && wait_until 10 icon_gone &&
+        eval 'probe tray-delete && wait_until 10 icons_docked 0 &&
         probe send all TaskbarCreated >/dev/null && wait_until 15 docked_and_hidden'
     check "end of session in the tray: the program ends, saving the interval 2" end_session_saves "${DEFAULTS[0]}" 2 \
         "${DEFAULTS[@]:2}"
@@ -264,7 +261,7 @@ second_starts() {
         eval 'start_again "$APP" && wait_until 10 up_from_tray && clocks_are 1'
     while IFS='|' read -r how exe; do
         check "second start through $how while the window is up: status 0, the window stays up, one clock, no icon" \
-            eval 'start_again "$APP" "$exe" && clocks_are 1 && shown_is 1 && icon_gone'
+            eval 'start_again "$APP" "$exe" && clocks_are 1 && shown_is 1 && icons_docked 0'
     done <<END
 the path in capitals|$(winepath -w "$APP/Gorvandel.exe" | tr '[:lower:]' '[:upper:]')
 the short path|Z:$(winepath -s "$APP/Gorvandel.exe" 2>/dev/null | tr / '\\')
@@ -297,7 +294,7 @@ closing_folder() {
     wait "$HOLDER"
     closed_quietly
     check "a start while the folder stays held gives up with status 0: no clock, no icon" eval \
-        'hold folder "$(winepath -w "$APP")" 8000 && start_again "$APP" && clocks_are 0 && icon_gone'
+        'hold folder "$(winepath -w "$APP")" 8000 && start_again "$APP" && clocks_are 0 && icons_docked 0'
     wait "$HOLDER"
 }
 
