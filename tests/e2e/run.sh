@@ -186,7 +186,7 @@ tray() {
 life_in_tray() {
     type_interval 0 && press_apply
     check "Apply with 0: a box titled !Gorvandel asks for 0.001 or more, with an OK button only" \
-        eval 'box_says 更新時間を 0.001 以上に設定して下さい && shot 04-message-box'
+        eval 'box_says "更新時間を 0.001 以上に設定して下さい" && shot 04-message-box'
     xdotool key --clearmodifiers Return && wait_until 10 boxes_open 0
     type_interval 2 && press_apply
     check "OK, then Apply with 2: back to the tray" wait_until 15 docked_and_hidden
