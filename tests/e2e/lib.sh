@@ -51,7 +51,6 @@ start_clock() {
 clock_exited() { ! kill -0 "$CLOCK_PID" 2>/dev/null; }
 # start_again DIR [EXE]: a second start, as a user makes it; ends with the program's exit status.
 start_again() { (cd "$1" && exec timeout 20 wine "${2:-Gorvandel.exe}" >>"$OUT/clock.log" 2>&1); }
-# wait_until SECONDS COMMAND...: polls the command until it succeeds.
 wait_until() { local end=$((SECONDS + $1)); until "${@:2}"; do ((SECONDS < end)) && sleep 0.3 || return 1; done; }
 # write_settings FILE PATTERN INTERVAL TOP BOTTOM C0..C7: a settings file in code page 932.
 write_settings() { { printf '%s\r\n' "$2" "$3" && printf ' %s \r\n' "${@:4}"; } | iconv -f UTF-8 -t CP932 >"$1"; }
@@ -86,12 +85,11 @@ docked_icons() {
     return 0
 }
 icons_docked() { [[ $(docked_icons | wc -l) == "$1" ]]; }
-icon_gone() { icons_docked 0; }
-docked_and_hidden() { icons_docked 1 && probe clocks | grep -q '^clock visible=0'; }
+shown_is() { probe clocks | grep -q "^clock visible=$1"; }
+docked_and_hidden() { icons_docked 1 && shown_is 0; }
 clocks_are() { probe clocks | grep -qx "clocks=$1"; }
 boxes_open() { [[ $(probe popups | grep -c '^box title=') == "$1" ]]; }
 
-# click_icon BUTTON: a click on the docked icon's centre.
 click_icon() { local x y w h; read -r x y w h < <(docked_icons) && xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.2 click "$1"; }
 # click_client X Y: a click on the settings window, at client pixels.
 click_client() {
@@ -100,7 +98,6 @@ click_client() {
     xdotool mousemove $((${origin%,*} + $1)) $((${origin#*,} + $2)) sleep 0.1 click 1
 }
 focus_window() { xdotool search --name '^!Gorvandel$' windowfocus --sync 2>/dev/null; }
-# Replaces the interval text as a user would: click into it, clear it, type.
 type_interval() {
     focus_window && click_client 58 17
     xdotool key --clearmodifiers End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace

@@ -7,10 +7,9 @@
 // The clock's own names, spelled once in its sources.
 #include "win32/folder_key.h"
 #include "win32/names.h"
-constexpr const wchar_t* kClockClass = gv::win32::kSettingsWindowClass;
-constexpr const wchar_t* kPreviewClass = gv::win32::kPreviewClass;
 
 namespace {
+using namespace gv::win32;
 
 std::string Utf8(const std::wstring& wide) {
     std::string out(wide.size() * 3, '\0');
@@ -39,7 +38,7 @@ std::string ClassOf(HWND window) {
     return std::wcscmp(name, kPreviewClass) == 0 ? "preview" : Utf8(name);
 }
 
-HWND Clock() { return FindWindowW(kClockClass, nullptr); }
+HWND Clock() { return FindWindowW(kSettingsWindowClass, nullptr); }
 
 BOOL CALLBACK FindOpenList(HWND window, LPARAM found) {
     if (ClassOf(window) != "ComboLBox" || !IsWindowVisible(window)) return TRUE;
@@ -57,8 +56,7 @@ void DumpCombo(HWND combo, const std::string& id) {
     }
     Print("combo " + id + " selected=" + Num(SendMessageW(combo, CB_GETCURSEL, 0, 0)) +
           " enabled=" + Bit(IsWindowEnabled(combo)) + " items=" + items);
-    // How many items the open list shows: opened for a moment (a top-level window of its own
-    // then), measured, closed again. A disabled list does not open.
+    // The rows the open list shows: opened a moment, measured, closed. A disabled list stays shut.
     if (!IsWindowEnabled(combo)) return;
     SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
     HWND open = nullptr;
@@ -79,7 +77,6 @@ HFONT MessageFont(int dpi) {
                : nullptr;
 }
 
-// The settings window: caption, frame, place, controls and their measured texts, lists, tab order.
 bool Dump() {
     HWND clock = Clock();
     if (clock == nullptr) return false;
@@ -152,8 +149,7 @@ BOOL CALLBACK PrintBoxPart(HWND child, LPARAM) {
     return TRUE;
 }
 
-// The tooltips on screen (the tray's, while the mouse rests on the icon), and the dialogs over the
-// settings window (the message box, the colour dialog).
+// The tooltips on screen (the tray's tip and balloon), and the dialogs the settings window owns.
 BOOL CALLBACK PrintPopup(HWND window, LPARAM clock) {
     if (!IsWindowVisible(window)) return TRUE;
     // A balloon is a tooltip of its own style; WM_GETTEXT gives its text, not its title.
@@ -168,11 +164,10 @@ BOOL CALLBACK PrintPopup(HWND window, LPARAM clock) {
     return TRUE;
 }
 
-// Every running clock: its settings window shown or not, and the program it belongs to.
 bool Clocks() {
     int count = 0;
-    for (HWND clock = FindWindowExW(nullptr, nullptr, kClockClass, nullptr); clock != nullptr;
-         clock = FindWindowExW(nullptr, clock, kClockClass, nullptr), ++count) {
+    for (HWND clock = Clock(); clock != nullptr;
+         clock = FindWindowExW(nullptr, clock, kSettingsWindowClass, nullptr), ++count) {
         DWORD process = 0, length = 1024;
         GetWindowThreadProcessId(clock, &process);
         wchar_t path[1024] = {};
@@ -194,8 +189,7 @@ bool TrayDelete() {
     return Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
 }
 
-// A message (a number or a registered name) to every top-level window or the settings window;
-// sent (handled when the probe ends) or posted, as the tray posts its callbacks.
+// A message (a number or a registered name) to every top-level window or the clock, sent or posted.
 bool Send(bool post, const wchar_t* to, const wchar_t* message, const wchar_t* wParam,
           const wchar_t* lParam) {
     wchar_t* end = nullptr;
@@ -215,8 +209,7 @@ bool Hold(const wchar_t* what, const wchar_t* path, const wchar_t* milliseconds)
     GetDesktopWindow();
     HANDLE held = nullptr;
     if (std::wcscmp(what, L"folder") == 0)
-        held = CreateMutexW(nullptr, TRUE,
-                            gv::win32::FolderMutexName(gv::win32::FolderKey(path)).c_str());
+        held = CreateMutexW(nullptr, TRUE, FolderMutexName(FolderKey(path)).c_str());
     if (held != nullptr && GetLastError() == ERROR_ALREADY_EXISTS)
         CloseHandle(held), held = nullptr;
     if (std::wcscmp(what, L"file") == 0) {

@@ -45,32 +45,31 @@ taskbar_theme() {
     if [[ $1 == none ]]; then wine reg delete "$key" /v SystemUsesLightTheme /f || true # none already
     else wine reg add "$key" /v SystemUsesLightTheme /t REG_DWORD /d "$1" /f; fi >/dev/null 2>&1
 }
-# swatches_on SHOT BACK DIGIT: every swatch shows its digit in DIGIT on BACK (rrggbb), at 96 DPI.
+# swatches_on SHOT BACK DIGIT...: each swatch's digit in DIGIT (one for all, or one each) on BACK, at 96 DPI.
 swatches_on() {
-    local i cx cy wrong=''
+    local i cx cy back=$2 digits=("${@:3}") wrong=''
     IFS=, read -r cx cy <<<"$(field "$(probe dump)" client_origin)"
+    [[ $back != window ]] || back=$(/usr/bin/convert "$SCREENS/$1.png" -format "%[hex:p{$((cx + 1)),$((cy + 1))}]" info:)
     for i in {0..7}; do
         crop "$1" $((cx + SWATCH_X[i])) $((cy + SWATCH_Y[i])) 22 13
-        (($(count_colour "$3") >= 3 && $(count_colour "$2") >= 100)) || wrong+=" $((i + 1))"
+        (($(count_colour "${digits[i]:-$3}") >= 3 && $(count_colour "$back") >= 100)) || wrong+=" $((i + 1))"
     done
     [[ -z $wrong ]] || echo "  not:$wrong"
     [[ -z $wrong ]]
 }
-named() { if ((DPI == 96)); then echo "$1"; else echo "$2"; fi; }
 
 # The frame ends at the work area's corner: on bare Xvfb, the screen's.
 at_corner() { local x y w h; read -r x y w h < <(window_geometry) && ((x + w == 1024 && y + h == 768)); }
-# Brought up from the tray: the window wholly on the screen at the corner, on top, the icon gone.
-up_from_tray() { window_on_screen && icon_gone && at_corner && [[ $(probe dump) == *frame=*topmost* ]]; }
+up_from_tray() { window_on_screen && icons_docked 0 && at_corner && [[ $(probe dump) == *frame=*topmost* ]]; }
 # within_a_pixel GOT SIZE96: GOT is SIZE96 scaled from 96 DPI to this density, within a pixel.
 within_a_pixel() { (($1 * 96 - $2 * DPI <= 96 && $2 * DPI - $1 * 96 <= 96)); }
-# preview_shows SHOT TOP BOTTOM C0..C7: the preview shows that face at its size, on the button face.
+# preview_shows SHOT MARGIN TOP BOTTOM C0..C7: face_in on the preview and MARGIN pixels round it.
 preview_shows() {
     local dump x y size cx cy
     dump=$(probe dump)
     read -r x y size < <(awk -F'[ =,]' '/^control id=100 / {print $7, $8, $9}' <<<"$dump")
     IFS=, read -r cx cy <<<"$(field "$dump" client_origin)"
-    face_in "$1" $((cx + x - 1)) $((cy + y - 1)) $((size + 2)) $((size + 2)) "$size" "${@:2}"
+    face_in "$1" $((cx + x - $2)) $((cy + y - $2)) $((size + 2 * $2)) $((size + 2 * $2)) "$size" "${@:3}"
 }
 # The icon's tooltip, the mouse resting on it; moved again while there is none yet.
 hover_tooltip() {
@@ -82,21 +81,33 @@ hover_tooltip() {
         probe popups | grep -m1 '^tip=.' && return
     done
 }
-# end_session_saves PATTERN INTERVAL ...: the session's end ends the program, which saves these.
 end_session_saves() {
     wineboot --end-session >>"$OUT/end-session.log" 2>&1
     wait_until 20 clock_exited && settings_file_is "$@"
 }
-# The counts the clock wrote at its exit (GORVANDEL_GDI_REPORT).
+closed_quietly() { probe send clock 0x10 >/dev/null && wait_until 15 clock_exited; } # WM_CLOSE
+# box_says TEXT LINE...: one box is up, titled !Gorvandel, with an OK button only, saying TEXT and LINEs.
+box_says() {
+    local boxes
+    wait_until 20 boxes_open 1 || return 1
+    boxes=$(probe popups | grep '^box \|^[A-Z]:' | tee -a "$OUT/boxes.txt")
+    [[ $(grep -c '^box Button=' <<<"$boxes") == 1 ]] && has_lines "$boxes" 'box title=!Gorvandel' "box Static=$1" "${@:2}"
+}
+# closed_saying TEXT: WM_CLOSE shows a box with TEXT and the file's name; OK ends the program.
+closed_saying() {
+    probe send clock 0x10 >/dev/null # the box keeps the message from being answered
+    box_says "$1" "$(winepath -w "$INI")" && xdotool key --clearmodifiers Return && wait_until 15 clock_exited
+}
+# A box no check expected: OK it, so that the next start is alone.
+ended() { clock_exited || { xdotool key --clearmodifiers Return && wait_until 10 clock_exited; }; }
+bring_up() { click_icon 1 && wait_until 10 window_on_screen; }
 read_report() {
     echo "GDI: $(tr -d '\r' <"$GDI_REPORT")" && read -r MADE DESTROYED MOST BMADE BDESTROYED BMOST \
         SENT SKIPPED < <(grep -o '[0-9]\+' "$GDI_REPORT" | xargs) && [[ -n $SKIPPED ]]
 }
 
 first_run() {
-    echo "== first run at $DPI DPI"
-    local shot dump cw ch outside unfit x y w h designed=() line
-    shot=$(named 01-first-run "window-$DPI")
+    local shot=01-first-run dump cw ch outside unfit x y w h designed=() line picture
     taskbar_theme "${THEME:-none}" && rm -f "$INI" && start_clock
     wait_until 30 window_on_screen || setup_failed "first run: no window wholly on the screen"
     dump=$(probe dump | tee "$OUT/first-run-dump.txt")
@@ -122,15 +133,12 @@ first_run() {
         test "$(field "$dump" dpi) $(grep -c '^text ' <<<"$dump")$unfit" = "$DPI 11"
     read -r x y w h < <(awk -F'[ =,]' '/^control id=100 / {print $7, $8, $9, $10}' <<<"$dump")
     check "first run: the preview, ${w}x$h, 16x16 scaled within a pixel, shows the analog face in black" \
-        eval 'within_a_pixel "$w" 16 && [[ $w == "$h" ]] && wait_until 10 preview_shows "$shot" "${DEFAULTS[@]:2}"'
-    IFS=, read -r x y <<<"$(field "$dump" client_origin)"
-    ((DPI == 96)) && check "first run: the swatches, black, on the window's own background" \
-        swatches_on "$shot" "$(/usr/bin/convert "$SCREENS/$shot.png" -format "%[hex:p{$((x + 1)),$((y + 1))}]" info:)" 000000
-    local small=$((16 * DPI / 96)) picture
-    picture=$("$(dirname "$FACE_DUMP")/host-tools/icon_maker" --print "$small")
+        eval 'within_a_pixel "$w" 16 && [[ $w == "$h" ]] && wait_until 10 preview_shows "$shot" 1 "${DEFAULTS[@]:2}"'
+    ((DPI == 96)) && check "first run: the swatches, black, on the window's own background" swatches_on "$shot" window 000000
+    picture=$("$(dirname "$FACE_DUMP")/host-tools/icon_maker" --print "$ICON_SIZE")
     IFS=, read -r x y <<<"$(field "$dump" window)"
     crop "$shot" "$x" "$y" $((40 * DPI / 96)) $(($(field "$dump" client_origin | cut -d, -f2) - y))
-    check "first run: the caption shows the clock icon at ${small}x$small" test \
+    check "first run: the caption shows the clock icon at ${ICON_SIZE}x$ICON_SIZE" test \
         "$(count_colour ffff00) $(count_colour ff0000)" = "$(grep -o ffff00 <<<"$picture" | wc -l) $(grep -o ff0000 <<<"$picture" | wc -l)"
     if ((DPI != 96)); then
         for line in "${DESIGNED[@]}"; do designed+=("~${line%% tabstop=*} .*"); done
@@ -147,35 +155,27 @@ first_run() {
 }
 
 dark_first_run() {
-    echo "== first run on a dark taskbar"
-    local dump x y size cx cy w h
+    local x y w h
     taskbar_theme 0 && rm -f "$INI" && start_clock
     wait_until 30 window_on_screen || setup_failed "dark taskbar: no window wholly on the screen"
-    dump=$(probe dump)
-    read -r x y size < <(awk -F'[ =,]' '/^control id=100 / {print $7, $8, $9}' <<<"$dump")
-    IFS=, read -r cx cy <<<"$(field "$dump" client_origin)"
     check "dark taskbar, first run: the preview shows the face in white, its clear pixels dark" wait_until 10 eval \
-        'face_in window-dark $((cx + x)) $((cy + y)) $size $size $size 0 0 "${WHITE[@]}" && (($(count_colour 202020) > size * size / 2))'
+        'preview_shows window-dark 0 0 0 "${WHITE[@]}" && (($(count_colour 202020) > 16 * 16 / 2))'
     check "dark taskbar, first run: every swatch is white on the dark colour" swatches_on window-dark 202020 ffffff
     read -r x y w h < <(window_geometry) && /usr/bin/convert "$SCREENS/window-dark.png" -crop "${w}x$h+$x+$y" +repage \
         -sample 200% "$OUT/window-dark.png" # the README's picture
     press_apply
     check "dark taskbar: Apply docks the icon, its face white" wait_until 30 eval \
         'docked_and_hidden && icon_shows dark-tray 0 0 "${WHITE[@]}"'
-    probe send clock 0x10 >/dev/null # WM_CLOSE
     check "dark taskbar: the close writes the first run's settings, every slot white" \
-        eval 'wait_until 15 clock_exited && settings_file_is "${DEFAULTS[@]:0:4}" "${WHITE[@]}"'
+        eval 'closed_quietly && settings_file_is "${DEFAULTS[@]:0:4}" "${WHITE[@]}"'
 }
 light_first_run() { THEME=1 first_run; }
 
 tray() {
-    echo "== start with the settings file at $DPI DPI"
-    local shot tip before
-    shot=$(named 02-tray-default dpi-tray)
+    local tip before
     start_clock
-    check "with a file: the icon docks, the window stays hidden" wait_until 30 docked_and_hidden
-    check "with a file: the icon is the analog face in ${ICON_SIZE}x$ICON_SIZE blocks, transparent round it" wait_until 10 \
-        icon_shows "$shot" "${DEFAULTS[@]:2}"
+    check "with a file: the window stays hidden, the icon docks: the analog face in ${ICON_SIZE}x$ICON_SIZE blocks, transparent round it" \
+        wait_until 30 eval 'docked_and_hidden && icon_shows 02-tray-default "${DEFAULTS[@]:2}"'
     before=$(date '+tip=%Y/%m/%d %H:%M %a') && tip=$(hover_tooltip)
     check "moving over the icon leaves it docked and the window hidden; resting shows the tooltip ($tip)" \
         eval 'docked_and_hidden && [[ $tip == "$before" || $tip == $(date "+tip=%Y/%m/%d %H:%M %a") ]]'
@@ -184,62 +184,44 @@ tray() {
 }
 
 life_in_tray() {
-    echo "== the window and the tray"
-    local boxes
-    type_interval 0 && press_apply && wait_until 10 boxes_open 1
-    boxes=$(probe popups | grep '^box ' | tee "$OUT/message-box.txt")
-    shot 04-message-box
-    check "Apply with 0: a box titled !Gorvandel asks for 0.001 or more, with an OK button only" eval \
-        'has_lines "$boxes" "box title=!Gorvandel" "box Static=更新時間を 0.001 以上に設定して下さい" &&
-        [[ $(grep -c "^box Button=" <<<"$boxes") == 1 ]]'
+    type_interval 0 && press_apply
+    check "Apply with 0: a box titled !Gorvandel asks for 0.001 or more, with an OK button only" \
+        eval 'box_says "更新時間を 0.001 以上に設定して下さい" && shot 04-message-box'
     xdotool key --clearmodifiers Return && wait_until 10 boxes_open 0
     type_interval 2 && press_apply
     check "OK, then Apply with 2: back to the tray" wait_until 15 docked_and_hidden
     click_icon 3
-    check "right click: the window comes up, the icon goes" eval 'wait_until 10 window_on_screen && wait_until 10 icon_gone'
+    check "right click: the window comes up, the icon goes" eval 'wait_until 10 window_on_screen && wait_until 10 icons_docked 0'
     press_apply && wait_until 15 docked_and_hidden
     check "an outside delete empties the tray; TaskbarCreated docks the icon again, window hidden" \
-        eval 'probe tray-delete && wait_until 10 icon_gone &&
+        eval 'probe tray-delete && wait_until 10 icons_docked 0 &&
         probe send all TaskbarCreated >/dev/null && wait_until 15 docked_and_hidden'
     check "end of session in the tray: the program ends, saving the interval 2" end_session_saves "${DEFAULTS[0]}" 2 \
         "${DEFAULTS[@]:2}"
 }
 
 colours() {
-    echo "== year over month and day, in colour"
-    local lines=('yyyy年mm月dd日(aaa)' 0.05 5 4 "${COLOURS[@]}") i dump docked tip wrong='' cx cy
+    local lines=('yyyy年mm月dd日(aaa)' 0.05 5 4 "${COLOURS[@]}") docked tip
     write_settings "$INI" "${lines[@]}"
     rm -f "$GDI_REPORT" && start_clock
     check "colours: the icon docks, the year over month and day in the slot colours" wait_until 30 icon_shows \
         08-tray-year-month-day "${lines[@]:2}"
-    click_icon 1
-    wait_until 10 window_on_screen && sleep 1 # and painted
+    bring_up && sleep 1 # and painted
     shot 09-window-colours
-    dump=$(probe dump)
-    check "colours: the lists show 西暦 over 月日 [0101], both enabled; the tab order" has_lines "$dump" \
+    check "colours: the lists show 西暦 over 月日 [0101], both enabled; the tab order" has_lines "$(probe dump)" \
         '~combo id=104 selected=5 enabled=1 .*' '~combo id=105 selected=4 enabled=1 .*' \
         'tab_order=Edit:0.05,Button:設定,ComboBox:西暦,ComboBox:月日 [0101]'
-    IFS=, read -r cx cy <<<"$(field "$dump" client_origin)"
-    for i in {0..7}; do
-        crop 09-window-colours $((cx + SWATCH_X[i])) $((cy + SWATCH_Y[i])) 22 13
-        (($(count_colour "${HEX[i]}") >= 3)) || wrong+=" $((i + 1))"
-    done
-    check "colours: every swatch is written in its slot's colour${wrong:+ (not:$wrong)}" test -z "$wrong"
-    check "colours: the preview shows the same face" wait_until 10 preview_shows 09-window-colours "${lines[@]:2}"
+    check "colours: every swatch is written in its slot's colour" swatches_on 09-window-colours window "${HEX[@]}"
+    check "colours: the preview shows the same face" wait_until 10 preview_shows 09-window-colours 1 "${lines[@]:2}"
     check "keyboard: アナログ on top sends the bottom list to なし, disabled; デジタル [24] enables it" \
         eval 'focus_window && click_client 60 42 && xdotool key --clearmodifiers Up Up Up Up Up && sleep 0.5 &&
         has_lines "$(probe dump)" "~combo id=104 selected=0 .*" "~combo id=105 selected=0 enabled=0 .*" &&
         xdotool key --clearmodifiers Down Down && sleep 0.5 &&
         has_lines "$(probe dump)" "~combo id=104 selected=2 .*" "~combo id=105 selected=0 enabled=1 .*"'
-    # Repaints queue: the cancelled swatch is watched for a while.
-    swatch_3_black() {
-        shot 11-swatch-cancelled && crop 11-swatch-cancelled $((cx + SWATCH_X[2])) $((cy + SWATCH_Y[2])) 22 13 &&
-            (($(count_colour 000000) >= 3 || $(count_colour 0000ff) == 0))
-    }
     click_client $((SWATCH_X[2] + 11)) $((SWATCH_Y[2] + 6))
-    check "a click on swatch 3 opens the colour dialog; cancelled, the swatch stays blue" eval \
+    check "a click on swatch 3 opens the colour dialog; cancelled, every swatch keeps its colour (repaints given time)" eval \
         'wait_until 10 boxes_open 1 && shot 10-colour-dialog && xdotool key --clearmodifiers Escape &&
-        wait_until 10 boxes_open 0 && ! wait_until 6 swatch_3_black'
+        wait_until 10 boxes_open 0 && sleep 6 && shot 11-swatch-cancelled && swatches_on 11-swatch-cancelled window "${HEX[@]}"'
     lines[2]=2 lines[3]=0
     press_apply && wait_until 15 docked_and_hidden
     docked=$(date +%H:%M)
@@ -249,9 +231,8 @@ colours() {
     while [[ $(date +%H:%M) == "$docked" ]]; do sleep 0.5; done
     check "a new minute's face reaches the tray, the tooltip the same" wait_until 10 icon_shows 12-tray-next-minute \
         "${lines[@]:2}"
-    probe send clock 0x10 >/dev/null # WM_CLOSE
     check "WM_CLOSE in the tray ends the program, which saves the settings as they stand" \
-        eval 'wait_until 15 clock_exited && settings_file_is "${lines[@]}"'
+        eval 'closed_quietly && settings_file_is "${lines[@]}"'
     read_report || fail "no counts of icons, bitmaps and tray modifies at exit"
     while IFS='|' read -r rule what; do check "counts at exit: $what" test $rule; done <<END
 $MADE -le $((SENT + 4))|icons only for calls that reach the tray ($MADE made, $SENT modifies sent)
@@ -262,7 +243,7 @@ $BMOST -le 2|never more than two bitmaps alive
 $BMADE -le 4|refreshing makes no bitmaps of its own ($BMADE made in all)
 $SKIPPED -ge 20|tray modifies that change nothing are skipped ($SKIPPED skipped, $SENT sent)
 END
-    start_clock && wait_until 30 docked_and_hidden && click_icon 1 && wait_until 10 window_on_screen
+    start_clock && wait_until 30 docked_and_hidden && bring_up
     type_interval 3 && wait_until 5 eval '[[ $(probe dump | grep "^control id=102") == *text=3 ]]'
     lines[1]=3
     check "end of session with the window up: the program ends, saving the interval typed" end_session_saves "${lines[@]}"
@@ -271,7 +252,6 @@ END
 HOURLY=('yyyy/mm/dd hh:mm aaa' 3600 2 0 "${COLOURS[@]}")
 file_state() { stat -c '%i %s %Y' "$INI"; }
 second_starts() {
-    echo "== second starts, and the events that refresh at once"
     local before how exe hung
     write_settings "$INI" "${HOURLY[@]}"
     rm -f "$GDI_REPORT" && start_clock
@@ -281,9 +261,8 @@ second_starts() {
         eval 'start_again "$APP" && wait_until 10 up_from_tray && clocks_are 1'
     while IFS='|' read -r how exe; do
         check "second start through $how while the window is up: status 0, the window stays up, one clock, no icon" \
-            eval 'start_again "$APP" "$exe" && clocks_are 1 && probe clocks | grep -q "^clock visible=1" && icon_gone'
+            eval 'start_again "$APP" "$exe" && clocks_are 1 && shown_is 1 && icons_docked 0'
     done <<END
-its own name|Gorvandel.exe
 the path in capitals|$(winepath -w "$APP/Gorvandel.exe" | tr '[:lower:]' '[:upper:]')
 the short path|Z:$(winepath -s "$APP/Gorvandel.exe" 2>/dev/null | tr / '\\')
 a symbolic link to the folder|$(ln -sfn "$APP" "$WORK/link" && winepath -w "$WORK/link/Gorvandel.exe")
@@ -296,9 +275,8 @@ END
     for _ in 1 2 3 4; do probe send all 0x218 0x12 >/dev/null; done # PBT_APMRESUMEAUTOMATIC
     probe send all 0x15 >/dev/null && probe send all 0x31A >/dev/null # WM_SYSCOLORCHANGE, WM_THEMECHANGED
     check "the settings file is untouched until the close" test "$(file_state)" = "$before"
-    probe send clock 0x10 >/dev/null # WM_CLOSE
     check "closing in the tray ends the clock, which writes the settings file anew, as read" \
-        eval 'wait_until 15 clock_exited && [[ $(file_state) != "$before" ]] && settings_file_is "${HOURLY[@]}"'
+        eval 'closed_quietly && [[ $(file_state) != "$before" ]] && settings_file_is "${HOURLY[@]}"'
     check "one refresh at the start and for each clock change, wake-up and colour change; none for sleep nor from the timer" \
         eval 'read_report && ((SENT + SKIPPED == 1 + 2 + 4 + 2))'
 }
@@ -311,18 +289,16 @@ hold() {
     wait_until 30 grep -qs 'held=1' "$WORK/hold.txt" # after Wine's desktop starts
 }
 closing_folder() {
-    echo "== a start while the folder's clock is closing"
     check "a start while the folder's clock is closing waits, then runs the one clock" eval \
         'hold folder "$(winepath -w "$APP")" 2500 && start_clock && wait_until 30 icons_docked 1 && clocks_are 1'
     wait "$HOLDER"
-    probe send clock 0x10 >/dev/null && wait_until 15 clock_exited
+    closed_quietly
     check "a start while the folder stays held gives up with status 0: no clock, no icon" eval \
-        'hold folder "$(winepath -w "$APP")" 8000 && start_again "$APP" && clocks_are 0 && icon_gone'
+        'hold folder "$(winepath -w "$APP")" 8000 && start_again "$APP" && clocks_are 0 && icons_docked 0'
     wait "$HOLDER"
 }
 
 two_folders() {
-    echo "== two folders, two clocks"
     local app2=$WORK/app2 clocks
     mkdir -p "$app2" && cp "$EXE" "$app2/Gorvandel.exe"
     write_settings "$app2/Gorvandel.ini" "${HOURLY[@]}"
@@ -339,7 +315,7 @@ two_folders() {
 # close (7 typed). READ: the icon shows the file's; SAVED: the close writes them, else a box says so.
 hold_ini() { hold file "$(winepath -w "$INI")" "$1" || fail "the probe could not hold the settings file"; }
 held_row() {
-    local what="held from just before the $1 for $2 ms" face text='' boxes
+    local what="held from just before the $1 for $2 ms" face text=設定を保存できませんでした。
     local file=("${DEFAULTS[0]}" 0.5 2 0 "${COLOURS[@]}") # refreshed often: the icon follows the minute
     echo "== the settings file $what"
     write_settings "$INI" "${file[@]}" && cp "$INI" "$WORK/old.ini" && face=("${file[@]:2}")
@@ -348,19 +324,14 @@ held_row() {
     (($3)) || face=("${DEFAULTS[@]:2}") text=設定ファイルを読み込めなかったため、設定を保存しませんでした。
     check "$what: the icon docks, showing the $( (($3)) && echo "file's settings" || echo defaults)" \
         wait_until 30 icon_shows "held-$1-$2" "${face[@]}"
-    click_icon 1 && wait_until 10 window_on_screen && type_interval 7
+    bring_up && type_interval 7
     if [[ $1 == start ]]; then wait "$HOLDER"; else hold_ini "$2"; fi
-    probe send clock 0x10 >/dev/null # WM_CLOSE
     if (($4)); then
         check "$what: the close waits, shows no box and saves the settings with the interval typed" \
-            eval 'wait_until 15 clock_exited && settings_file_is "${file[0]}" 7 "${file[@]:2}"'
+            eval 'closed_quietly && settings_file_is "${file[0]}" 7 "${file[@]:2}"'
     else
-        wait_until 15 boxes_open 1; boxes=$(probe popups | grep '^box \|^[A-Z]:' | tee "$OUT/held-$1-$2.txt")
-        check "$what: the close shows one box titled !Gorvandel naming the file" has_lines "$boxes" \
-            'box title=!Gorvandel' "box Static=${text:-設定を保存できませんでした。}" "$(winepath -w "$INI")"
-        xdotool key --clearmodifiers Return
-        check "$what: OK ends the program; the file is byte for byte as it was" \
-            eval 'wait_until 15 clock_exited && cmp "$INI" "$WORK/old.ini"'
+        check "$what: the close shows one box titled !Gorvandel naming the file; OK ends the program; the file is as it was" \
+            eval 'closed_saying "$text" && cmp "$INI" "$WORK/old.ini"'
     fi
     ended
     [[ $1 == start ]] || wait "$HOLDER"
@@ -371,24 +342,9 @@ held_file() { for row in 'start 3500 1 1' 'start 10000 0 0' 'close 1500 1 1' 'cl
 BARE=('yyyy/mm/dd hh:mm aaa' 0.5 2 0 "${COLOURS[@]}")
 write_bare() { printf '%s\r\n' "${@:2}" | iconv -f UTF-8 -t CP932 >"$1"; }
 saved_bare() { cmp -s "$1" <(write_settings /dev/stdout "${BARE[@]}"); }
-# attributes_of FILE: the DOS attributes Wine reports (R, H, ...).
 attributes_of() { wine cmd /c attrib "$(winepath -w "$1")" 2>/dev/null | tr -d '\r' | cut -c1-12 | tr -d ' '; }
-# closed_saying TEXT: WM_CLOSE shows one box with TEXT and the file's name; OK ends the program.
-closed_saying() {
-    local boxes
-    probe send clock 0x10 >/dev/null # the box keeps the message from being answered
-    wait_until 20 boxes_open 1 || return 1
-    boxes=$(probe popups | grep '^box \|^[A-Z]:' | tee -a "$OUT/linked-boxes.txt")
-    has_lines "$boxes" 'box title=!Gorvandel' "box Static=$1" "$(winepath -w "$INI")" &&
-        xdotool key --clearmodifiers Return && wait_until 15 clock_exited
-}
-bring_up() { click_icon 1 && wait_until 10 window_on_screen; }
-closed_quietly() { probe send clock 0x10 >/dev/null && wait_until 15 clock_exited; }
-# A box no check expected: OK it, so that the next row starts alone.
-ended() { clock_exited || { xdotool key --clearmodifiers Return && wait_until 10 clock_exited; }; }
 linked_files() {
     local far=$WORK/synced
-    echo "== the settings file through links, hidden, read-only"
     mkdir -p "$far" && rm -f "$INI" "$far"/*
     write_bare "$far/Gorvandel.ini" "${BARE[@]}" && ln -s "$far/Gorvandel.ini" "$INI"
     start_clock
@@ -430,10 +386,8 @@ linked_files() {
 
 NOTICE=時計は通知領域に入り、アイコンをクリックすると設定画面に戻ります。タスクバーに見えないときは隠れているアイコンの中にあり、タスクバーの設定で常に表示できます。
 notice() { probe popups | sed -n 's/^balloon=//p'; }
-shown_is() { probe clocks | grep -q "^clock visible=$1"; }
 # Balloons show only in Wine's own desktop ("shell"): every program of the prefix runs there now.
 own_desktop() {
-    echo "== in Wine's own desktop: the first run's notice, the icon's own message"
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 800x600 /f >/dev/null 2>&1
     rm -f "$INI" && start_clock
@@ -444,17 +398,19 @@ own_desktop() {
     shot 13-first-run-notice
     probe post clock 0x200 0 514 && probe post clock 0x200 0 517 # WM_MOUSEMOVE at x = 514, 517
     check "mouse moves over the hidden window at x = 514 and 517 leave it hidden" eval 'sleep 1 && shown_is 0'
-    # The icon's message with WM_RBUTTONUP (Enter on the icon); posted again should the probe,
-    # itself a new process in that desktop, not have reached the clock.
+    # The icon's message with WM_RBUTTONUP; posted again should the probe not have reached the clock.
     up_by_message() { shown_is 1 || { probe post clock 0x8001 1 0x205; sleep 1; shown_is 1; }; }
     check "the icon's own message with a right release brings the window up, topmost" \
         wait_until 15 eval 'up_by_message && [[ $(probe dump) == *frame=*topmost* ]]'
     probe send clock 0x111 103 >/dev/null
     check "設定 again: in the tray, no second notice" eval 'wait_until 10 shown_is 0 && sleep 5 && [[ -z $(notice) ]]'
-    probe send clock 0x10 >/dev/null && wait_until 15 clock_exited
+    closed_quietly
     start_clock
     check "a start with the settings file: in the tray, no notice" eval 'wait_until 30 shown_is 0 && sleep 5 && [[ -z $(notice) ]]'
 }
 
-for part in $PARTS; do "$part"; done
+for part in $PARTS; do
+    echo "== $part at $DPI DPI"
+    "$part"
+done
 finish
