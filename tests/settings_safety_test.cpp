@@ -11,10 +11,9 @@ using test::SettingsFile;
 
 TEST(SettingsSafety, LockedFilesAndFailedSaves) {
     const std::string theirs = SettingsFile("2.5", 5, 3);
-    const std::string path = "C:\\Tools\\Gorvandel\\Gorvandel.ini";
-    const std::string unread = SaveFailedMessage(path, Unsaved::FileUnread);
-    const std::string unsaved = SaveFailedMessage(path, Unsaved::WriteFailed);
-    const std::string readOnly = SaveFailedMessage(path, Unsaved::ReadOnly);
+    auto said = [](Unsaved why) {
+        return SaveFailedMessage("C:\\Tools\\Gorvandel\\Gorvandel.ini", why);
+    };
     // Failing reads and writes (-1: for good); closed by the session's end; the interval run
     // with; what is said; the waits to read (twice, to see it holds still) and to write.
     const struct {
@@ -26,14 +25,12 @@ TEST(SettingsSafety, LockedFilesAndFailedSaves) {
         bool readOnly = false;
     } cases[] = {
         {0, 0, false, "2.5", {}, 250, 0},
-        {49, 0, false, "2.5", {}, 4900, 0},           // locked for a moment at start
-        {-1, 0, false, "1.0", {unread}, 4900, 0},     // locked all through start: never written
-        {-1, 0, true, "1.0", {}, 4900, 0},            // ... and nothing said as the session ends
-        {0, 29, false, "2.5", {}, 250, 2900},         // locked for a moment at close
-        {0, -1, false, "2.5", {unsaved}, 250, 2900},  // locked at close
-        {0, -1, true, "2.5", {}, 250, 2900},
-        {0, 0, false, "2.5", {readOnly}, 250, 0, true},  // the user's to keep: not tried again
-        {0, 0, true, "2.5", {}, 250, 0, true},
+        {49, 0, false, "2.5", {}, 4900, 0},  // locked for a moment at start
+        {-1, 0, false, "1.0", {said(Unsaved::FileUnread)}, 4900, 0},  // locked all through start
+        {0, 29, false, "2.5", {}, 250, 2900},  // locked for a moment at close
+        {0, -1, false, "2.5", {said(Unsaved::WriteFailed)}, 250, 2900},  // locked at close
+        {0, -1, true, "2.5", {}, 250, 2900},  // ... and nothing said as the session ends
+        {0, 0, false, "2.5", {said(Unsaved::ReadOnly)}, 250, 0, true},  // not tried again
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -82,7 +79,6 @@ TEST(SettingsSafety, TheTooltipPatternGoesBackAsItsBytes) {
     fake::Program p;
     p.fake.files.Settings() = line1 + SettingsFile("1.0", 2, 0).substr(20);
     p.clock.Start();
-    p.fake.files.failWrites = kSaveAttempts - 1;
     p.fake.window.Close();
     EXPECT_EQ(p.fake.files.Settings().substr(0, line1.size() + 2), line1 + "\r\n");
     // ... but only while the pattern is still the one they read as.
