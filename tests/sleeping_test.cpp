@@ -26,7 +26,9 @@ Instants RefreshesIn(Program& p, long long ms) {
 
 std::string Tooltip(Program& p) { return p.fake.codePage.FromAnsi(p.fake.area.icon->tip.data()); }
 
-TEST(Sleeping, BackFromTheTrayTheTicksGoOnWhereTickingAllAlongWouldHaveThem) {
+// Then an Apply with the same interval starts a new cycle: the tooltip stays as it is for a whole
+// cycle, as after the first Apply.
+TEST(Sleeping, BackFromTheTrayTheTicksGoOnWhereTickingAllAlongWouldHaveThemTillAnApply) {
     const struct {
         const char* interval;
         long long upAt, first, every;
@@ -41,6 +43,9 @@ TEST(Sleeping, BackFromTheTrayTheTicksGoOnWhereTickingAllAlongWouldHaveThem) {
         Instants expected;
         for (long long t = c.first; t <= c.upAt + 4500; t += c.every) expected.push_back(t);
         EXPECT_EQ(RefreshesIn(*p, 4500), expected) << c.interval;
+        p->Run(c.every / 4);
+        p->clock.OnApply();
+        EXPECT_EQ(RefreshesIn(*p, c.every), Instants{c.every}) << c.interval;
     }
 }
 
@@ -67,10 +72,8 @@ TEST(Sleeping, AnEventInTheTrayPlansTheNextWakeAgain) {
     noSeconds.timePicture = "H:mm";
     // At 15:07:10, refreshing every 0.5 s, the locale's time in the tooltip: asleep till 15:08.
     auto asleep = [] {
-        auto p = std::make_unique<Program>();
-        p->fake.files.Settings() = "ttttt" + SettingsFile("0.5", 2, 0).substr(20);
+        auto p = Started("ttttt" + SettingsFile("0.5", 2, 0).substr(20));
         p->clock.OnLocaleChanged(noSeconds);
-        p->clock.Start();
         p->Run(10'000);
         return p;
     };
@@ -83,15 +86,6 @@ TEST(Sleeping, AnEventInTheTrayPlansTheNextWakeAgain) {
     p->clock.OnClockChanged();
     p->Run(5000);
     EXPECT_EQ(Tooltip(*p), "15:08");
-}
-
-TEST(Sleeping, ApplyRestartsTheCycleEvenWithTheSameInterval) {
-    auto p = Started(SettingsFile("2.5", 2, 0));  // a refresh every 3 s
-    p->Run(4000);
-    p->Click(kWmLButtonUp);
-    p->Run(500);
-    p->clock.OnApply();  // a whole cycle on to the next refresh; the tooltip empty till then
-    EXPECT_EQ(RefreshesIn(*p, 3000), Instants{3000});
 }
 
 TEST(Sleeping, AWakeBeyondTheTimersRangeRefreshesOnlyAtTheCyclesRefresh) {
