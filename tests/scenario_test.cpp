@@ -33,9 +33,9 @@ Lines RunnerItems() {
     return items;
 }
 
-TEST(Scenario, AFirstRunMeetsTheUserOnTopAtTheCornerAndWritesTheDefaultFileOnClosing) {
+TEST(Scenario, AFirstRunMeetsTheUserOnTopAtTheCornerWithTheListsAndAppliesAThousandthOrMore) {
     auto p = Started("");
-    const auto& w = p->fake.window;
+    auto& w = p->fake.window;
     EXPECT_TRUE(w.visible && w.topmost);
     EXPECT_EQ(w.left, 1024 * 15 - w.width);
     EXPECT_EQ(w.top, 740 * 15 - w.height);
@@ -45,6 +45,24 @@ TEST(Scenario, AFirstRunMeetsTheUserOnTopAtTheCornerAndWritesTheDefaultFileOnClo
     EXPECT_EQ(w.Of(ModeList::Top).items, items);
     items.front() = "なし";
     EXPECT_EQ(w.Of(ModeList::Bottom).items, items);
+    // Analog on top greys the bottom list out at none (as the modes from a file show); a digital
+    // top row enables it again.
+    w.SelectMode(ModeList::Top, 2);
+    p->clock.OnTopModeChosen();
+    EXPECT_TRUE(w.Of(ModeList::Bottom).enabled);
+    EXPECT_EQ(w.Of(ModeList::Bottom).selected, 0);
+    // A refused interval leaves the cycle of the start as it was.
+    for (const char* refused : {"0.0009", "-5"}) {
+        w.interval = refused;
+        p->clock.OnApply();
+    }
+    EXPECT_TRUE(w.visible);
+    EXPECT_EQ(p->clock.State().ticks.periodMs, 1000);
+    EXPECT_EQ(w.messages, Lines(2, std::string(kIntervalTooShort)));
+    w.interval = "0.001秒";
+    p->clock.OnApply();
+    EXPECT_FALSE(w.visible);
+    EXPECT_EQ(p->clock.State().ticks.periodMs, 1);
 }
 
 // The events from outside; the locale change brings the same locale again.
@@ -71,24 +89,6 @@ TEST(Scenario, WithASettingsFileTheClockStartsInTheTrayAndEventsCountOnlyWhileIt
     const Lines log = p->fake.log.lines;
     for (auto event : kEvents) event(p->clock);  // after the close: nothing
     EXPECT_EQ(p->fake.log.lines, log);
-}
-
-TEST(Scenario, ApplyChecksTheInterval) {
-    const struct {
-        const char* text;
-        std::int32_t interval;  // 0: refused
-    } cases[] = {{"0.001", 1}, {"2秒", 1000}, {"0.0009", 0}, {"-5", 0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        auto p = Started("");
-        p->fake.window.interval = c.text;
-        p->clock.OnApply();
-        const bool accepted = c.interval != 0;
-        EXPECT_EQ(p->fake.window.visible, !accepted);
-        // The tick period of the cycle that Apply starts; a refusal leaves the "1.0" of the start.
-        EXPECT_EQ(p->clock.State().ticks.periodMs, accepted ? c.interval : 1000);
-        EXPECT_EQ(p->fake.window.messages, Lines(accepted ? 0 : 1, std::string(kIntervalTooShort)));
-    }
 }
 
 TEST(Scenario, TheColourDialogOpensOnTheSlotsColourAndACancelKeepsIt) {
@@ -141,15 +141,6 @@ TEST(Scenario, OnADarkTaskbarAFirstRunIsWhiteAndTheWindowShowsTheFaceOnDark) {
         p.fake.window.Close();
         EXPECT_EQ(p.fake.files.Settings(), SettingsFile("1.0", 0, 0, c.colours));
     }
-}
-
-// Analog on top greys the bottom list out at none (pinned as the start selects the file's modes).
-TEST(Scenario, ADigitalTopRowEnablesTheBottomListAgain) {
-    auto p = Started(SettingsFile("0.5", 0, 3));
-    p->fake.window.SelectMode(ModeList::Top, 2);
-    p->clock.OnTopModeChosen();
-    EXPECT_TRUE(p->fake.window.Of(ModeList::Bottom).enabled);
-    EXPECT_EQ(p->fake.window.Of(ModeList::Bottom).selected, 0);
 }
 
 TEST(Scenario, ModesFromTheFileDrawFirstAsReadThenAsTheListsSelectThem) {
