@@ -49,22 +49,19 @@ TEST(Sleeping, BackFromTheTrayTheTicksGoOnWhereTickingAllAlongWouldHaveThemTillA
     }
 }
 
-TEST(Sleeping, WithAnHourOrNoIntervalTheEventsRedrawAtOnceAndNothingElse) {
-    for (const char* interval : {"3600", "0"}) {
-        SCOPED_TRACE(interval);
-        auto p = Started(SettingsFile(interval, 2, 0));
-        EXPECT_EQ(p->Run(180'000), 0u);
-        p->clock.OnClockChanged();
-        EXPECT_EQ(Tooltip(*p), "2002/03/02 15:10 土");
-        p->clock.OnLocaleChanged(EnglishLocale());
-        EXPECT_EQ(Tooltip(*p), "2002/03/02 15:10 Sat");
-        p->fake.area.systemShade = 1;
-        const std::uint64_t before = p->fake.Refreshes();
-        p->clock.OnSystemColoursChanged();
-        EXPECT_EQ(p->fake.Refreshes() - before, 1u);
-        EXPECT_EQ(p->fake.area.icon->picture[0], kButtonFace + 1);  // the background
-        EXPECT_EQ(p->Run(180'000), 0u);
-    }
+TEST(Sleeping, WithNoIntervalTheEventsRedrawAtOnceAndNothingElse) {
+    auto p = Started(SettingsFile("0", 2, 0));
+    EXPECT_EQ(p->Run(180'000), 0u);
+    p->clock.OnClockChanged();
+    EXPECT_EQ(Tooltip(*p), "2002/03/02 15:10 土");
+    p->clock.OnLocaleChanged(EnglishLocale());
+    EXPECT_EQ(Tooltip(*p), "2002/03/02 15:10 Sat");
+    p->fake.area.systemShade = 1;
+    const std::uint64_t before = p->fake.Refreshes();
+    p->clock.OnSystemColoursChanged();
+    EXPECT_EQ(p->fake.Refreshes() - before, 1u);
+    EXPECT_EQ(p->fake.area.icon->picture[0], kButtonFace + 1);  // the background
+    EXPECT_EQ(p->Run(180'000), 0u);
 }
 
 TEST(Sleeping, AnEventInTheTrayPlansTheNextWakeAgain) {
