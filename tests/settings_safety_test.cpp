@@ -16,9 +16,8 @@ TEST(SettingsSafety, LockedFilesHalfWrittenFilesAndFailedSaves) {
     };
     std::deque<std::string> changing;  // another program's writes, till the wait is over
     for (int i = 1; i <= 19; ++i) changing.push_back(SettingsFile(std::to_string(i), 5, 3));
-    // Failing reads and writes (-1: for good); closed by the session's end; the interval run
-    // with; what is said; the waits to read (twice, to see it holds still) and to write; what
-    // the reads before the file's own bytes see; the bytes cut from its end.
+    // Reads and writes failing (-1: for good); a close by the session's end; the interval run
+    // with; what is said; the waits to read (seen twice) and write; reads before the file's own.
     const struct {
         int unreadable, failWrites;
         bool sessionEnding;
@@ -27,7 +26,7 @@ TEST(SettingsSafety, LockedFilesHalfWrittenFilesAndFailedSaves) {
         long long readWait, writeWait;
         bool readOnly = false;
         std::deque<std::string> earlier = {};
-        std::size_t cut = 0;
+        std::size_t cut = 0;  // off the file's end
     } cases[] = {
         {0, 0, false, "2.5", {}, 250, 0},
         {49, 0, false, "2.5", {}, 4900, 0},  // locked for a moment at start

@@ -68,21 +68,16 @@ TEST(Sleeping, AnEventInTheTrayPlansTheNextWakeAgain) {
     static DateLocale noSeconds = JapaneseLocale();
     noSeconds.timePicture = "H:mm";
     // At 15:07:10, refreshing every 0.5 s, the locale's time in the tooltip: asleep till 15:08.
-    auto asleep = [] {
-        auto p = Started("ttttt" + SettingsFile("0.5", 2, 0).substr(20));
-        p->clock.OnLocaleChanged(noSeconds);
-        p->Run(10'000);
-        return p;
-    };
-    auto p = asleep();
-    p->clock.OnLocaleChanged(JapaneseLocale());  // seconds in the time: a wake within the second
-    p->Run(1000);
-    EXPECT_EQ(Tooltip(*p), "15:07:11");
-    p = asleep();
+    auto p = Started("ttttt" + SettingsFile("0.5", 2, 0).substr(20));
+    p->clock.OnLocaleChanged(noSeconds);
+    p->Run(10'000);
     p->fake.clock.wallOffsetMs = 45'000;  // the clock set on to 15:07:55
     p->clock.OnClockChanged();
     p->Run(5000);
     EXPECT_EQ(Tooltip(*p), "15:08");
+    p->clock.OnLocaleChanged(JapaneseLocale());  // seconds in the time: a wake within the second
+    p->Run(1000);
+    EXPECT_EQ(Tooltip(*p), "15:08:01");
 }
 
 TEST(Sleeping, AWakeBeyondTheTimersRangeRefreshesOnlyAtTheCyclesRefresh) {
