@@ -9,14 +9,15 @@ namespace {
 
 using test::SettingsFile;
 
-TEST(SettingsSafety, LockedFilesAndFailedSaves) {
+TEST(SettingsSafety, LockedFilesHalfWrittenFilesAndFailedSaves) {
     const std::string theirs = SettingsFile("2.5", 5, 3);
-    const std::string path = "C:\\Tools\\Gorvandel\\Gorvandel.ini";
-    const std::string unread = SaveFailedMessage(path, Unsaved::FileUnread);
-    const std::string unsaved = SaveFailedMessage(path, Unsaved::WriteFailed);
-    const std::string readOnly = SaveFailedMessage(path, Unsaved::ReadOnly);
-    // Failing reads and writes (-1: for good); closed by the session's end; the interval run
-    // with; what is said; the waits to read (twice, to see it holds still) and to write.
+    auto said = [](Unsaved why) {
+        return SaveFailedMessage("C:\\Tools\\Gorvandel\\Gorvandel.ini", why);
+    };
+    std::deque<std::string> changing;  // another program's writes, till the wait is over
+    for (int i = 1; i <= 19; ++i) changing.push_back(SettingsFile(std::to_string(i), 5, 3));
+    // Reads and writes failing (-1: for good); a close by the session's end; the interval run
+    // with; what is said; the waits to read (seen twice) and write; reads before the file's own.
     const struct {
         int unreadable, failWrites;
         bool sessionEnding;
@@ -24,21 +25,25 @@ TEST(SettingsSafety, LockedFilesAndFailedSaves) {
         std::vector<std::string> messages;
         long long readWait, writeWait;
         bool readOnly = false;
+        std::deque<std::string> earlier = {};
+        std::size_t cut = 0;  // off the file's end
     } cases[] = {
         {0, 0, false, "2.5", {}, 250, 0},
-        {49, 0, false, "2.5", {}, 4900, 0},           // locked for a moment at start
-        {-1, 0, false, "1.0", {unread}, 4900, 0},     // locked all through start: never written
-        {-1, 0, true, "1.0", {}, 4900, 0},            // ... and nothing said as the session ends
-        {0, 29, false, "2.5", {}, 250, 2900},         // locked for a moment at close
-        {0, -1, false, "2.5", {unsaved}, 250, 2900},  // locked at close
-        {0, -1, true, "2.5", {}, 250, 2900},
-        {0, 0, false, "2.5", {readOnly}, 250, 0, true},  // the user's to keep: not tried again
-        {0, 0, true, "2.5", {}, 250, 0, true},
+        {49, 0, false, "2.5", {}, 4900, 0},  // locked for a moment at start
+        {-1, 0, false, "1.0", {said(Unsaved::FileUnread)}, 4900, 0},  // locked all through start
+        {0, 29, false, "2.5", {}, 250, 2900},  // locked for a moment at close
+        {0, -1, false, "2.5", {said(Unsaved::WriteFailed)}, 250, 2900},  // locked at close
+        {0, -1, true, "2.5", {}, 250, 2900},  // ... and nothing said as the session ends
+        {0, 0, false, "2.5", {said(Unsaved::ReadOnly)}, 250, 0, true},    // not tried again
+        {0, 0, false, "2.5", {}, 500, 0, false, {theirs.substr(0, 17)}},  // 17 bytes, then the rest
+        {0, 0, false, "2.5", {}, 4750, 0, false, changing},               // the last read counts
+        {0, 0, false, "2.5", {}, 250, 0, false, {}, 2},  // no final line end: no sign
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         fake::Program p;
-        p.fake.files.SettingsEntry() = {theirs, false, c.unreadable, c.readOnly};
+        p.fake.files.SettingsEntry() = {theirs.substr(0, theirs.size() - c.cut), false,
+                                        c.unreadable, c.readOnly, c.earlier};
         p.fake.files.failWrites = c.failWrites;
         p.clock.Start();
         EXPECT_EQ(p.fake.window.interval, c.interval);
@@ -51,38 +56,12 @@ TEST(SettingsSafety, LockedFilesAndFailedSaves) {
     }
 }
 
-TEST(SettingsSafety, AFileBeingWrittenIsReadUntilTwoReadsAgree) {
-    const std::string whole = SettingsFile("2.5", 5, 3);
-    std::deque<std::string> changing;  // a file that never holds still
-    for (int i = 1; i <= 30; ++i) changing.push_back(SettingsFile(std::to_string(i), 5, 3));
-    // What the reads before the file's own bytes see; the interval the clock runs with; the wait.
-    const struct {
-        std::string bytes;
-        std::deque<std::string> earlier;
-        std::string interval;
-        long long readWait;
-    } cases[] = {
-        {whole, {whole.substr(0, 17)}, "2.5", 500},           // 17 bytes, a pause, the rest
-        {whole.substr(0, whole.size() - 2), {}, "2.5", 250},  // no final line end: no sign
-        {whole, changing, "20", 4750},  // the wait is over: the last read counts
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.earlier.size());
-        fake::Program p;
-        p.fake.files.SettingsEntry() = {c.bytes, false, 0, false, c.earlier};
-        p.clock.Start();
-        EXPECT_EQ(p.fake.window.interval, c.interval);
-        EXPECT_EQ(p.fake.clock.elapsedMs, c.readWait);
-    }
-}
-
 TEST(SettingsSafety, TheTooltipPatternGoesBackAsItsBytes) {
     // Bytes no character of the code page reads: decoding and encoding again would break them.
     const std::string line1 = "hh\x81:nn \xFF";
     fake::Program p;
     p.fake.files.Settings() = line1 + SettingsFile("1.0", 2, 0).substr(20);
     p.clock.Start();
-    p.fake.files.failWrites = kSaveAttempts - 1;
     p.fake.window.Close();
     EXPECT_EQ(p.fake.files.Settings().substr(0, line1.size() + 2), line1 + "\r\n");
     // ... but only while the pattern is still the one they read as.

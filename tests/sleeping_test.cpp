@@ -26,7 +26,9 @@ Instants RefreshesIn(Program& p, long long ms) {
 
 std::string Tooltip(Program& p) { return p.fake.codePage.FromAnsi(p.fake.area.icon->tip.data()); }
 
-TEST(Sleeping, BackFromTheTrayTheTicksGoOnWhereTickingAllAlongWouldHaveThem) {
+// Then an Apply with the same interval starts a new cycle: the tooltip stays as it is for a whole
+// cycle, as after the first Apply.
+TEST(Sleeping, BackFromTheTrayTheTicksGoOnWhereTickingAllAlongWouldHaveThemTillAnApply) {
     const struct {
         const char* interval;
         long long upAt, first, every;
@@ -41,57 +43,41 @@ TEST(Sleeping, BackFromTheTrayTheTicksGoOnWhereTickingAllAlongWouldHaveThem) {
         Instants expected;
         for (long long t = c.first; t <= c.upAt + 4500; t += c.every) expected.push_back(t);
         EXPECT_EQ(RefreshesIn(*p, 4500), expected) << c.interval;
+        p->Run(c.every / 4);
+        p->clock.OnApply();
+        EXPECT_EQ(RefreshesIn(*p, c.every), Instants{c.every}) << c.interval;
     }
 }
 
-TEST(Sleeping, WithAnHourOrNoIntervalTheEventsRedrawAtOnceAndNothingElse) {
-    for (const char* interval : {"3600", "0"}) {
-        SCOPED_TRACE(interval);
-        auto p = Started(SettingsFile(interval, 2, 0));
-        EXPECT_EQ(p->Run(180'000), 0u);
-        p->clock.OnClockChanged();
-        EXPECT_EQ(Tooltip(*p), "2002/03/02 15:10 土");
-        p->clock.OnLocaleChanged(EnglishLocale());
-        EXPECT_EQ(Tooltip(*p), "2002/03/02 15:10 Sat");
-        p->fake.area.systemShade = 1;
-        const std::uint64_t before = p->fake.Refreshes();
-        p->clock.OnSystemColoursChanged();
-        EXPECT_EQ(p->fake.Refreshes() - before, 1u);
-        EXPECT_EQ(p->fake.area.icon->picture[0], kButtonFace + 1);  // the background
-        EXPECT_EQ(p->Run(180'000), 0u);
-    }
+TEST(Sleeping, WithNoIntervalTheEventsRedrawAtOnceAndNothingElse) {
+    auto p = Started(SettingsFile("0", 2, 0));
+    EXPECT_EQ(p->Run(180'000), 0u);
+    p->clock.OnClockChanged();
+    EXPECT_EQ(Tooltip(*p), "2002/03/02 15:10 土");
+    p->clock.OnLocaleChanged(EnglishLocale());
+    EXPECT_EQ(Tooltip(*p), "2002/03/02 15:10 Sat");
+    p->fake.area.systemShade = 1;
+    const std::uint64_t before = p->fake.Refreshes();
+    p->clock.OnSystemColoursChanged();
+    EXPECT_EQ(p->fake.Refreshes() - before, 1u);
+    EXPECT_EQ(p->fake.area.icon->picture[0], kButtonFace + 1);  // the background
+    EXPECT_EQ(p->Run(180'000), 0u);
 }
 
 TEST(Sleeping, AnEventInTheTrayPlansTheNextWakeAgain) {
     static DateLocale noSeconds = JapaneseLocale();
     noSeconds.timePicture = "H:mm";
     // At 15:07:10, refreshing every 0.5 s, the locale's time in the tooltip: asleep till 15:08.
-    auto asleep = [] {
-        auto p = std::make_unique<Program>();
-        p->fake.files.Settings() = "ttttt" + SettingsFile("0.5", 2, 0).substr(20);
-        p->clock.OnLocaleChanged(noSeconds);
-        p->clock.Start();
-        p->Run(10'000);
-        return p;
-    };
-    auto p = asleep();
-    p->clock.OnLocaleChanged(JapaneseLocale());  // seconds in the time: a wake within the second
-    p->Run(1000);
-    EXPECT_EQ(Tooltip(*p), "15:07:11");
-    p = asleep();
+    auto p = Started("ttttt" + SettingsFile("0.5", 2, 0).substr(20));
+    p->clock.OnLocaleChanged(noSeconds);
+    p->Run(10'000);
     p->fake.clock.wallOffsetMs = 45'000;  // the clock set on to 15:07:55
     p->clock.OnClockChanged();
     p->Run(5000);
     EXPECT_EQ(Tooltip(*p), "15:08");
-}
-
-TEST(Sleeping, ApplyRestartsTheCycleEvenWithTheSameInterval) {
-    auto p = Started(SettingsFile("2.5", 2, 0));  // a refresh every 3 s
-    p->Run(4000);
-    p->Click(kWmLButtonUp);
-    p->Run(500);
-    p->clock.OnApply();  // a whole cycle on to the next refresh; the tooltip empty till then
-    EXPECT_EQ(RefreshesIn(*p, 3000), Instants{3000});
+    p->clock.OnLocaleChanged(JapaneseLocale());  // seconds in the time: a wake within the second
+    p->Run(1000);
+    EXPECT_EQ(Tooltip(*p), "15:08:01");
 }
 
 TEST(Sleeping, AWakeBeyondTheTimersRangeRefreshesOnlyAtTheCyclesRefresh) {
