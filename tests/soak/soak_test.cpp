@@ -12,16 +12,27 @@ constexpr long long kStep = 19 * 3600 * 1000LL + 1234;  // the clock set 37.5 s 
 constexpr long long kStepBy = 37'500;
 const LocalTime kNoon = MakeLocalTime(2024, 12, 31, 12, 0, 0);
 
-// What a refresh at wall time `wallMs` past noon shows depends on that time only, down to the
-// minute, or the second when the tooltip shows seconds.
-long long Key(long long wallMs, bool seconds) { return wallMs / (seconds ? 1000 : 60'000); }
+// The tooltip: the time to the minute, to the second, or `c` with a time picture without
+// seconds, which shows the date alone in the first second of a day and the time from then on.
+enum class Tip { Minutes, Seconds, DateAtMidnight };
 
-// `phaseMs`: the monotonic time of the start; the wall clock reads noon at 0. The tooltip shows
-// the time to the minute, or to the second.
-void ExpectSameAsTicking(const char* interval, long long phaseMs, bool seconds) {
-    SCOPED_TRACE(::testing::Message() << interval << " " << phaseMs << " " << seconds);
-    const std::string pattern = seconds ? "hh:nn:ss aaa" : "yyyy/mm/dd hh:nn aaa";
+// What a refresh at wall time `wallMs` past noon shows depends on that time only, down to the
+// minute, or the second when the tooltip shows seconds, or the first second of the day.
+long long Key(long long wallMs, Tip tip) {
+    if (tip == Tip::Seconds) return wallMs / 1000;
+    return wallMs / 60'000 * 2 + (tip == Tip::DateAtMidnight && (wallMs + kDay / 2) % kDay < 1000);
+}
+
+// `phaseMs`: the monotonic time of the start; the wall clock reads noon at 0.
+void ExpectSameAsTicking(const char* interval, long long phaseMs, Tip tip) {
+    SCOPED_TRACE(::testing::Message() << interval << " " << phaseMs << " " << int(tip));
+    const std::string pattern = tip == Tip::Seconds   ? "hh:nn:ss aaa"
+                                : tip == Tip::Minutes ? "yyyy/mm/dd hh:nn aaa"
+                                                      : "c";
+    static DateLocale noSeconds = JapaneseLocale();
+    noSeconds.timePicture = "H:mm";
     fake::Program p;
+    if (tip == Tip::DateAtMidnight) p.clock.OnLocaleChanged(noSeconds);
     p.fake.log.quiet = true;
     p.fake.clock.start = kNoon;
     p.fake.clock.elapsedMs = phaseMs;
@@ -36,7 +47,7 @@ void ExpectSameAsTicking(const char* interval, long long phaseMs, bool seconds) 
         if (p.fake.Refreshes() == seen) return;
         seen = p.fake.Refreshes();
         const long long now = p.fake.clock.elapsedMs;
-        refreshes.emplace_back(now, Key(now + p.fake.clock.wallOffsetMs, seconds));
+        refreshes.emplace_back(now, Key(now + p.fake.clock.wallOffsetMs, tip));
     };
     p.Run(kStep - p.fake.clock.elapsedMs, note);  // the start took a moment: two reads of the file
     p.fake.clock.wallOffsetMs = kStepBy;
@@ -57,12 +68,13 @@ void ExpectSameAsTicking(const char* interval, long long phaseMs, bool seconds) 
         long long last = t0 + (t - t0) / every * every;
         if (last == t0) last = -1;  // no refresh of the cycle yet
         if (t >= kStep && last < kStep) last = kStep;
-        const long long tickingKey = last < 0 ? -1 : Key(wall(last), seconds);
+        const long long tickingKey = last < 0 ? -1 : Key(wall(last), tip);
         mismatches += tickingKey != sleepingKey;
     }
     EXPECT_EQ(mismatches, 0);
     // The point of sleeping: about one refresh a minute, or a second with seconds shown.
-    EXPECT_LE(refreshes.size(), static_cast<std::size_t>(seconds ? 86'400 + 2 : 1440 + 3));
+    EXPECT_LE(refreshes.size(),
+              static_cast<std::size_t>(tip == Tip::Seconds ? 86'400 + 2 : 1440 + 3));
     // A clock set three hours on without a word from the system is caught at the next wake.
     const long long silent = p.fake.clock.elapsedMs;
     p.fake.clock.wallOffsetMs += 3 * 3600 * 1000LL;
@@ -75,7 +87,8 @@ TEST(Soak, ASleepingClockShowsWhatATickingOneShowsAtEveryTick) {
     const long long phases[] = {0, 437, 59'999};
     for (const char* interval : intervals)
         for (long long phase : phases)
-            for (bool seconds : {false, true}) ExpectSameAsTicking(interval, phase, seconds);
+            for (Tip tip : {Tip::Minutes, Tip::Seconds, Tip::DateAtMidnight})
+                ExpectSameAsTicking(interval, phase, tip);
 }
 
 }  // namespace
