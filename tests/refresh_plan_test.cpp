@@ -30,12 +30,10 @@ TEST(RefreshPlan, WhatTheClockShowsChangesAtTheMinuteOrAtTheSecond) {
         LocalTime at = MakeLocalTime(2026, 12, 7, c.at / 10000, c.at / 100 % 100, c.at % 100);
         at.millisecond = c.ms;
         const DateLocale& locale = c.secondsPicture ? JapaneseLocale() : noSeconds;
-        for (std::int16_t top = -1; top <= 6; ++top)  // no row of either list shows seconds
-            for (std::int16_t bottom = -1; bottom <= 6; ++bottom) {
-                state.face = {{}, top, bottom};
-                ASSERT_EQ(MsToNextChange(state, locale, at), c.wait)
-                    << c.pattern << " at " << c.at << ", modes " << top << " " << bottom;
-            }
+        for (std::int16_t mode = -1; mode <= 6; ++mode) {  // no row of either list shows seconds
+            state.face = {{}, mode, mode};
+            ASSERT_EQ(MsToNextChange(state, locale, at), c.wait) << c.pattern << " " << mode;
+        }
     }
 }
 
