@@ -1,31 +1,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "fake/fake_platform.h"
 #include "features/settings_file.h"
 #include "features/settings_items.h"
 #include "features/taskbar_theme.h"
 #include "features/update_timer.h"
+#include "picture.h"
 
 namespace gv {
 namespace {
 
-struct Loaded {
-    ClockState state;
-    std::string interval;
-    std::array<Colour, 8> swatches;
-};
-
-Loaded Load(const std::string& bytes) {
+// The file read and written again, and what the swatches then show.
+std::pair<std::string, std::array<Colour, 8>> Load(const std::string& bytes) {
     fake::FakePlatform fake;
     fake.files.Settings() = bytes;
-    Loaded out;
-    out.state.tipPattern = kDefaultTipPattern;
-    LoadSettings(out.state, fake.Platform());
-    out.interval = fake.window.interval;
-    out.swatches = fake.window.swatches;
-    return out;
+    ClockState state;
+    state.tipPattern = kDefaultTipPattern;
+    LoadSettings(state, fake.Platform());
+    return {SettingsFileBytes(state, fake.window.interval, fake.codePage), fake.window.swatches};
 }
 
 std::vector<std::string> Items(const std::string& bytes) {
@@ -52,35 +47,24 @@ TEST(SettingsFile, ItemSyntax) {
 }
 
 TEST(SettingsFile, ReadingFillsWhatItCanAndLeavesTheRest) {
+    using test::SettingsFile;
+    const std::string y(kMaxItemBytes, 'y');
     // clang-format off
-    const struct {
-        const char* name;
-        std::string bytes;
-        std::string tip, interval;
-        std::int16_t top, bottom;
-        std::array<Colour, 8> colours;
-    } cases[] = {
-        {"empty file", "", "yyyy/mm/dd hh:mm aaa", "1.0", 0, 0, {}},
-        {"empty first line", "\r\n1.0\r\n", "", "1.0", 0, 0, {}},
+    const std::tuple<const char*, std::string, std::string> cases[] = {  // the file, written again
+        {"empty file", "", SettingsFile("1.0", 0, 0, {})},
+        {"empty first line", "\r\n1.0\r\n", SettingsFile("1.0", 0, 0, {}).substr(20)},
         {"all twelve; too large keeps the old value, the next line stays in line; rounded",
          "x\r\n0.5\r\n 40000 \r\n3.5\r\n 9999999999 \r\n 16777215 \r\n-2147483633 \r\n 4 \r\n 5 \r\n"
          " 6 \r\n 7 \r\n-2147483648 \r\n extra \r\n",
-         "x", "0.5", 0, 4, {0, 16777215, -2147483633, 4, 5, 6, 7, -2147483647 - 1}},
+         "x" + SettingsFile("0.5", 0, 4, {0, 16777215, -2147483633, 4, 5, 6, 7, -2147483647 - 1})
+                   .substr(20)},
         {"3 MB first line: cut, the scan stops", std::string(3 << 20, 'y') + "\r\n2\r\n 5 \r\n",
-         std::string(kMaxItemBytes, 'y'), "1.0", 0, 0, {}},
+         y + SettingsFile("1.0", 0, 0, {}).substr(20)},
         {"long, in the bound: cut, read to its end", std::string(100000, 'y') + "\r\n2\r\n 5 \r\n",
-         std::string(kMaxItemBytes, 'y'), "2", 5, 0, {}},
+         y + SettingsFile("2", 5, 0, {}).substr(20)},
     };
     // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Loaded l = Load(c.bytes);
-        EXPECT_EQ(l.state.tipPattern, c.tip);
-        EXPECT_EQ(l.interval, c.interval);
-        EXPECT_EQ(l.state.face.topMode, c.top);
-        EXPECT_EQ(l.state.face.bottomMode, c.bottom);
-        EXPECT_EQ(l.state.face.colours, c.colours);
-    }
+    for (const auto& [name, bytes, written] : cases) EXPECT_EQ(Load(bytes).first, written) << name;
 }
 
 TEST(SettingsFile, ASwatchKeepsItsColourForAValueItRefuses) {
@@ -93,10 +77,11 @@ TEST(SettingsFile, ASwatchKeepsItsColourForAValueItRefuses) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.value);
         const auto value = static_cast<Colour>(c.value);
-        const Loaded l = Load("p\r\n1\r\n 0 \r\n 0 \r\n" + std::to_string(value) + "\r\n 255 \r\n");
-        EXPECT_EQ(l.state.face.colours[0], value);  // kept as read, to be saved as it is
-        EXPECT_EQ(l.swatches[0], c.taken ? value : fake::kButtonText);
-        EXPECT_EQ(l.swatches[1], 255);
+        const std::string file = "p" + test::SettingsFile("1", 0, 0, {value, 255}).substr(20);
+        const auto [written, swatches] = Load(file);
+        EXPECT_EQ(written, file);  // kept as read, to be saved as it is
+        EXPECT_EQ(swatches[0], c.taken ? value : fake::kButtonText);
+        EXPECT_EQ(swatches[1], 255);
     }
 }
 
@@ -126,12 +111,9 @@ TEST(SettingsFile, WhatIsWrittenReadsBackTheSame) {
 }
 
 TEST(UpdateTimer, TheIntervalTextSetsTheTimerAndWhichTicksRefresh) {
+    // The text, the timer's interval, the ticks skipped, the first ten ticks ('x' refreshes).
     // clang-format off
-    const struct {
-        const char* text;
-        std::int32_t interval, toSkip;
-        const char* due;  // the first ten ticks after arming: 'x' refreshes
-    } cases[] = {
+    const std::tuple<const char*, std::int32_t, std::int32_t, const char*> cases[] = {
         {"0.9994", 999, 0, "xxxxxxxxxx"}, {"0.9995", 1000, 1, ".x.x.x.x.x"}, {"1.4", 1000, 1, ".x.x.x.x.x"},
         {"1.5", 1000, 2, "..x..x..x."},   {"2.5", 1000, 2, "..x..x..x."},   {"3.5", 1000, 4, "....x....x"},
         {"0.0015", 2, 0, "xxxxxxxxxx"},   {"0.0005", 0, 0, "xxxxxxxxxx"},
@@ -142,38 +124,34 @@ TEST(UpdateTimer, TheIntervalTextSetsTheTimerAndWhichTicksRefresh) {
     };
     // clang-format on
     fake::FakePlatform fake;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const auto& [text, interval, toSkip, due] : cases) {
+        SCOPED_TRACE(text);
         TickCount ticks{0, 0, 7, 3};
-        fake.window.interval = c.text;
+        fake.window.interval = text;
         ArmUpdateTimer(ticks, fake.Platform());
-        EXPECT_EQ(fake.timer.interval, c.interval);
-        EXPECT_EQ(ticks.toSkip, c.toSkip);
-        std::string due;
-        for (int i = 0; i < 10; ++i) due += TickDue(ticks) ? 'x' : '.';
-        EXPECT_EQ(due, c.due);
+        EXPECT_EQ(fake.timer.interval, interval);
+        EXPECT_EQ(ticks.toSkip, toSkip);
+        std::string ticked;
+        for (int i = 0; i < 10; ++i) ticked += TickDue(ticks) ? 'x' : '.';
+        EXPECT_EQ(ticked, due);
     }
 }
 
 TEST(TaskbarTheme, TheSettingDecidesElseTheReleasesDefault) {
     using S = ThemeFacts::Setting;
-    const struct {
-        S setting;
-        std::uint32_t value, major, build;
-        bool dark;
-    } cases[] = {
-        {S::Present, 0, 6, 7601, true},  // the setting holds on any Windows
-        {S::Present, 0, 10, 22631, true},  {S::Present, 1, 10, 19045, false},
-        {S::Present, 2, 10, 19045, false},  // anything but 0 is light
-        {S::Missing, 0, 10, 10240, true},   // Windows 10, first to last build
-        {S::Missing, 0, 10, 21999, true},  {S::Missing, 0, 10, 10239, false},
-        {S::Missing, 0, 10, 22000, false},  // Windows 11
-        {S::Missing, 0, 6, 19045, false},   // 7 and 8
-        {S::Missing, 0, 11, 19045, false}, {S::Unreadable, 0, 10, 19045, false},
+    const std::pair<ThemeFacts, bool> cases[] = {
+        {{S::Present, 0, 6, 7601}, true},  // the setting holds on any Windows
+        {{S::Present, 0, 10, 22631}, true},  {{S::Present, 1, 10, 19045}, false},
+        {{S::Present, 2, 10, 19045}, false},  // anything but 0 is light
+        {{S::Missing, 0, 10, 10240}, true},   // Windows 10, first to last build
+        {{S::Missing, 0, 10, 21999}, true},  {{S::Missing, 0, 10, 10239}, false},
+        {{S::Missing, 0, 10, 22000}, false},  // Windows 11
+        {{S::Missing, 0, 6, 19045}, false},   // 7 and 8
+        {{S::Missing, 0, 11, 19045}, false}, {{S::Unreadable, 0, 10, 19045}, false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(TaskbarIsDark({c.setting, c.value, c.major, c.build}), c.dark)
-            << static_cast<int>(c.setting) << " " << c.value << " " << c.major << "." << c.build;
+    for (const auto& [f, dark] : cases)
+        EXPECT_EQ(TaskbarIsDark(f), dark) << static_cast<int>(f.setting) << " " << f.lightTheme
+                                          << " " << f.majorVersion << "." << f.build;
 }
 
 }  // namespace

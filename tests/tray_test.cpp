@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "base/twips.h"
 #include "face/face.h"
@@ -134,23 +135,21 @@ TEST(Presence, BroughtUpTheWindowShowsAtTheWorkAreasCornerAndTheIconGoes) {
     EXPECT_FALSE(fake.area.icon);
     EXPECT_EQ(w.left, 1024 * 15 - w.width);
 
-    const struct {
-        WorkArea area;
-        bool fails;
-        float left, top;
-    } cases[] = {{{200, 30, 1024, 740}, false, 12860, 8300},  // a taskbar on the left or on top
-                 {{0, 0, 1024, 740}, true, -2500, -2800},     // no work area: out of sight
-                 {{0, 0, 200000000, 740}, false, -1, -1},     // overflow: the rest is not done
-                 {{0, 0, 1024, 2000000000}, false, 12860, -1}};
+    // The work area, whether it cannot be read; where the window goes (-1: not moved).
+    const std::tuple<WorkArea, bool, float, float> cases[] = {
+        {{200, 30, 1024, 740}, false, 12860, 8300},  // a taskbar on the left or on top
+        {{0, 0, 1024, 740}, true, -2500, -2800},     // no work area: out of sight
+        {{0, 0, 200000000, 740}, false, -1, -1},     // overflow: the rest is not done
+        {{0, 0, 1024, 2000000000}, false, 12860, -1}};
     w.width = 2500;
     w.height = 2800;
-    for (const auto& c : cases) {
+    for (const auto& [area, fails, left, top] : cases) {
         w.left = w.top = -1;
-        w.workArea = c.area;
-        w.workAreaFails = c.fails;
-        EXPECT_EQ(MoveToWorkAreaCorner(platform), c.left != -1 && c.top != -1);
-        EXPECT_EQ(w.left, c.left);
-        EXPECT_EQ(w.top, c.top);
+        w.workArea = area;
+        w.workAreaFails = fails;
+        EXPECT_EQ(MoveToWorkAreaCorner(platform), left != -1 && top != -1);
+        EXPECT_EQ(w.left, left);
+        EXPECT_EQ(w.top, top);
     }
     // From 100 % to 300 %, some with pixels of fractional twips (168, 216 DPI), on a screen left
     // of the main one: the window ends exactly in the corner.
