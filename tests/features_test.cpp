@@ -23,27 +23,25 @@ std::pair<std::string, std::array<Colour, 8>> Load(const std::string& bytes) {
     return {SettingsFileBytes(state, fake.window.interval, fake.codePage), fake.window.swatches};
 }
 
-std::vector<std::string> Items(const std::string& bytes) {
-    SettingsItemReader next(bytes);
-    std::vector<std::string> items;
-    while (auto item = next()) items.push_back(*item);
-    return items;
-}
-
 TEST(SettingsFile, ItemSyntax) {
     using V = std::vector<std::string>;
     // clang-format off
     const struct { const char* name; std::string bytes; V items; } cases[] = {
-        {"commas and line ends: CR LF, LF, CR", "a,b\r\nc\nd\re", V{"a", "b", "c", "d", "e"}},
+        {"line ends (CR LF, LF, CR) and commas; empty lines are empty items", "\r\n\r\na,b\r\nc\nd\re",
+         V{"", "", "a", "b", "c", "d", "e"}},
         {"leading spaces skipped, trailing kept", "   a  \r\n 0 \r\n\tb", V{"a  ", "0 ", "\tb"}},
-        {"empty lines are empty items", "\r\n\r\nx\r\n", V{"", "", "x"}},
         {"text after the closing quote is dropped", "\"a\"junk,more\r\nb\r\n", V{"a", "more", "b"}},
         {"an open quote ends at the line end", "\"abc\r\nd\r\n", V{"abc", "d"}},
         {"only spaces", "   ", V{}},
         {"NUL bytes are ordinary", std::string("a\0b\r\n", 5), V{std::string("a\0b", 3)}},
     };
     // clang-format on
-    for (const auto& c : cases) EXPECT_EQ(Items(c.bytes), c.items) << c.name;
+    for (const auto& c : cases) {
+        SettingsItemReader next(c.bytes);
+        V items;
+        while (auto item = next()) items.push_back(*item);
+        EXPECT_EQ(items, c.items) << c.name;
+    }
 }
 
 TEST(SettingsFile, ReadingFillsWhatItCanAndLeavesTheRest) {
