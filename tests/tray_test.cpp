@@ -97,7 +97,7 @@ TEST(TrayKeeper, TheReleasedButtonsAndTheTooltipCutAtACharacterBoundary) {
 
     const std::string kanji = "時", wide = "\xF0\xA0\x80\x8B";  // 3 and 4 bytes in UTF-8, 2 here
     const std::pair<std::string, std::size_t> patterns[] = {
-        // the pattern, the bytes of the tooltip; long ones are cut as the whole text would be
+        // the pattern, the bytes of its tooltip; a long text is formatted whole, then cut
         {std::string(300, '-'), 63},
         {test::Repeat(kanji, 31) + "-", 63},
         {test::Repeat(kanji, 32) + "-", 62},  // nothing after a character that did not fit
@@ -127,7 +127,7 @@ TEST(Presence, BroughtUpTheWindowShowsAtTheWorkAreasCornerAndTheIconGoes) {
     fake::FakePlatform fake;
     const Platform platform = fake.Platform();
     auto& w = fake.window;
-    // A work area too far down to reach does not keep the window away, nor from its right edge.
+    // A work area too tall to reach does not keep the window away, nor from the right edge.
     HideToTray(platform, IconPicture{Pixels{}, kButtonFace});
     w.workArea.bottom = 2000000000;
     BringUpAtCorner(platform);
