@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "base/twips.h"
 #include "face/face.h"
@@ -8,7 +9,6 @@
 #include "features/refresh.h"
 #include "features/tray_presence.h"
 #include "picture.h"
-#include "time/date_format.h"
 
 namespace gv {
 namespace {
@@ -87,7 +87,7 @@ TEST(TrayKeeper, SendsOnlyWhatCouldChangeTheIcon) {
               (std::array<std::uint64_t, 4>{19, 15, 7, 8}));
 }
 
-TEST(TrayKeeper, TheReleasedButtonsAndTheTipCutAtACharacterBoundary) {
+TEST(TrayKeeper, TheReleasedButtonsAndTheTooltipCutAtACharacterBoundary) {
     // The callback reports a button only for a release: not for a move, a press, a double click
     // (0x200 to 0x209) or the balloon's news (0x402 to 0x405).
     for (std::uint32_t m = 0x200; m <= 0x405; m = m == 0x209 ? 0x402 : m + 1) {
@@ -95,33 +95,18 @@ TEST(TrayKeeper, TheReleasedButtonsAndTheTipCutAtACharacterBoundary) {
         EXPECT_EQ(button ? int(*button) : -1, m == 0x202 ? 0 : m == 0x205 ? 1 : -1) << m;
     }
 
-    fake::FakeCodePage codePage;
-    const std::string kanji = "時";  // two bytes in the code page
-    const std::pair<std::string, std::size_t> tips[] = {
-        // the text, the bytes kept
-        {std::string(63, 'a'), 63},
-        {std::string(200, 'a'), 63},
-        {test::Repeat(kanji, 31) + "a", 63},
-        {test::Repeat(kanji, 32), 62},
-        {"a" + test::Repeat(kanji, 32), 63},
+    const std::string kanji = "時", wide = "\xF0\xA0\x80\x8B";  // 3 and 4 bytes in UTF-8, 2 here
+    const std::pair<std::string, std::size_t> patterns[] = {
+        // the pattern, the bytes of its tooltip; a long text is formatted whole, then cut
+        {std::string(300, '-'), 63},
+        {test::Repeat(kanji, 31) + "-", 63},
+        {test::Repeat(kanji, 32) + "-", 62},  // nothing after a character that did not fit
+        {"-" + test::Repeat(kanji, 100), 63},
+        {"yyyy/mm/dd " + test::Repeat(wide, 80), 63},
+        {"dddddd dddddd dddddd dddddd dddddd dddddd", 62},
         {"", 0},
-        {test::Repeat("\xF0\xA0\x80\x8B", 32), 62},  // 4 bytes in UTF-8, 2 here
-        {"\xff\xfe", 2}};                            // stray bytes still advance
-    for (const auto& [text, bytes] : tips) {
-        SCOPED_TRACE(text.size());
-        const TipBytes tip = EncodeTip(codePage, text);
-        EXPECT_EQ(std::string(tip.data()).size(), bytes);
-        EXPECT_EQ(std::count(tip.begin() + static_cast<long>(bytes), tip.end(), 0),
-                  64 - static_cast<long>(bytes));
-        EXPECT_EQ(codePage.FromAnsi(tip.data()).find("\xEF\xBF\xBD"), std::string::npos);
-    }
-}
-
-TEST(TrayKeeper, ALongTooltipIsCutAsTheWholeTextWouldBe) {
-    const std::string kanji = "時", wide = "\xF0\xA0\x80\x8B";  // 3 and 4 bytes in UTF-8
-    for (const std::string& pattern :
-         {test::Repeat("-", 300), test::Repeat(kanji, 100), "yyyy/mm/dd " + test::Repeat(wide, 80),
-          std::string("dddddd dddddd dddddd dddddd dddddd dddddd")}) {
+        {"\xff\xfe", 2}};  // stray bytes still advance
+    for (const auto& [pattern, bytes] : patterns) {
         SCOPED_TRACE(pattern.substr(0, 24));
         fake::FakePlatform fake;
         ClockState state;
@@ -129,70 +114,56 @@ TEST(TrayKeeper, ALongTooltipIsCutAsTheWholeTextWouldBe) {
         Surface surface;
         fake.tray.Add(TrayPicture(surface), "");
         Refresh(state, surface, fake.Platform());
-        std::string whole;
-        StringSink sink(whole);
-        FormatDate(pattern, fake.clock.Now(), *fake.locale, sink);
-        EXPECT_EQ(fake.area.icon->tip, EncodeTip(fake.codePage, whole));
+        const TipBytes& tip = fake.area.icon->tip;
+        EXPECT_EQ(std::string(tip.data()).size(), bytes);
+        EXPECT_EQ(std::count(tip.begin() + static_cast<long>(bytes), tip.end(), 0),
+                  64 - static_cast<long>(bytes));
+        EXPECT_EQ(fake.codePage.FromAnsi(tip.data()).find("\xEF\xBF\xBD"), std::string::npos);
         EXPECT_TRUE(fake.area.icon->transparent[0]);  // the background
     }
 }
-
-// 100 % to 300 %, some with pixels of fractional twips (168, 192, 216 DPI).
-constexpr int kDensities[] = {96, 120, 144, 168, 192, 216, 240, 288};
 
 TEST(Presence, BroughtUpTheWindowShowsAtTheWorkAreasCornerAndTheIconGoes) {
     fake::FakePlatform fake;
     const Platform platform = fake.Platform();
     auto& w = fake.window;
-    // A work area too far out to reach does not keep the window away.
+    // A work area too tall to reach does not keep the window away, nor from the right edge.
     HideToTray(platform, IconPicture{Pixels{}, kButtonFace});
-    w.workArea.right = 2000000000;
+    w.workArea.bottom = 2000000000;
     BringUpAtCorner(platform);
     EXPECT_TRUE(w.visible);
     EXPECT_FALSE(fake.area.icon);
-    // Again while up: back to the corner, and the icon's removal is tried.
-    w.workArea.right = 1024;
-    w.left = 5;
-    BringUpAtCorner(platform);
-    EXPECT_EQ(w.left, 1024 * w.twipsPerPixel - w.width);
-    EXPECT_EQ(fake.area.sent.back(), TrayCommand::Delete);
+    EXPECT_EQ(w.left, 1024 * 15 - w.width);
 
-    const struct {
-        WorkArea area;
-        bool fails;
-        float left, top;
-    } cases[] = {{{200, 30, 1024, 740}, false, 12860, 8300},  // a taskbar on the left or on top
-                 {{0, 0, 1024, 740}, true, -2500, -2800},     // no work area: out of sight
-                 {{0, 0, 200000000, 740}, false, -1, -1},     // overflow: the rest is not done
-                 {{0, 0, 1024, 2000000000}, false, 12860, -1}};
+    // The work area, whether it cannot be read; where the window goes (-1: not moved).
+    const std::tuple<WorkArea, bool, float, float> cases[] = {
+        {{200, 30, 1024, 740}, false, 12860, 8300},  // a taskbar on the left or on top
+        {{0, 0, 1024, 740}, true, -2500, -2800},     // no work area: out of sight
+        {{0, 0, 200000000, 740}, false, -1, -1},     // overflow: the rest is not done
+        {{0, 0, 1024, 2000000000}, false, 12860, -1}};
     w.width = 2500;
     w.height = 2800;
-    for (const auto& c : cases) {
+    for (const auto& [area, fails, left, top] : cases) {
         w.left = w.top = -1;
-        w.workArea = c.area;
-        w.workAreaFails = c.fails;
-        EXPECT_EQ(MoveToWorkAreaCorner(platform), c.left != -1 && c.top != -1);
-        EXPECT_EQ(w.left, c.left);
-        EXPECT_EQ(w.top, c.top);
+        w.workArea = area;
+        w.workAreaFails = fails;
+        EXPECT_EQ(MoveToWorkAreaCorner(platform), left != -1 && top != -1);
+        EXPECT_EQ(w.left, left);
+        EXPECT_EQ(w.top, top);
     }
-    // At every density the window ends exactly in the corner.
-    for (std::size_t i = 0; i + 1 < std::size(kDensities); ++i) {
-        const int dpi = kDensities[i], dpiY = kDensities[i + 1];
+    // From 100 % to 300 %, some with pixels of fractional twips (168, 216 DPI), on a screen left
+    // of the main one: the window ends exactly in the corner.
+    for (int dpi = 96; dpi <= 288; dpi += 24) {
+        SCOPED_TRACE(dpi);
         w.twipsPerPixel = TwipsPerPixelAt(dpi);
-        w.twipsPerPixelY = TwipsPerPixelAt(dpiY);
-        const int width = 167 * dpi / 96 + 1, height = 179 * dpiY / 96 + 1;
+        w.twipsPerPixelY = TwipsPerPixelAt(dpi + 24);
+        const int width = 167 * dpi / 96 + 1, height = 179 * (dpi + 24) / 96 + 1;
         w.width = static_cast<float>(width) * w.twipsPerPixel;
         w.height = static_cast<float>(height) * w.twipsPerPixelY;
-        const int screen = 1024 * dpi / 96, taskbar = 30 * dpi / 96;
-        for (const WorkArea& area :
-             {WorkArea{0, 0, screen, screen - taskbar}, WorkArea{0, taskbar, screen, screen},
-              WorkArea{-screen, 0, -taskbar, screen}}) {
-            SCOPED_TRACE(testing::Message() << dpi << " DPI, right " << area.right);
-            w.workArea = area;
-            EXPECT_TRUE(MoveToWorkAreaCorner(platform));
-            EXPECT_EQ(PixelsHalfAwayFromZero(w.left, w.twipsPerPixel) + width, area.right);
-            EXPECT_EQ(PixelsHalfAwayFromZero(w.top, w.twipsPerPixelY) + height, area.bottom);
-        }
+        w.workArea = {-1024 * dpi / 96, 0, -30 * dpi / 96, 1000 * dpi / 96};
+        EXPECT_TRUE(MoveToWorkAreaCorner(platform));
+        EXPECT_EQ(PixelsHalfAwayFromZero(w.left, w.twipsPerPixel) + width, w.workArea.right);
+        EXPECT_EQ(PixelsHalfAwayFromZero(w.top, w.twipsPerPixelY) + height, w.workArea.bottom);
     }
 }
 
