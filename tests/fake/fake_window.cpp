@@ -4,7 +4,6 @@ namespace gv::fake {
 
 std::optional<Colour> FakeWindow::ChooseColour(Colour initial) {
     dialogOpenedOn.push_back(initial);
-    if (whileDialogOpen) whileDialogOpen();
     if (dialogAnswers.empty()) return std::nullopt;  // closed without a choice: a cancel
     const std::optional<Colour> answer = dialogAnswers.front();
     dialogAnswers.pop_front();

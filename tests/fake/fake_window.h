@@ -2,7 +2,6 @@
 
 #include <array>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -83,9 +82,8 @@ class FakeWindow final : public SettingsWindow {
     std::array<Colour, 8> swatches{};  // the labels' own colour until something sets them
     Pixels preview{};
     std::vector<std::string> messages;
-    // The colour dialog's answers, one per showing (nullopt cancels); ticks go on while open.
+    // The colour dialog's answers, one per showing (nullopt cancels).
     std::deque<std::optional<Colour>> dialogAnswers;
-    std::function<void()> whileDialogOpen;
     std::vector<Colour> dialogOpenedOn;
     bool darkBackdrop = false;
     WindowEvents* events = nullptr;  // the clock, wired by the program
