@@ -58,6 +58,7 @@ TEST(DateFormat, Tokens) {
         {"g gg ggg e ee", MakeLocalTime(1989, 1, 8), "H 平 平成 1 01"},
         {"g gg ggg e ee", MakeLocalTime(1989, 1, 7), "S 昭 昭和 64 64"},
         {"g gg ggg e ee", MakeLocalTime(1926, 12, 25), "S 昭 昭和 1 01"},
+        {"g gg ggg e ee", MakeLocalTime(1926, 12, 24), "T 大 大正 15 15"},
         {"g gg ggg e ee", MakeLocalTime(1912, 7, 30), "T 大 大正 1 01"},
         {"g gg ggg e ee", MakeLocalTime(1912, 7, 29), "M 明 明治 45 45"},
         {"g gg ggg e ee", MakeLocalTime(1868, 1, 25), "M 明 明治 1 01"},
@@ -70,6 +71,7 @@ TEST(DateFormat, Tokens) {
         // At midnight the date stands alone.
         {"c", MakeLocalTime(2024, 3, 5), "2024/03/05"},
         {"c", MakeLocalTime(2024, 3, 5, 0, 0, 1), "2024/03/05 0:00:01"},
+        {"c", MakeLocalTime(2024, 3, 5, 0, 1), "2024/03/05 0:01:00"},
         // The full year is not padded.
         {"yyyy yy e", MakeLocalTime(5, 1, 1), "5 05 5"},
         {"yyyy yy", MakeLocalTime(9999, 12, 31), "9999 99"},

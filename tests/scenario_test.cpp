@@ -187,6 +187,7 @@ TEST(Scenario, ASecondStartBringsTheWindowUpAsAReleaseOnTheIconWouldOrOnlyToTheF
                                               "tray delete", "window focus", "window topmost"}));
     EXPECT_EQ(started->fake.window.left, clicked->fake.window.left);
     EXPECT_EQ(started->fake.files.written, 0);
+    for (auto* p : {started.get(), clicked.get()}) EXPECT_EQ(p->Run(4000), 2u);  // ticking, as up
     // Up already: only to the front, where it is.
     started->fake.window.left = 300;
     started->fake.log.lines.clear();
