@@ -45,7 +45,6 @@ class TrayClock final : public WindowEvents {
     void OnSystemColoursChanged() override;
 
     const ClockState& State() const { return state_; }
-    bool InTray() const { return inTray_; }
 
   private:
     // In the tray the clock sleeps until the next refresh that can show something new; while
