@@ -67,7 +67,7 @@ void TrayClock::OnTick() {
         }
         // The wall clock may have been set without a word: refresh as a tick would (the tray is
         // not bothered when nothing changed), then plan from what this refresh showed.
-        SleepUntilUseful(Refresh(state_, surface_, platform_));
+        RefreshNow();
         return;
     }
     if (realigning_) {
@@ -91,8 +91,9 @@ void TrayClock::ChooseTimerMode() {
     WakeAt(FirstRefreshAtOrAfter(CycleOf(state_.ticks), platform_.clock.MonotonicMs() + 1));
 }
 
-void TrayClock::SleepUntilUseful(const LocalTime& shown) {
-    WakeAt(NextUsefulRefreshAt(state_, locale_, platform_.clock.MonotonicMs(), shown));
+void TrayClock::RefreshNow() {
+    const LocalTime shown = Refresh(state_, surface_, platform_);
+    if (inTray_) WakeAt(NextUsefulRefreshAt(state_, locale_, platform_.clock.MonotonicMs(), shown));
 }
 
 void TrayClock::WakeAt(std::int64_t atMs) {
@@ -163,8 +164,7 @@ bool TrayClock::OnSecondStart() {
 
 void TrayClock::OnClockChanged() {
     if (!running_) return;
-    const LocalTime shown = Refresh(state_, surface_, platform_);
-    if (inTray_) SleepUntilUseful(shown);  // the next change comes at another moment now
+    RefreshNow();  // in the tray the next change comes at another moment now
 }
 
 // The system colours are looked up at every refresh, for the icon as for the preview.
@@ -173,14 +173,13 @@ void TrayClock::OnSystemColoursChanged() { OnClockChanged(); }
 void TrayClock::OnTrayChanged() {
     // The tray may have taken the icon anew with an empty tooltip.
     if (!running_ || !inTray_) return;
-    SleepUntilUseful(Refresh(state_, surface_, platform_));
+    RefreshNow();
 }
 
 void TrayClock::OnLocaleChanged(const DateLocale& locale) {
     locale_ = locale;  // kept even before the first face, which then uses it
     if (!running_) return;
-    const LocalTime shown = Refresh(state_, surface_, platform_);
-    if (inTray_) SleepUntilUseful(shown);  // the locale's time may show seconds now, or no longer
+    RefreshNow();  // the locale's time may show seconds now, or no longer
 }
 
 }  // namespace gv

@@ -50,7 +50,9 @@ class TrayClock final : public WindowEvents {
     // In the tray the clock sleeps until the next refresh that can show something new; while
     // the window is up it ticks, so that the preview follows the user's choices as made.
     void ChooseTimerMode();
-    void SleepUntilUseful(const LocalTime& shown);
+    // Refreshes at once; in the tray, then sleeps until the next refresh that can show
+    // something new after what this one showed.
+    void RefreshNow();
     void WakeAt(std::int64_t atMs);
     void ResumeTicking();
 

@@ -13,7 +13,8 @@ std::string SettingsPath(FileSystem& files) {
 FileContents::Status LoadSettings(ClockState& state, const Platform& platform) {
     const std::string path = SettingsPath(platform.files);
     FileContents file = platform.files.Read(path, kMaxFileBytes);
-    // A missing final line end says nothing: people edit the file by hand.
+    // Read again until two reads agree: another program may be writing the file in steps. A
+    // missing final line end is no sign of that, as people edit the file by hand.
     for (std::int32_t waited = 0; file.status != FileContents::Status::Absent;) {
         const bool unreadable = file.status == FileContents::Status::Unreadable;
         const std::int32_t pause = unreadable ? kRetryPauseMs : kSettlePauseMs;
