@@ -43,18 +43,9 @@ void WriteGdiReport(const gv::TrayCounts& tray) {
 // Without a window there is no clock: the debugger's output says which call failed and why, the
 // only place a program with no console and no window can say it.
 void ReportNoWindow(const gv::win32::Win32SettingsWindow::Failure& failure) {
-    wchar_t line[128] = L"Gorvandel: no settings window: ";
-    lstrcatW(line, failure.call);
-    lstrcatW(line, L" failed, GetLastError ");
-    wchar_t digits[12] = {};
-    std::size_t first = 10;
-    DWORD error = failure.error;
-    do {
-        digits[--first] = static_cast<wchar_t>(L'0' + error % 10);
-        error /= 10;
-    } while (error != 0);
-    digits[10] = L'\n';
-    lstrcatW(line, digits + first);
+    wchar_t line[128];  // the call's name is short, the error at most ten digits
+    wsprintfW(line, L"Gorvandel: no settings window: %s failed, GetLastError %lu\n", failure.call,
+              static_cast<unsigned long>(failure.error));
     OutputDebugStringW(line);
 }
 

@@ -42,39 +42,27 @@ class UniqueHandle {
     Handle handle_ = Traits::None();
 };
 
-template <typename H, BOOL(WINAPI* FreeHandle)(H)>
+// `FreeHandle` is the call that gives a handle back: the system's own (DeleteObject takes a font
+// as any GDI object), or the tallied one for icons and bitmaps, which are counted as they are
+// made and destroyed so that a leak shows in the tally.
+template <typename H, auto FreeHandle>
 struct NullIsNone {
     using Handle = H;
     static Handle None() { return nullptr; }
-    static bool Free(Handle handle) { return FreeHandle(handle) != FALSE; }
+    static bool Free(Handle handle) { return FreeHandle(handle) != 0; }
 };
 
 // A file's handle, and a search's, are INVALID_HANDLE_VALUE when there is none.
-template <BOOL(WINAPI* FreeHandle)(HANDLE)>
+template <auto FreeHandle>
 struct InvalidIsNone {
     using Handle = HANDLE;
     static Handle None() { return INVALID_HANDLE_VALUE; }
-    static bool Free(Handle handle) { return FreeHandle(handle) != FALSE; }
+    static bool Free(Handle handle) { return FreeHandle(handle) != 0; }
 };
 
-// Icons and bitmaps are counted as they are made and destroyed, so a leak shows in the tally.
-struct TalliedIconTraits {
-    using Handle = HICON;
-    static Handle None() { return nullptr; }
-    static bool Free(Handle icon) { return DestroyTalliedIcon(icon); }
-};
-struct TalliedBitmapTraits {
-    using Handle = HBITMAP;
-    static Handle None() { return nullptr; }
-    static bool Free(Handle bitmap) { return DeleteTalliedBitmap(bitmap); }
-};
-
-// DeleteObject takes any GDI object; NullIsNone needs a function of the font's own type.
-inline BOOL WINAPI DeleteFontObject(HFONT font) { return DeleteObject(font); }
-
-using UniqueFont = UniqueHandle<NullIsNone<HFONT, DeleteFontObject>>;
-using UniqueIcon = UniqueHandle<TalliedIconTraits>;
-using UniqueBitmap = UniqueHandle<TalliedBitmapTraits>;
+using UniqueFont = UniqueHandle<NullIsNone<HFONT, DeleteObject>>;
+using UniqueIcon = UniqueHandle<NullIsNone<HICON, DestroyTalliedIcon>>;
+using UniqueBitmap = UniqueHandle<NullIsNone<HBITMAP, DeleteTalliedBitmap>>;
 using UniqueWindow = UniqueHandle<NullIsNone<HWND, DestroyWindow>>;
 // A kernel object such as a mutex: null when there is none.
 using UniqueKernelObject = UniqueHandle<NullIsNone<HANDLE, CloseHandle>>;
