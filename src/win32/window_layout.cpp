@@ -1,17 +1,13 @@
 // The settings window's controls at the DPI of the monitor it is on: made once, then placed,
 // given their font and measured again whenever the DPI changes.
 #include <algorithm>
-#include <array>
 #include <cwchar>
-#include <span>
 #include <utility>
 
 #include "base/twips.h"
 #include "face/display_modes.h"
-#include "face/enlarge.h"
 #include "win32/dpi_api.h"
 #include "win32/gdi_tally.h"
-#include "win32/icon_canvas.h"
 #include "win32/names.h"
 #include "win32/resources.h"
 #include "win32/text_convert.h"
@@ -89,7 +85,7 @@ void Win32SettingsWindow::CreateControls() {
 }
 
 void Win32SettingsWindow::ApplyDpi(int dpi, const RECT* suggested) {
-    if (window_.Get() == nullptr) return;
+    if (!window_) return;
     dpi_ = UsableDpi(dpi);  // a message may carry any number
     twipsPerPixelX_ = TwipsPerPixelAt(dpi_);
     twipsPerPixelY_ = twipsPerPixelX_;

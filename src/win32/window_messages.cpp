@@ -73,7 +73,7 @@ Win32SettingsWindow::~Win32SettingsWindow() {
 }
 
 bool Win32SettingsWindow::PreTranslate(MSG& message) {
-    if (window_.Get() == nullptr || !IsWindowVisible(window_.Get())) return false;
+    if (!window_ || !IsWindowVisible(window_.Get())) return false;
     return IsDialogMessageW(window_.Get(), &message) != FALSE;
 }
 
